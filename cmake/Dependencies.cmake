@@ -1,0 +1,29 @@
+# Libraries of the portable core. Natively they are Debian's -dev packages;
+# for Windows, zlib comes from libz-mingw-w64-dev and the others are the
+# static cross builds that scripts/setup.sh makes from Debian source packages.
+find_package(ZLIB REQUIRED)
+find_package(PNG REQUIRED)
+find_package(JPEG REQUIRED)
+find_package(pugixml REQUIRED)
+find_package(Threads REQUIRED)
+
+if(CMAKE_CROSSCOMPILING)
+  # Debian ships GoogleTest as source; the Windows test executables build it.
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+  find_package(benchmark REQUIRED)
+  find_package(PkgConfig REQUIRED)
+  pkg_check_modules(HARFBUZZ REQUIRED IMPORTED_TARGET harfbuzz)
+  pkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)
+  pkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)
+  find_package(nlohmann_json REQUIRED)
+endif()
+
+if(TARGET pugixml::pugixml)
+  set(TIRAVEL_PUGIXML pugixml::pugixml)
+else()
+  set(TIRAVEL_PUGIXML pugixml)
+endif()

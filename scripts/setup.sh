@@ -1,0 +1,177 @@
+#!/usr/bin/env bash
+# Installs everything a fresh Debian 12 machine lacks to build, run and test
+# Tiravel. Idempotent: each step first checks whether its result is already in
+# place, so a second run only looks around and returns within seconds.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
+
+say() { printf 'setup: %s\n' "$*" >&2; }
+
+as_root() {
+    if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# --- Debian packages ---------------------------------------------------------
+
+APT_PACKAGES=(
+    # toolchains and build
+    g++ cmake ninja-build pkg-config dpkg-dev nasm
+    g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
+    # core libraries (native build) and host tools
+    zlib1g-dev libpng-dev libjpeg-dev libpugixml-dev
+    libharfbuzz-dev libfreetype-dev nlohmann-json3-dev python3-fonttools
+    # tests and benchmarks
+    googletest libgtest-dev libbenchmark-dev libcairo2-dev
+    # data inputs
+    fonts-hosny-amiri
+    # running under Wine on a virtual display, and observing it
+    xvfb xauth xdotool xclip imagemagick x11-apps fontconfig
+    libreoffice-writer-nogui poppler-utils
+)
+# Wine wants its recommended packages (fonts, XRender support).
+APT_WITH_RECOMMENDS=(wine wine64)
+
+apt_updated=0
+apt_update_once() {
+    if [ "$apt_updated" = 0 ]; then
+        say "apt-get update"
+        as_root apt-get update -qq
+        apt_updated=1
+    fi
+}
+
+missing_packages() {
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' || echo "$p"
+    done
+}
+
+install_apt() {
+    local missing
+    # Node.js may come from elsewhere than Debian (its npm then conflicts with
+    # Debian's), so Debian's is installed only where there is none.
+    command -v npm >/dev/null || APT_PACKAGES+=(nodejs npm)
+    missing=$(missing_packages "${APT_PACKAGES[@]}")
+    if [ -n "$missing" ]; then
+        apt_update_once
+        say "installing:" $missing
+        # shellcheck disable=SC2086
+        DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends $missing
+    fi
+    missing=$(missing_packages "${APT_WITH_RECOMMENDS[@]}")
+    if [ -n "$missing" ]; then
+        apt_update_once
+        say "installing:" $missing
+        # shellcheck disable=SC2086
+        DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq $missing
+    fi
+}
+
+# --- Debian source packages, cross-compiled for Windows ------------------------
+
+enable_deb_src() {
+    if ! grep -rqs '^Types: *deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+        say "adding deb-src entries"
+        if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+            sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+                as_root tee /etc/apt/sources.list.d/debian-src.sources >/dev/null
+        else
+            grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' |
+                as_root tee /etc/apt/sources.list.d/debian-src.list >/dev/null
+        fi
+        apt_updated=0
+    fi
+    apt_update_once
+}
+
+# Unpacks source package $1 into the current folder. The index can list a
+# version whose files are gone from the mirror, so every listed version is
+# tried, newest first, until one downloads.
+fetch_source() {
+    local pkg=$1 v
+    apt-get source -qq "$pkg" >/dev/null 2>&1 && return 0
+    for v in $(apt-cache showsrc "$pkg" | awk '/^Version:/ {print $2}' | sort -Vr -u); do
+        say "apt-get source $pkg=$v"
+        apt-get source -qq "$pkg=$v" >/dev/null 2>&1 && return 0
+    done
+    say "could not fetch the source of $pkg"
+    return 1
+}
+
+# cross_build NAME SOURCE-PACKAGE CMAKE-ARGS...
+cross_build() {
+    local name=$1 srcpkg=$2; shift 2
+    local stamp=$TIRAVEL_MINGW_PREFIX/.built-$name
+    [ -f "$stamp" ] && return 0
+    enable_deb_src
+    local work=$TIRAVEL_CACHE/src/$name
+    rm -rf "$work"; mkdir -p "$work"
+    (cd "$work" && fetch_source "$srcpkg")
+    local dir
+    dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)
+    say "cross-compiling $name from $(basename "$dir")"
+    cmake -S "$dir" -B "$dir/build-mingw" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$TIRAVEL_ROOT/cmake/mingw-w64-posix.cmake" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$TIRAVEL_MINGW_PREFIX" "$@" >"$work/configure.log" 2>&1 ||
+        { tail -n 30 "$work/configure.log" >&2; return 1; }
+    cmake --build "$dir/build-mingw" --target install >"$work/build.log" 2>&1 ||
+        { tail -n 30 "$work/build.log" >&2; return 1; }
+    basename "$dir" >"$stamp"
+    rm -rf "$work"
+}
+
+install_windows_libraries() {
+    mkdir -p "$TIRAVEL_MINGW_PREFIX"
+    cross_build libjpeg-turbo libjpeg-turbo -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF
+    cross_build libpng libpng1.6 -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF
+    cross_build pugixml pugixml -DBUILD_SHARED_LIBS=OFF -DPUGIXML_BUILD_TESTS=OFF
+}
+
+# --- data inputs ---------------------------------------------------------------
+
+# The plain (imla'i) Quran text comes from a file of texlive-lang-arabic; only
+# that file is needed, so the package is downloaded and unpacked, not installed.
+install_simple_text() {
+    local target=$TIRAVEL_INPUTS/qurantext-simple.def
+    [ -s "$target" ] && return 0
+    apt_update_once
+    local work=$TIRAVEL_CACHE/src/texlive
+    rm -rf "$work"; mkdir -p "$work" "$TIRAVEL_INPUTS"
+    say "downloading texlive-lang-arabic for qurantext-simple.def"
+    (cd "$work" && apt-get download -qq -o APT::Sandbox::User=root texlive-lang-arabic >/dev/null)
+    dpkg -x "$work"/texlive-lang-arabic_*.deb "$work/root"
+    local found
+    found=$(find "$work/root" -name qurantext-simple.def | head -n 1)
+    [ -n "$found" ] || { say "qurantext-simple.def not found in texlive-lang-arabic"; return 1; }
+    cp "$found" "$target"
+    rm -rf "$work"
+}
+
+install_npm() {
+    local stamp=$TIRAVEL_ROOT/node_modules/.tiravel-lock
+    local want
+    want=$(sha256sum "$TIRAVEL_ROOT/package-lock.json" | cut -d' ' -f1)
+    [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ] && return 0
+    say "npm ci"
+    (cd "$TIRAVEL_ROOT" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null)
+    echo "$want" >"$stamp"
+}
+
+# --- Wine ----------------------------------------------------------------------
+
+install_wine_prefix() {
+    [ -f "$WINEPREFIX/system.reg" ] && return 0
+    say "creating the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver -w || true
+    [ -f "$WINEPREFIX/system.reg" ] || { say "wineboot did not create $WINEPREFIX"; return 1; }
+}
+
+install_apt
+install_windows_libraries
+install_simple_text
+install_npm
+install_wine_prefix
