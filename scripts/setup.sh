@@ -19,7 +19,7 @@ APT_PACKAGES=(
     g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     # core libraries (native build) and host tools
     zlib1g-dev libpng-dev libjpeg-dev libpugixml-dev
-    libharfbuzz-dev libfreetype-dev nlohmann-json3-dev python3-fonttools
+    libharfbuzz-dev libharfbuzz-bin libfreetype-dev nlohmann-json3-dev python3-fonttools
     # tests and benchmarks
     googletest libgtest-dev libbenchmark-dev libcairo2-dev
     # data inputs

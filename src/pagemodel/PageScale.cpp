@@ -1,0 +1,3 @@
+#include "pagemodel/PageScale.h"
+
+float PageScale = 0.5f;
