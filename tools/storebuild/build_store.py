@@ -311,12 +311,15 @@ def check_quarters(entries, quarters, aya_ids):
             f"rub el hizb signs differ from the quarters: {sorted(marked ^ expected)}")
 
 
+_QUOTE = {'"': "&quot;"}
 FORMS = ("unicode", "emlaey", "UnicodeSpace", "unicodeex", "UnicodeSpaceex")
 
 
 def render(entries, version):
+    if "--" in TANZIL_NOTICE:
+        raise StoreBuildError("the notice cannot stand in an XML comment")
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!--", TANZIL_NOTICE.rstrip("\n"), "-->",
-             f'<ayat version="{escape(version)}">']
+             f'<ayat version="{escape(version, _QUOTE)}">']
     for e in entries:
         lines.append(f'  <entry sura="{e["sura"]}" aya="{e["aya"]}" page="{e["page"]}">')
         for form in FORMS:
