@@ -29,7 +29,7 @@ inline std::unique_ptr<TSimpleShapeSVG> BoxShape(TBox b) {
     return s;
 }
 
-struct TWordSpec {
+struct TTestWord {
     int Line;
     TBox Box;
     int Sora;
@@ -38,22 +38,22 @@ struct TWordSpec {
 };
 
 // Appends a word object of one box glyph to its line and makes the line a text line.
-inline TSimpleSVG& AddWord(TPageView& page, const TWordSpec& spec) {
-    TLine& line = page.Line(spec.Line);
+inline TSimpleSVG& AddWord(TPageView& page, const TTestWord& t) {
+    TLine& line = page.Line(t.Line);
     line.LineType = ltText;
     TSimpleSVG& w = line.Add();
-    w.Glyphs.push_back(BoxShape(spec.Box));
-    w.LineNumber = spec.Line;
+    w.Glyphs.push_back(BoxShape(t.Box));
+    w.LineNumber = t.Line;
     w.PageNumber = page.PageNumber;
-    w.SoraNumber = spec.Sora;
-    w.AyaNumber = spec.Aya;
-    w.AyaMark = spec.Mark;
-    w.objecttype = spec.Mark ? otAyaMark : otText;
-    w.ObjectID = page.Line(spec.Line).Count() + 100 * spec.Line;
+    w.SoraNumber = t.Sora;
+    w.AyaNumber = t.Aya;
+    w.AyaMark = t.Mark;
+    w.objecttype = t.Mark ? otAyaMark : otText;
+    w.ObjectID = page.Line(t.Line).Count() + 100 * t.Line;
     for (auto& g : w.Glyphs) {
-        g->AyaMark = spec.Mark;
+        g->AyaMark = t.Mark;
         g->ObjectID = w.ObjectID;
-        g->LineNumber = spec.Line;
+        g->LineNumber = t.Line;
         g->PageNumber = page.PageNumber;
     }
     return w;

@@ -16,13 +16,13 @@ namespace {
 //          [350-430], mark 7 [300-340]
 void BuildSmallPage(TPageView& page) {
     page.PageNumber = 50;
-    const TWordSpec specs[] = {
+    const TTestWord words[] = {
         {3, {300, 100, 370, 140}, 2, 6},        {3, {380, 100, 410, 140}, 2, 5, true},
         {3, {420, 100, 490, 140}, 2, 5},        {3, {500, 100, 560, 140}, 2, 5},
         {4, {300, 150, 340, 190}, 2, 7, true},  {4, {350, 150, 430, 190}, 2, 7},
         {4, {440, 150, 470, 190}, 2, 6, true},  {4, {480, 150, 560, 190}, 2, 6},
     };
-    for (const TWordSpec& s : specs) AddWord(page, s).ObjectInayaNumber = 99;
+    for (const TTestWord& t : words) AddWord(page, t).ObjectInayaNumber = 99;
     page.InitialLinesData();
 }
 
