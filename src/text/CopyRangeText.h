@@ -1,0 +1,12 @@
+#pragma once
+// The document of a copy range: whole ayat aya1 … aya2 of one sura.
+#include <string>
+
+class TAyaStore;
+class TStettingsData;
+
+// Exchanges the bounds when aya2 < aya1; each aya comes in its `unicodeex`
+// form after one space (so the text begins with a space). Ayat the store
+// lacks contribute empty text; the citation still names the numbers asked.
+std::u16string ComposeCopyRange(const TAyaStore& store, const TStettingsData& settings, int sora, int aya1,
+                                int aya2);

@@ -1,0 +1,159 @@
+#include "text/RtfComposition.h"
+
+#include "settings/SettingsData.h"
+#include "text/AyaText.h"
+#include "text/SuraTables.h"
+
+namespace {
+
+constexpr std::u16string_view IstiadhaText = u"أَعُوذُ بِٱللَّهِ مِنَ ٱلشَّيۡطَٰنِ ٱلرَّجِيمِ";
+constexpr std::u16string_view BasmalaText = u"بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ ";
+constexpr std::u16string_view QalaTaalaText = u"قال تعالى:";
+constexpr char16_t CitationOpen = u'\uFD5D';
+constexpr char16_t CitationClose = u'\uFD5C';
+constexpr char16_t ZeroWidthNonJoiner = u'\u200C';
+
+void AppendDecimal(std::u16string& out, std::uint32_t v) {
+    char16_t digits[10];
+    int n = 0;
+    do {
+        digits[n++] = char16_t(u'0' + v % 10);
+        v /= 10;
+    } while (v);
+    while (n) out.push_back(digits[--n]);
+}
+
+void AppendEscaped(std::u16string& out, char16_t c) {
+    out += u"\\uc1\\u";
+    AppendDecimal(out, c);
+    out.push_back(u'*');
+}
+
+void AppendEscaped(std::u16string& out, std::u16string_view text) {
+    for (char16_t c : text) AppendEscaped(out, c);
+}
+
+void AppendControl(std::u16string& out, std::u16string_view word, std::uint32_t n) {
+    out += word;
+    AppendDecimal(out, n);
+}
+
+}  // namespace
+
+std::u16string EscapeRtfUnicode(std::u16string_view text) {
+    std::u16string out;
+    out.reserve(text.size() * 12);
+    AppendEscaped(out, text);
+    return out;
+}
+
+std::u16string BuildRtfColorTable(std::uint32_t bracket, std::uint32_t text, std::uint32_t sajda,
+                                  std::uint32_t hizb, std::uint32_t waqf, std::uint32_t citation) {
+    std::u16string out = u"{\\colortbl ;";
+    for (std::uint32_t c : {bracket, text, sajda, hizb, waqf, citation}) {
+        AppendControl(out, u"\\red", c & 0xFF);
+        AppendControl(out, u"\\green", (c >> 8) & 0xFF);
+        AppendControl(out, u"\\blue0", (c >> 16) & 0xFF);
+        out.push_back(u';');
+    }
+    out.push_back(u'}');
+    return out;
+}
+
+std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, int sora, int aya1, int aya2,
+                            int ayaCount, bool fullAya) {
+    std::u16string d;
+    d.reserve(600 + aya.size() * 13);
+    d += u"{\\rtf1\\fbidis\\ansi\\ansicpg1256\\deff0\\deflang1025{\\fonttbl{\\f0\\fnil\\fcharset178 "
+         u"Harvik HAFS Uthmanic Script;}{\\f1\\fnil\\fcharset178 ";
+    d += s.TakreejFontName;
+    d += u";}}";
+    d += BuildRtfColorTable(s.BracketColor, s.QuranTextColor, s.SajdaSignColor, s.JozzaSignColor,
+                            s.WaqfSignColor, s.TakreejFontColor);
+    d += u"\\rtlpar\\qr\\f0\\rtlch";
+    AppendControl(d, u"\\fs", std::uint32_t(2 * s.QuranFontSize));
+
+    if (s.AdditionIsteada) {
+        AppendEscaped(d, IstiadhaText);
+        d += u"\\line";
+    }
+    if (s.AddtionBasmalla) {
+        AppendEscaped(d, BasmalaText);
+        d += u"\\line";
+    }
+    if (s.AdditionQalaTaallah) {
+        AppendEscaped(d, QalaTaalaText);
+        d.push_back(u' ');
+    }
+
+    if (s.UseBrackets) {
+        d += u"\\cf1";
+        AppendEscaped(d, s.BracketB);
+    }
+    d += u"\\cf2";
+    if (s.QuranFontBold) d += u"\\b";
+
+    const bool colourSajda = s.SajdaSignColor != s.QuranTextColor;
+    const bool colourHizb = s.JozzaSignColor != s.QuranTextColor;
+    const bool colourWaqf = s.WaqfSignColor != s.QuranTextColor;
+    for (char16_t c : aya) {
+        if (c == u'\u06E9' && colourSajda) {
+            d += u"\\cf3";
+            AppendEscaped(d, c);
+            d += u"\\cf2";
+        } else if (c == u'\u06DE' && colourHizb) {
+            d += u"\\cf4";
+            AppendEscaped(d, c);
+            d += u"\\cf2";
+        } else if ((c == u'\u06DA' || c == u'\u06D7' || c == u'\u06D6') && colourWaqf) {
+            d += u"\\cf5";
+            AppendEscaped(d, ZeroWidthNonJoiner);
+            AppendEscaped(d, c);
+            d += u"\\cf2";
+        } else {
+            AppendEscaped(d, c);
+        }
+    }
+
+    if (s.QuranFontBold) d += u"\\b0";
+    if (s.UseBrackets) {
+        d += u"\\cf1";
+        AppendEscaped(d, s.BracketA);
+    }
+
+    if (s.UseTakreej) {
+        AppendControl(d, u"\\fs", std::uint32_t(2 * s.TakreejFontSize));
+        d += s.TakreejInNewLine ? u"\\line" : u"  ";
+        d += u"\\cf6";
+        AppendEscaped(d, CitationOpen);
+        d += u"\\f1";
+        AppendEscaped(d, SuraNamesTashkeel[sora]);
+        d.push_back(u' ');
+        if (ayaCount == 1) {
+            AppendEscaped(d, u": ");
+            d += u"\\f0";
+            AppendEscaped(d, AyaNumberGlyphs(aya1));
+        } else {
+            d += u"\\f1";
+            AppendEscaped(d, u": ");
+            d += u"\\f0";
+            AppendEscaped(d, AyaNumberGlyphs(aya1));
+            d += u"\\f1";
+            AppendEscaped(d, u" - ");
+            d += u"\\f0";
+            AppendEscaped(d, AyaNumberGlyphs(aya1 + ayaCount - 1));
+        }
+        d += u"\\f0";
+        AppendEscaped(d, CitationClose);
+        d.push_back(u' ');
+    }
+    d.push_back(u'}');
+    return d;
+}
+
+std::string RtfToEightBit(std::u16string_view document) {
+    std::string out(document.size(), '?');
+    for (std::size_t i = 0; i < document.size(); ++i)
+        if (document[i] < 0x80) out[i] = char(document[i]);
+    return out;
+}

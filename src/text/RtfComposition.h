@@ -1,0 +1,28 @@
+#pragma once
+// The Rich Text document that every copy hands to other programs: the Quran
+// text in the Quran font with the user's colours, brackets, opening formulas
+// and citation. Every character is written as an RTF Unicode escape, so the
+// document is 7-bit text except, possibly, the citation font's name.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TStettingsData;
+
+// "\uc1\u" + code unit in decimal + "*" for every UTF-16 code unit.
+std::u16string EscapeRtfUnicode(std::u16string_view text);
+
+// "{\colortbl ;" + one "\redR\greenG\blue0B;" per colour (0x00BBGGRR) + "}".
+// The blue value keeps the literal 0 in front of its digits.
+std::u16string BuildRtfColorTable(std::uint32_t bracket, std::uint32_t text, std::uint32_t sajda,
+                                  std::uint32_t hizb, std::uint32_t waqf, std::uint32_t citation);
+
+// The whole document for `aya`, citing sura `sora`, ayat aya1 … aya1 + ayaCount − 1,
+// formatted by `settings`. `aya2` and `fullAya` are accepted for the callers'
+// sake and do not change the document.
+std::u16string getRTFString(const TStettingsData& settings, std::u16string_view aya, int sora, int aya1,
+                            int aya2, int ayaCount, bool fullAya);
+
+// The finished document as 8-bit text: 7-bit code units pass unchanged, any
+// other becomes '?', as a code page without that character would give it.
+std::string RtfToEightBit(std::u16string_view document);

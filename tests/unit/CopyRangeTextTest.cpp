@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "settings/SettingsData.h"
+#include "text/AyaStore.h"
+#include "text/CopyRangeText.h"
+#include "text/RtfComposition.h"
+
+namespace {
+
+// Three ayat of sura 112 with short stand-in texts ("a1", "a2", "a3").
+const TAyaStore& Store() {
+    static const TAyaStore store(R"(<?xml version="1.0" encoding="utf-8"?>
+<ayat version="t">
+  <entry sura="112" aya="1" page="604"><unicode/><emlaey/><UnicodeSpace/><unicodeex>a1</unicodeex><UnicodeSpaceex/></entry>
+  <entry sura="112" aya="2" page="604"><unicode/><emlaey/><UnicodeSpace/><unicodeex>a2</unicodeex><UnicodeSpaceex/></entry>
+  <entry sura="112" aya="3" page="604"><unicode/><emlaey/><UnicodeSpace/><unicodeex>a3</unicodeex><UnicodeSpaceex/></entry>
+</ayat>
+)");
+    return store;
+}
+
+std::string Range(int a1, int a2) { return RtfToEightBit(ComposeCopyRange(Store(), TStettingsData(), 112, a1, a2)); }
+
+std::string Escaped(std::u16string_view s) { return RtfToEightBit(EscapeRtfUnicode(s)); }
+
+}  // namespace
+
+TEST(CopyRangeText, WholeAyatEachAfterOneSpace) {
+    std::string doc = Range(1, 3);
+    EXPECT_NE(doc.find("\\cf2" + Escaped(u" a1 a2 a3") + "\\cf1"), std::string::npos) << doc;
+    // Several ayat: the citation names the first and the last.
+    EXPECT_NE(doc.find(Escaped(u"\uFD51") + "\\f1" + Escaped(u" - ") + "\\f0" + Escaped(u"\uFD53")),
+              std::string::npos);
+}
+
+TEST(CopyRangeText, ReversedBoundsGiveTheSameDocument) { EXPECT_EQ(Range(3, 2), Range(2, 3)); }
+
+TEST(CopyRangeText, OneAyaCitesOneNumber) {
+    std::string doc = Range(2, 2);
+    EXPECT_NE(doc.find(Escaped(u": ") + "\\f0" + Escaped(u"\uFD52") + "\\f0"), std::string::npos) << doc;
+    EXPECT_EQ(doc.find(Escaped(u" - ")), std::string::npos);
+}
+
+TEST(CopyRangeText, AyatMissingFromTheStoreAreEmptyButStillCited) {
+    std::string doc = Range(3, 5);
+    EXPECT_NE(doc.find("\\cf2" + Escaped(u" a3  ") + "\\cf1"), std::string::npos) << doc;
+    EXPECT_NE(doc.find(Escaped(u"\uFD55") + "\\f0" + Escaped(u"\uFD5C")), std::string::npos);
+}

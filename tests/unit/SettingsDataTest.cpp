@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "base/AtomicFileWrite.h"
+#include "settings/SettingsData.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SettingsFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FDir = fs::temp_directory_path() /
+               ("tiravel-settings-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(FDir);
+        fs::create_directories(FDir);
+    }
+    void TearDown() override { fs::remove_all(FDir); }
+
+    fs::path File(const char* name) const { return FDir / name; }
+    void Write(const fs::path& p, const std::vector<std::uint8_t>& bytes) const {
+        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    }
+    std::vector<std::uint8_t> Read(const fs::path& p) const {
+        std::ifstream in(p, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    fs::path FDir;
+};
+
+// A record whose every field differs from the defaults.
+TStettingsData Unusual() {
+    TStettingsData s;
+    s.Languge = appEnglish;
+    s.CurrentProfileFullFileName = u"C:\\ملفات\\درس.cvprofile";
+    s.QuranFontSize = 24;
+    s.QuranFontBold = true;
+    s.QuranTextColor = 0x00112233;
+    s.WaqfSignColor = 0x000000FF;
+    s.JozzaSignColor = 0x0000FF00;
+    s.SajdaSignColor = 0x00FF0000;
+    s.UseBrackets = false;
+    s.BracketA = u'\uFD6A';
+    s.BracketB = u'\uFD6B';
+    s.BracketColor = 0x00808080;
+    s.UseTakreej = false;
+    s.TakreejInNewLine = true;
+    s.TakreejFontName = u"";
+    s.TakreejFontSize = 12;
+    s.TakreejFontColor = 0x00ABCDEF;
+    s.AdditionIsteada = true;
+    s.AddtionBasmalla = true;
+    s.AdditionQalaTaallah = true;
+    s.PageNumber = 604;
+    return s;
+}
+
+}  // namespace
+
+TEST(SettingsRecord, DefaultImageIs110BytesInFieldOrder) {
+    std::vector<std::uint8_t> image = TStettingsData().Serialize();
+    ASSERT_EQ(image.size(), 110u);
+    std::vector<std::uint8_t> head = {0, 0, 0, 0, 0, 18, 0, 0, 0, 0};
+    EXPECT_EQ(std::vector<std::uint8_t>(image.begin(), image.begin() + 10), head);
+    // UseBrackets, then BracketA U+FD5E and BracketB U+FD5F little-endian.
+    EXPECT_EQ(image[26], 1);
+    EXPECT_EQ(image[27], 0x5E);
+    EXPECT_EQ(image[28], 0xFD);
+    EXPECT_EQ(image[29], 0x5F);
+    EXPECT_EQ(image[30], 0xFD);
+    // UseTakreej, TakreejInNewLine, then the 27-unit font name.
+    EXPECT_EQ(image[35], 1);
+    EXPECT_EQ(image[36], 0);
+    EXPECT_EQ(image[37], 27);
+    EXPECT_EQ(image[41], 'H');
+    EXPECT_EQ(image[42], 0);
+    // TakreejFontSize 10, colour, three formulas off, PageNumber 1.
+    std::vector<std::uint8_t> tail = {10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0};
+    EXPECT_EQ(std::vector<std::uint8_t>(image.end() - 15, image.end()), tail);
+}
+
+TEST_F(SettingsFiles, RoundTripKeepsEveryField) {
+    for (const TStettingsData& original : {TStettingsData(), Unusual()}) {
+        original.SaveToFile(File("p.cvprofile"));
+        EXPECT_EQ(fs::file_size(File("p.cvprofile")),
+                  56 + 2 * (original.CurrentProfileFullFileName.size() + original.TakreejFontName.size()));
+        TStettingsData loaded = original == TStettingsData() ? Unusual() : TStettingsData();
+        EXPECT_TRUE(loaded.LoadFromFile(File("p.cvprofile")));
+        EXPECT_EQ(loaded, original);
+    }
+}
+
+TEST_F(SettingsFiles, PageOutsideTheMushafBecomesPageOne) {
+    for (std::int32_t page : {0, 605, -3}) {
+        TStettingsData s;
+        s.PageNumber = page;
+        s.SaveToFile(File("s.dat"));
+        TStettingsData loaded;
+        loaded.PageNumber = 77;
+        EXPECT_TRUE(loaded.LoadFromFile(File("s.dat"))) << page;
+        EXPECT_EQ(loaded.PageNumber, 1) << page;
+    }
+}
+
+TEST_F(SettingsFiles, ShortFileKeepsWhatWasReadAndReportsFailure) {
+    std::vector<std::uint8_t> image = Unusual().Serialize();
+    // Cut right after BracketColor: 1 + 4 + 2·N1 + 4 + 1 + 16 + 1 + 2 + 2 + 4 bytes.
+    std::size_t afterBracketColor = 35 + 2 * Unusual().CurrentProfileFullFileName.size();
+    Write(File("short.dat"), {image.begin(), image.begin() + afterBracketColor});
+
+    TStettingsData loaded;
+    EXPECT_FALSE(loaded.LoadFromFile(File("short.dat")));
+    TStettingsData expected = Unusual();
+    TStettingsData defaults;
+    expected.UseTakreej = defaults.UseTakreej;
+    expected.TakreejInNewLine = defaults.TakreejInNewLine;
+    expected.TakreejFontName = defaults.TakreejFontName;
+    expected.TakreejFontSize = defaults.TakreejFontSize;
+    expected.TakreejFontColor = defaults.TakreejFontColor;
+    expected.AdditionIsteada = defaults.AdditionIsteada;
+    expected.AddtionBasmalla = defaults.AddtionBasmalla;
+    expected.AdditionQalaTaallah = defaults.AdditionQalaTaallah;
+    expected.PageNumber = defaults.PageNumber;
+    EXPECT_EQ(loaded, expected);
+}
+
+TEST_F(SettingsFiles, BadStringLengthsFail) {
+    struct Case {
+        const char* name;
+        std::int32_t length;
+    };
+    for (Case c : {Case{"negative", -1}, Case{"beyond the end", 1000}, Case{"huge", 0x7FFFFFFF}}) {
+        std::vector<std::uint8_t> image = TStettingsData().Serialize();
+        for (int i = 0; i < 4; ++i) image[1 + i] = std::uint8_t(std::uint32_t(c.length) >> (8 * i));
+        Write(File("bad.dat"), image);
+        TStettingsData loaded;
+        EXPECT_FALSE(loaded.LoadFromFile(File("bad.dat"))) << c.name;
+        EXPECT_EQ(loaded.QuranFontSize, 18) << c.name;
+    }
+    Write(File("empty.dat"), {});
+    TStettingsData loaded = Unusual();
+    EXPECT_FALSE(loaded.LoadFromFile(File("empty.dat")));
+    EXPECT_EQ(loaded, Unusual());
+}
+
+TEST_F(SettingsFiles, MissingFileLeavesRecordUntouched) {
+    TStettingsData s = Unusual();
+    EXPECT_FALSE(s.LoadFromFile(File("nothing-here.dat")));
+    EXPECT_EQ(s, Unusual());
+    s.LoadSetting(FDir);
+    EXPECT_EQ(s, Unusual());
+}
+
+TEST_F(SettingsFiles, SaveSettingsWritesSettingDatInTheDataFolder) {
+    TStettingsData s;
+    s.PageNumber = 42;
+    s.SaveSettings(FDir);
+    EXPECT_EQ(fs::file_size(FDir / "setting.dat"), 110u);
+    TStettingsData loaded;
+    loaded.LoadSetting(FDir);
+    EXPECT_EQ(loaded.PageNumber, 42);
+}
+
+TEST_F(SettingsFiles, SavingReplacesTheOldFile) {
+    Unusual().SaveToFile(File("s.dat"));
+    TStettingsData().SaveToFile(File("s.dat"));
+    EXPECT_EQ(Read(File("s.dat")), TStettingsData().Serialize());
+    EXPECT_FALSE(fs::exists(File("s.dat.new")));
+}
+
+TEST_F(SettingsFiles, FailedSaveRaisesAndKeepsThePreviousFile) {
+    // A folder in the target's place: the new file cannot replace it.
+    fs::create_directory(File("taken"));
+    Write(File("taken") / "inside", {1, 2, 3});
+    EXPECT_THROW(TStettingsData().SaveToFile(File("taken")), TFileWriteError);
+    EXPECT_TRUE(fs::is_directory(File("taken")));
+    EXPECT_FALSE(fs::exists(File("taken.new")));
+    // No folder at all.
+    EXPECT_THROW(TStettingsData().SaveToFile(FDir / "missing" / "s.dat"), TFileWriteError);
+}
+
+TEST(SettingsRecord, AssignCopiesTheCopyFormatOnly) {
+    TStettingsData s = Unusual();
+    s.Assign(TStettingsData());
+    TStettingsData expected;
+    expected.Languge = appEnglish;
+    expected.CurrentProfileFullFileName = Unusual().CurrentProfileFullFileName;
+    expected.PageNumber = 604;
+    EXPECT_EQ(s, expected);
+}
