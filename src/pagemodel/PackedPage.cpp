@@ -146,9 +146,13 @@ std::vector<std::uint8_t> PackResource(std::span<const std::uint8_t> raw) {
     return out;
 }
 
+bool IsPacked(std::span<const std::uint8_t> stored) {
+    return IsPackedPage(stored) || (stored.size() >= 8 && std::memcmp(stored.data(), PackedResourceMagic, 4) == 0);
+}
+
 std::vector<std::uint8_t> UnpackResource(std::span<const std::uint8_t> stored) {
     if (IsPackedPage(stored)) return UnpackPage(stored);
-    if (stored.size() >= 8 && std::memcmp(stored.data(), PackedResourceMagic, 4) == 0) {
+    if (IsPacked(stored)) {
         TByteReader r(stored.subspan(4, 4));
         const std::uint32_t rawSize = r.ReadU32();
         if (rawSize > (stored.size() - 8) * 1032 + 64)

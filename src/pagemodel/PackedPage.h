@@ -26,6 +26,8 @@ std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed);
 // "TZR1", u32 raw size, then one zlib stream.
 inline constexpr char PackedResourceMagic[4] = {'T', 'Z', 'R', '1'};
 std::vector<std::uint8_t> PackResource(std::span<const std::uint8_t> raw);
+// True for a packed page or a packed resource.
+bool IsPacked(std::span<const std::uint8_t> stored);
 
 // The bytes of a resource as the build produced them: packed pages and
 // packed resources are unpacked, anything else is returned as it is.
