@@ -45,8 +45,9 @@ TEST(Commands, MenuIdsAreDistinctAndNamed) {
     ASSERT_EQ(layout.size(), 14u);
     EXPECT_STREQ(layout[3].Name, "N5");
     EXPECT_STREQ(layout[13].Name, "MenuItemExit");
-    for (const TMenuEntry& e : layout)
+    for (const TMenuEntry& e : layout) {
         if (e.Id != cmNone) EXPECT_STREQ(FindCommand(e.Id)->Name, e.Name);
+    }
 }
 
 TEST(Commands, KeyMapNeedsCtrlOnlyForLetters) {
