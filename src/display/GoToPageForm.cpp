@@ -38,7 +38,9 @@ TGoToPageDecision DecideGoToPage(std::u16string_view text, int currentPage) {
     std::int64_t n = 0;
     if (!ParseWholeNumber(text, n)) {
         d.Kind = TGoToPageDecision::gpInvalid;
-        d.Error.assign(u"'").append(text).append(u"' is not a valid integer value");
+        d.Error.push_back(u'\'');
+        d.Error += text;
+        d.Error += std::u16string_view(u"' is not a valid integer value");
         return d;
     }
     d.Page = static_cast<int>(std::clamp<std::int64_t>(n, 1, 604));

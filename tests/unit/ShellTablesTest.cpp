@@ -46,7 +46,8 @@ TEST(Commands, MenuIdsAreDistinctAndNamed) {
     EXPECT_STREQ(layout[3].Name, "N5");
     EXPECT_STREQ(layout[13].Name, "MenuItemExit");
     for (const TMenuEntry& e : layout) {
-        if (e.Id != cmNone) EXPECT_STREQ(FindCommand(e.Id)->Name, e.Name);
+        if (e.Id == cmNone) continue;
+        EXPECT_STREQ(FindCommand(e.Id)->Name, e.Name);
     }
 }
 
