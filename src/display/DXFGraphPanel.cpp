@@ -1,0 +1,148 @@
+#include "display/DXFGraphPanel.h"
+
+#include "pagemodel/PageScale.h"
+#include "shell/CursorTable.h"
+
+TDXFGraphPanel::TDXFGraphPanel(TPageViewEvents* events)
+    : FEvents(events), FPageView(std::make_unique<TPageView>()), FCursor(crSelectPoint) {
+    PageScale = 0.5f;
+    if (FEvents) FEvents->CursorChanged(FCursor);
+}
+
+void TDXFGraphPanel::Resize(int width, int height) {
+    FWidth = width;
+    FHeight = height;
+    PageScale = 1.0f;
+    if (FPageView->svgMaxY > static_cast<float>(height)) PageScale = static_cast<float>(height) / FPageView->svgMaxY;
+    FPageView->ClientWidth = width;
+    FPageView->ClientHeight = height;
+}
+
+void TDXFGraphPanel::PaintNow() {
+    if (FEvents) FEvents->PaintNow();
+}
+
+void TDXFGraphPanel::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (FEvents) FEvents->TakeFocus();
+    TPageView& page = *FPageView;
+    const TPixelPoint p{x, y};
+    if (button != mbLeft) return;  // the right button's press belongs to the main window's menu
+
+    if (FMode == mSelectRect && (shift & ssCtrl)) {
+        // Shape pick: the glyph shape under ink, not its word.
+        page.ClearSelect();
+        if (!FEvents || FEvents->IsCanvasPixelWhite(x, y)) {
+            PaintNow();
+            return;
+        }
+        const TXYPoint q = ToPageUnits(p);
+        for (TSimpleShapeSVG* shape : page.ShapeList) {
+            if (shape->PointIn(q)) {
+                shape->Selected = true;
+                page.SetSelected(true);
+                PaintNow();
+                return;
+            }
+        }
+        // Ink inside no shape's outline: as a plain press.
+    }
+
+    if (FMode == mSelectRect) {
+        TSimpleSVG* word = page.GetGlyphContainPoint(p);
+        if (page.Selected() && word && word->Selected()) {
+            if (FEvents) FEvents->DragRequested();
+            return;
+        }
+        FBeginMove = FFirstTimeMove = true;
+        FSelectRect = {};
+        page.ClearSelect();
+        page.SelectNearestWordContainPoint(p);
+        if (!page.Selected()) FBeginMove = FFirstTimeMove = false;
+        PaintNow();
+    } else if (FMode == mSelectPoint) {
+        page.ClearSelect();
+        page.SelectGlyphContainPoint(p);
+        PaintNow();
+    }
+}
+
+void TDXFGraphPanel::MouseMove(TShiftState shift, int x, int y) {
+    const bool leftHeld = (shift & ssLeft) != 0;
+    if (FMode == mSelectRect) {
+        if (!FBeginMove || !leftHeld) {
+            FBeginMove = false;
+            return;
+        }
+        if (FFirstTimeMove) {
+            // The first move only anchors; the press's selection stays.
+            FFirstTimeMove = false;
+            FSelectRect = {x, y, 0, 0};
+            return;
+        }
+        FSelectRect.Right = x;
+        FSelectRect.Bottom = y;
+        RebuildRange({FSelectRect.Left, FSelectRect.Top}, {x, y});
+    } else if (FMode == mSelectPoint) {
+        if (!FBeginMove || !leftHeld) FBeginMove = false;
+    }
+}
+
+// The run of words from the one nearest the anchor to the one nearest the
+// pointer, in page order, kept within the sura of the earlier of the two.
+void TDXFGraphPanel::RebuildRange(TPixelPoint anchor, TPixelPoint pointer) {
+    TPageView& page = *FPageView;
+    page.ClearSelect();
+    page.SelectNearestWordContainPoint(anchor);
+    page.SelectNearestWordContainPoint(pointer);
+    const int first = page.GetFirstSelectedWordIndex();
+    const int last = page.GetLastSelectedWordIndex();
+    if (first < 0) return;
+    const auto& words = page.WordList;
+    const std::int32_t sora = words[first]->SoraNumber;
+    for (int i = first; i <= last; ++i) {
+        if (words[i]->SoraNumber == sora) {
+            words[i]->SetSelected(true);
+            page.SetSelected(true);
+        }
+    }
+    if (words[last]->SoraNumber != sora) words[last]->SetSelected(false);
+    for (TSimpleSVG* w : words)
+        if (w->Selected()) page.Line(w->LineNumber).SetSelected(true);
+    PaintNow();
+}
+
+void TDXFGraphPanel::MouseUp(TMouseButton /*button*/, TShiftState /*shift*/, int /*x*/, int /*y*/) {
+    FBeginMove = false;
+    if (FMode == mSelectRect) {
+        FFirstTimeMove = false;
+        TPageView& page = *FPageView;
+        if (page.Selected() && page.GetSelectCount() == 1) {
+            TSimpleSVG* word = page.GetSelectedWord();
+            if (word && word->AyaMark) {
+                page.SelectAya(word->SoraNumber, word->AyaNumber);
+                PaintNow();
+            }
+        }
+    } else if (FMode == mSelectPoint) {
+        FFirstTimeMove = false;
+    }
+}
+
+bool TDXFGraphPanel::KeyDown(int key, TShiftState /*shift*/) {
+    if (key != vkEscape) return false;
+    if (FEvents) FEvents->EndRun();
+    return true;
+}
+
+void TDXFGraphPanel::SetMode(TMode mode, int cursor) {
+    FMode = mode;
+    FCursor = cursor;
+    if (FEvents) FEvents->CursorChanged(cursor);
+}
+
+void TDXFGraphPanel::ZoomModeIn() { SetMode(mZoomIn, crZoomIn); }
+void TDXFGraphPanel::ZoomModeOut() { SetMode(mZoomOut, crZoomOut); }
+void TDXFGraphPanel::MyDragMode() { SetMode(mDrag, crHandFull); }
+void TDXFGraphPanel::SelectRectMode() { SetMode(mSelectRect, crSelectRect); }
+void TDXFGraphPanel::SelectPointMode() { SetMode(mSelectPoint, crSelectPoint); }
+void TDXFGraphPanel::DragZoomMode() { SetMode(mDragZoom, crDragZoom); }

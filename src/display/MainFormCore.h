@@ -1,0 +1,155 @@
+#pragma once
+// The main window's logic: which page is shown and how it is opened, the
+// layout of the page view and the header strip, the key map, the wheel, the
+// private messages, the splash phase and the start-up timer. The shell's
+// window forwards its messages here (one call each) and acts on the events.
+//
+// Rectangles are client pixels of the borderless window.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+
+#include "display/DXFGraphPanel.h"
+#include "display/GoToPageForm.h"
+#include "display/JozaNameSoraNamePanel.h"
+#include "display/MainWindowGeometry.h"
+#include "shell/Commands.h"
+#include "shell/PopupMenu.h"
+
+class TResourceLookup;
+class TStettingsData;
+
+// What the main window asks of the shell. Every call is optional.
+class TMainFormEvents {
+public:
+    virtual ~TMainFormEvents() = default;
+    // Frame, page number or splash need painting (invalidate, no erase).
+    virtual void InvalidateWindow() {}
+    // Bounds of the page view child window (MushafRect) and of the header strip.
+    virtual void PlaceView(const TRectI& /*bounds*/) {}
+    virtual void PlaceHeaderStrip(const TRectI& /*bounds*/) {}
+    virtual void ShowHeaderStrip(bool /*visible*/) {}
+    // Decode these two pictures into the strip (missing ones leave it as it was).
+    virtual void LoadHeaderStripPictures(std::u16string_view /*juzName*/, std::u16string_view /*suraName*/) {}
+    virtual void RepaintHeaderStrip() {}
+    // Page opening lets pending input run once, before it builds the new page.
+    virtual void ProcessPendingMessages() {}
+    // Attach the sura header frames and basmalah pictures to a freshly
+    // initialised page; raising an exception fails the opening.
+    virtual void AttachPagePictures(TPageView& /*page*/) {}
+    // A message box for the user (a page that cannot be opened, a settings
+    // file that cannot be written, a number that is not one).
+    virtual void ReportError(std::u16string_view /*message*/) {}
+    // Commands whose windows live in the shell: index, go to page, search,
+    // copy, copy range, settings, help, website, about.
+    virtual void RunCommand(TCommandId /*command*/) {}
+    virtual void CloseWindow() {}  // the exit item: closing the window ends the run
+    virtual void EndRun() {}       // Escape: end the message loop at once
+    virtual void BringToFront() {}
+    virtual void BeginWindowMove() {}  // move by caption (system command 0xF012)
+    virtual void StopStartupTimer() {}
+    virtual void StartUpdateCheck() {}
+    virtual void ShowUpdateNotice(int /*major*/, int /*minor*/) {}
+};
+
+// Private window messages of the main window (WM_USER + n).
+inline constexpr unsigned MsgZoomIn = 0x0403;
+inline constexpr unsigned MsgZoomOut = 0x0404;
+inline constexpr unsigned MsgNoEffect0406 = 0x0406;
+inline constexpr unsigned MsgSelectPointMode = 0x0407;
+inline constexpr unsigned MsgZoom100 = 0x0408;
+inline constexpr unsigned MsgDragZoomMode = 0x0417;
+inline constexpr unsigned MsgNoEffect0424 = 0x0424;
+inline constexpr unsigned MsgOpenPage = 0x0425;      // index of suras: open PageNumber
+inline constexpr unsigned MsgUpdateVersion = 0x0426;  // update thread: major, minor
+inline constexpr unsigned MsgHelp = 0x0427;          // settings dialog: help
+
+inline constexpr unsigned StartupTimerMilliseconds = 2000;
+inline constexpr int FirstPage = 1;
+inline constexpr int LastPage = 604;
+
+class TMainFormCore {
+public:
+    // Builds the window's state as construction does: the size from the
+    // screen height, a first page view that is never shown, page number 0,
+    // the splash up, the header strip hidden with its ratio fixed now, one
+    // layout. None of the references is owned; all outlive the core.
+    TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvents, const TResourceLookup& resources,
+                  TStettingsData& settings, std::filesystem::path dataFolder, int screenHeight);
+    ~TMainFormCore();
+
+    TSizeI InitialSize() const { return FInitialSize; }
+    // The window's creation handler: page number 1; the shell then starts
+    // the one-shot start-up timer (StartupTimerMilliseconds).
+    void FormCreated();
+    // The start-up timer fired: runs once, whatever happens later.
+    void StartupTimerFired();
+
+    // The layout step, for every size change.
+    void Resize(int width, int height);
+    const TRectI& MushafRect() const { return FMushafRect; }
+    double HeaderAspectRatio() const { return FHeaderAspect; }
+
+    // Opens page PageNumber, selecting (sora, aya) when both are non-zero.
+    // Refused (false, nothing changes) while a page is opening and during
+    // the splash, so nothing can overwrite the saved settings before the
+    // start-up timer has read them. A page that cannot be read is reported,
+    // the page on screen stays, and the loader can open another page.
+    bool OpenPage(std::int32_t sora, std::int32_t aya);
+    // Selects one aya of the page shown; false while a page is opening.
+    bool SelectAya(std::int32_t sora, std::int32_t aya);
+
+    // Input forwarded by the shell. True when handled.
+    bool KeyDown(int key, TShiftState shift);
+    bool MouseWheel(int distance);  // always handled
+    bool HandlePrivateMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void ExecuteCommand(TCommandId command);  // WM_COMMAND of the menu, the key map
+    void FrameMouseDown(TMouseButton button);  // a press on the frame, outside the child windows
+    void MouseEnteredWindow();
+    void MouseLeft(bool pointerInsideHeaderStrip);
+
+    // The go-to-page dialog's OK or Enter; the shell closes the dialog on
+    // gpClose and gpOpen and reports the error of gpInvalid.
+    TGoToPageDecision ConfirmGoToPage(std::u16string_view boxText);
+
+    // The popup menu is about to open: false shows nothing (splash);
+    // otherwise PopupMenu() holds the captions and the enabled states.
+    bool PopupMenuOpening();
+    const TPopupMenuModel& PopupMenu() const { return FPopupMenu; }
+
+    // Painting: the splash while DrawSplash, otherwise the frame plan.
+    bool DrawSplash() const { return FDrawSplash; }
+    TFramePaintPlan FramePlan(int frameWidth, int frameHeight) const;
+
+    bool OpenningFlag() const { return FOpenningFlag; }
+    TDXFGraphPanel& View() { return *FView; }
+    const TDXFGraphPanel& View() const { return *FView; }
+    const TJozaNameSoraNamePanel& HeaderStrip() const { return FHeaderStrip; }
+
+    // The page shown, or to be opened next; callers keep it within 1 to 604.
+    std::int32_t PageNumber = 0;
+
+private:
+    void TurnPage(int delta);
+    bool CanOpenPage() const { return !FOpenningFlag && !FDrawSplash; }
+    void RepaintView();
+
+    TMainFormEvents& FEvents;
+    TPageViewEvents* FViewEvents;
+    const TResourceLookup& FResources;
+    TStettingsData& FSettings;
+    std::filesystem::path FDataFolder;
+    TSizeI FInitialSize;
+    TSizeI FSize;
+    TRectI FMushafRect;
+    double FHeaderAspect = 1;
+    std::unique_ptr<TDXFGraphPanel> FView;
+    TJozaNameSoraNamePanel FHeaderStrip;
+    TPopupMenuModel FPopupMenu;
+    bool FOpenningFlag = false;
+    bool FDrawSplash = true;
+    bool FStartupTimerDone = false;
+    bool FUpdateCheckStarted = false;
+    std::int32_t FShownPage = 0;  // the page on screen, 0 before the first opening
+};

@@ -1,0 +1,444 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+
+#include "base/ResourceLookup.h"
+#include "display/MainFormCore.h"
+#include "pagemodel/PageDataWriter.h"
+#include "settings/SettingsData.h"
+#include "ViewerFixtures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using V = std::vector<int>;
+
+struct TRecordingMainEvents : TMainFormEvents {
+    std::vector<std::u16string> Errors;
+    std::vector<TCommandId> Commands;
+    std::vector<std::u16string> StripPictures;
+    std::vector<bool> StripShown;
+    int Closes = 0, EndRuns = 0, Fronts = 0, Moves = 0, TimerStops = 0, UpdateChecks = 0;
+    std::vector<std::pair<int, int>> Notices;
+    std::function<void()> OnPump;  // input that arrives while a page opens
+    std::function<void(TPageView&)> OnAttach;
+    void ReportError(std::u16string_view m) override { Errors.emplace_back(m); }
+    void RunCommand(TCommandId c) override { Commands.push_back(c); }
+    void LoadHeaderStripPictures(std::u16string_view j, std::u16string_view s) override {
+        StripPictures.emplace_back(j);
+        StripPictures.emplace_back(s);
+    }
+    void ShowHeaderStrip(bool v) override { StripShown.push_back(v); }
+    void ProcessPendingMessages() override { if (OnPump) OnPump(); }
+    void AttachPagePictures(TPageView& p) override { if (OnAttach) OnAttach(p); }
+    void CloseWindow() override { ++Closes; }
+    void EndRun() override { ++EndRuns; }
+    void BringToFront() override { ++Fronts; }
+    void BeginWindowMove() override { ++Moves; }
+    void StopStartupTimer() override { ++TimerStops; }
+    void StartUpdateCheck() override { ++UpdateChecks; }
+    void ShowUpdateNotice(int a, int b) override { Notices.emplace_back(a, b); }
+};
+
+std::u16string PageResource(int n) {
+    std::u16string s = u"svg_";  // stored in another case than the loader asks
+    for (char c : std::to_string(n)) s.push_back(char16_t(c));
+    return s;
+}
+
+std::vector<std::uint8_t> PageBytes(int n) {
+    TPageView page;
+    BuildTwoSuraPage(page, n);
+    return WritePageData(page);
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        folder = fs::temp_directory_path() / ("tiravel-mainform-" + std::to_string(counter++) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        for (int n : {1, 2, 3, 41, 42, 43, 603, 604}) resources.Add(PageResource(n), PageBytes(n));
+        core = std::make_unique<TMainFormCore>(events, &view, resources, settings, folder, 1080);
+        core->FormCreated();
+    }
+    void TearDown() override {
+        core.reset();
+        fs::remove_all(folder);
+        PageScale = 0.5f;
+    }
+    // Ends the splash the way the start-up timer does, on page `page`.
+    void StartOn(int page) {
+        TStettingsData saved;
+        saved.PageNumber = page;
+        saved.SaveSettings(folder);
+        core->StartupTimerFired();
+        ASSERT_EQ(core->View().PageView().PageNumber, page);
+    }
+    int Shown() const { return core->View().PageView().PageNumber; }
+    int StoredPage() const {
+        TStettingsData s;
+        s.LoadSetting(folder);
+        return s.PageNumber;
+    }
+
+    fs::path folder;
+    TResourceMap resources;
+    TStettingsData settings;
+    TRecordingMainEvents events;
+    TRecordingViewEvents view;
+    std::unique_ptr<TMainFormCore> core;
+};
+
+TEST_F(MainFormTest, ConstructionLaysOutTheSplash) {
+    EXPECT_EQ(core->InitialSize(), (TSizeI{585, 864}));
+    EXPECT_EQ(core->MushafRect(), MushafRect(585, 864));
+    EXPECT_NEAR(core->HeaderAspectRatio(), 13.525, 1e-9);
+    EXPECT_TRUE(core->DrawSplash());
+    EXPECT_FALSE(core->OpenningFlag());
+    EXPECT_EQ(core->PageNumber, 1);
+    EXPECT_FALSE(core->HeaderStrip().Visible());
+    core->Resize(677, 1000);
+    EXPECT_NEAR(core->HeaderAspectRatio(), 13.525, 1e-9);  // fixed at creation
+}
+
+TEST_F(MainFormTest, NoInputDuringTheSplashOpensAPageOrWritesTheSettings) {
+    TStettingsData saved;
+    saved.PageNumber = 300;
+    saved.Languge = appEnglish;
+    saved.SaveSettings(folder);
+    const auto before = fs::last_write_time(TStettingsData::SettingsFile(folder));
+
+    EXPECT_FALSE(core->OpenPage(0, 0));
+    EXPECT_TRUE(core->KeyDown(vkLeft, 0));
+    EXPECT_TRUE(core->MouseWheel(120));
+    core->HandlePrivateMessage(MsgOpenPage, 0, 0);
+    EXPECT_EQ(core->ConfirmGoToPage(u"42").Kind, TGoToPageDecision::gpOpen);
+    EXPECT_FALSE(core->PopupMenuOpening());
+    core->MouseEnteredWindow();
+
+    EXPECT_EQ(core->PageNumber, 1);
+    EXPECT_EQ(Shown(), 0);
+    EXPECT_EQ(StoredPage(), 300);
+    EXPECT_EQ(fs::last_write_time(TStettingsData::SettingsFile(folder)), before);
+    EXPECT_TRUE(events.StripShown.empty());
+    EXPECT_TRUE(events.Errors.empty());
+}
+
+TEST_F(MainFormTest, StartupTimerOpensTheRememberedPageOnce) {
+    resources.Add(u"SVG_300", PageBytes(300));
+    TStettingsData saved;
+    saved.PageNumber = 300;
+    saved.SaveSettings(folder);
+    core->StartupTimerFired();
+    EXPECT_FALSE(core->DrawSplash());
+    EXPECT_EQ(core->PageNumber, 300);
+    EXPECT_EQ(Shown(), 300);
+    EXPECT_EQ(events.TimerStops, 1);
+    EXPECT_EQ(events.UpdateChecks, 1);
+    core->PageNumber = 42;
+    core->StartupTimerFired();  // a late second tick does nothing
+    EXPECT_EQ(Shown(), 300);
+    EXPECT_EQ(events.UpdateChecks, 1);
+    EXPECT_TRUE(core->PopupMenuOpening());
+}
+
+TEST_F(MainFormTest, FirstRunOpensPageOneAndWritesADefaultSettingsFile) {
+    core->StartupTimerFired();
+    EXPECT_EQ(Shown(), 1);
+    EXPECT_EQ(fs::file_size(TStettingsData::SettingsFile(folder)), 110u);
+    EXPECT_EQ(settings.PageNumber, 1);
+}
+
+TEST_F(MainFormTest, RememberedProfileIsReadAgainButNotItsPage) {
+    const fs::path profile = folder / "mine.cvprofile";
+    TStettingsData p;
+    p.QuranFontSize = 40;
+    p.PageNumber = 3;
+    p.SaveToFile(profile);
+    TStettingsData saved;
+    saved.PageNumber = 42;
+    saved.CurrentProfileFullFileName = profile.u16string();
+    saved.SaveSettings(folder);
+
+    core->StartupTimerFired();
+    EXPECT_EQ(Shown(), 42);  // the page comes from the settings file, taken before the profile
+    EXPECT_EQ(settings.QuranFontSize, 40);
+    EXPECT_EQ(settings.CurrentProfileFullFileName, profile.u16string());
+    EXPECT_EQ(StoredPage(), 42);
+}
+
+TEST_F(MainFormTest, MissingProfileKeepsTheSettingsAndItsName) {
+    TStettingsData saved;
+    saved.PageNumber = 43;
+    saved.QuranFontSize = 33;
+    saved.CurrentProfileFullFileName = (folder / "gone.cvprofile").u16string();
+    saved.SaveSettings(folder);
+    core->StartupTimerFired();
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_EQ(settings.QuranFontSize, 33);
+    EXPECT_EQ(settings.CurrentProfileFullFileName, saved.CurrentProfileFullFileName);
+}
+
+TEST_F(MainFormTest, PageTurningClampsAndStores) {
+    StartOn(42);
+    EXPECT_TRUE(core->KeyDown(vkLeft, 0));
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_EQ(StoredPage(), 43);
+    EXPECT_TRUE(core->KeyDown(vkRight, ssShift | ssCtrl));
+    EXPECT_EQ(Shown(), 42);
+    EXPECT_TRUE(core->KeyDown(vkLeft, ssCtrl));
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_TRUE(core->MouseWheel(-120));
+    EXPECT_EQ(Shown(), 42);
+    EXPECT_TRUE(core->MouseWheel(1));
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_TRUE(core->MouseWheel(0));
+    EXPECT_EQ(Shown(), 43);
+
+    core->PageNumber = 604;
+    ASSERT_TRUE(core->OpenPage(0, 0));
+    core->View().PageView().SelectAllSingleSora();
+    EXPECT_TRUE(core->KeyDown(vkLeft, 0));  // reopens 604, the selection goes
+    EXPECT_EQ(core->PageNumber, 604);
+    EXPECT_EQ(Shown(), 604);
+    EXPECT_FALSE(core->View().PageView().Selected());
+    core->PageNumber = 1;
+    ASSERT_TRUE(core->OpenPage(0, 0));
+    core->KeyDown(vkRight, 0);
+    EXPECT_EQ(core->PageNumber, 1);
+    core->MouseWheel(-5);
+    EXPECT_EQ(core->PageNumber, 1);
+}
+
+TEST_F(MainFormTest, KeyMapRunsCommands) {
+    StartOn(42);
+    struct Case { int Key; TShiftState Shift; TCommandId Command; } cases[] = {
+        {'C', ssCtrl, cmCopy}, {'G', ssCtrl | ssShift, cmGoToPage}, {'F', ssCtrl | ssAlt, cmSearch},
+    };
+    for (const Case& c : cases) {
+        events.Commands.clear();
+        EXPECT_TRUE(core->KeyDown(c.Key, c.Shift));
+        EXPECT_EQ(events.Commands, std::vector<TCommandId>{c.Command}) << char(c.Key);
+    }
+    events.Commands.clear();
+    for (int key : {int('C'), int('G'), int('F'), int('A'), int('D'), 38, 40, 33, 34, 36, 35, int('X')}) EXPECT_FALSE(core->KeyDown(key, 0)) << key;
+    EXPECT_TRUE(events.Commands.empty());
+    EXPECT_EQ(Shown(), 42);
+
+    EXPECT_TRUE(core->KeyDown(vkEscape, 0));
+    EXPECT_TRUE(core->KeyDown(vkEscape, ssCtrl));
+    EXPECT_EQ(events.EndRuns, 2);
+}
+
+TEST_F(MainFormTest, CtrlAPicksThePageFirstSuraAndCtrlDClears) {
+    StartOn(42);
+    const int paints = view.Paints;
+    core->KeyDown('A', ssCtrl);
+    EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{0, 1, 2}));
+    core->KeyDown('D', ssCtrl | ssShift);
+    EXPECT_FALSE(core->View().PageView().Selected());
+    EXPECT_EQ(view.Paints, paints + 2);
+}
+
+TEST_F(MainFormTest, OpenPageSelectsTheAskedAya) {
+    StartOn(41);
+    core->PageNumber = 42;
+    ASSERT_TRUE(core->OpenPage(2, 1));
+    EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{3, 4, 5}));
+    core->PageNumber = 43;
+    ASSERT_TRUE(core->OpenPage(0, 1));  // both must be non-zero
+    EXPECT_FALSE(core->View().PageView().Selected());
+}
+
+TEST_F(MainFormTest, SelectAyaOnThePageShown) {
+    StartOn(42);
+    core->View().PageView().SelectAllSingleSora();
+    EXPECT_TRUE(core->SelectAya(2, 2));
+    EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{6, 7}));
+    EXPECT_FALSE(core->SelectAya(9, 9));
+    EXPECT_FALSE(core->View().PageView().Selected());
+}
+
+TEST_F(MainFormTest, RequestsDuringAnOpeningAreRefused) {
+    StartOn(42);
+    bool nestedOpen = true, nestedSelect = true;
+    int pageDuringPump = 0;
+    bool pumped = false;
+    events.OnPump = [&] {
+        if (pumped) return;
+        pumped = true;
+        EXPECT_TRUE(core->OpenningFlag());
+        nestedOpen = core->OpenPage(0, 0);
+        nestedSelect = core->SelectAya(2, 1);
+        core->KeyDown(vkLeft, 0);  // auto-repeat while the page opens
+        core->MouseWheel(120);
+        core->HandlePrivateMessage(MsgOpenPage, 0, 0);
+        core->MouseEnteredWindow();
+        EXPECT_EQ(core->ConfirmGoToPage(u"3").Kind, TGoToPageDecision::gpOpen);
+        pageDuringPump = core->PageNumber;
+    };
+    core->KeyDown(vkLeft, 0);
+    EXPECT_FALSE(nestedOpen);
+    EXPECT_FALSE(nestedSelect);
+    EXPECT_EQ(pageDuringPump, 43);
+    EXPECT_EQ(core->PageNumber, 43);
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_EQ(StoredPage(), 43);
+    EXPECT_EQ(events.Fronts, 0);
+    EXPECT_TRUE(events.StripShown.empty());
+    EXPECT_FALSE(core->OpenningFlag());
+}
+
+TEST_F(MainFormTest, AnUnreadablePageIsReportedAndThePreviousOneStays) {
+    StartOn(42);
+    core->KeyDown('A', ssCtrl);
+    const TPageView* before = &core->View().PageView();
+    const float scale = PageScale;
+    auto broken = PageBytes(43);
+    broken.resize(broken.size() - 10);
+    resources.Add(u"SVG_43", broken);
+    resources.Remove(u"SVG_41");
+
+    struct Case { int Key; const char16_t* Says; } cases[] = {
+        {vkLeft, u"Page 43 cannot be shown"},
+        {vkRight, u"SVG_41 is missing"},
+    };
+    for (const Case& c : cases) {
+        events.Errors.clear();
+        core->KeyDown(c.Key, 0);
+        ASSERT_EQ(events.Errors.size(), 1u);
+        EXPECT_NE(events.Errors[0].find(c.Says), std::u16string::npos);
+        EXPECT_EQ(&core->View().PageView(), before);
+        EXPECT_EQ(Shown(), 42);
+        EXPECT_EQ(core->PageNumber, 42);
+        EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{0, 1, 2}));
+        EXPECT_EQ(PageScale, scale);
+        EXPECT_EQ(StoredPage(), 42);
+        EXPECT_FALSE(core->OpenningFlag());
+    }
+    // A picture that fails fails the opening the same way.
+    events.OnAttach = [](TPageView&) { throw std::runtime_error("frame AYAFRAME0031 is missing"); };
+    core->PageNumber = 3;
+    EXPECT_FALSE(core->OpenPage(0, 0));
+    EXPECT_EQ(Shown(), 42);
+    events.OnAttach = nullptr;
+    // The loader still opens other pages.
+    core->PageNumber = 3;
+    EXPECT_TRUE(core->OpenPage(0, 0));
+    EXPECT_EQ(Shown(), 3);
+    EXPECT_EQ(StoredPage(), 3);
+}
+
+TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAfterThePageOpens) {
+    StartOn(42);
+    fs::remove_all(folder);
+    std::ofstream(folder.string()) << "a file where the folder was";
+    events.Errors.clear();
+    core->KeyDown(vkLeft, 0);
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_EQ(events.Errors.size(), 1u);
+    EXPECT_FALSE(core->OpenningFlag());
+    fs::remove(folder);
+    fs::create_directories(folder);
+}
+
+TEST_F(MainFormTest, GoToPageDialogDecisions) {
+    StartOn(42);
+    struct Case { const char16_t* Text; TGoToPageDecision::TKind Kind; int Shown; } cases[] = {
+        {u"", TGoToPageDecision::gpStayOpen, 42},  {u"  \t ", TGoToPageDecision::gpStayOpen, 42},
+        {u" 3 ", TGoToPageDecision::gpOpen, 3},    {u"3", TGoToPageDecision::gpClose, 3},
+        {u"0", TGoToPageDecision::gpOpen, 1},      {u"999", TGoToPageDecision::gpOpen, 604},
+        {u"12a", TGoToPageDecision::gpInvalid, 604},
+    };
+    for (const Case& c : cases) {
+        const auto d = core->ConfirmGoToPage(c.Text);
+        EXPECT_EQ(d.Kind, c.Kind) << std::string(c.Text, c.Text + std::char_traits<char16_t>::length(c.Text));
+        EXPECT_EQ(Shown(), c.Shown);
+    }
+    // The page shown already keeps its selection.
+    core->KeyDown('A', ssCtrl);
+    EXPECT_EQ(core->ConfirmGoToPage(u"604").Kind, TGoToPageDecision::gpClose);
+    EXPECT_TRUE(core->View().PageView().Selected());
+}
+
+TEST_F(MainFormTest, PrivateMessages) {
+    StartOn(42);
+    EXPECT_TRUE(core->HandlePrivateMessage(MsgSelectPointMode, 0, 0));
+    EXPECT_EQ(core->View().Mode(), mSelectPoint);
+    EXPECT_TRUE(core->HandlePrivateMessage(MsgDragZoomMode, 0, 0));
+    EXPECT_EQ(core->View().Cursor(), 17);
+    for (unsigned m : {MsgZoomIn, MsgZoomOut, MsgNoEffect0406, MsgZoom100, MsgNoEffect0424})
+        EXPECT_TRUE(core->HandlePrivateMessage(m, 0, 0)) << m;
+    EXPECT_EQ(Shown(), 42);
+
+    core->PageNumber = 3;  // as the index of suras does before posting
+    EXPECT_TRUE(core->HandlePrivateMessage(MsgOpenPage, 0, 0));
+    EXPECT_EQ(Shown(), 3);
+    EXPECT_EQ(core->View().Mode(), mSelectRect);  // a new control starts in the normal mode
+    EXPECT_EQ(events.Fronts, 1);
+
+    EXPECT_TRUE(core->HandlePrivateMessage(MsgUpdateVersion, 2, 7));
+    EXPECT_EQ(events.Notices, (std::vector<std::pair<int, int>>{{2, 7}}));
+    EXPECT_TRUE(core->HandlePrivateMessage(MsgHelp, 0, 0));
+    EXPECT_EQ(events.Commands, std::vector<TCommandId>{cmHelp});
+    EXPECT_FALSE(core->HandlePrivateMessage(0x0405, 0, 0));
+    EXPECT_FALSE(core->HandlePrivateMessage(0x0428, 0, 0));
+}
+
+TEST_F(MainFormTest, HeaderStripFollowsThePointerAndThePage) {
+    StartOn(42);
+    EXPECT_EQ(events.StripPictures, (std::vector<std::u16string>{u"jozaaname42", u"soraname42"}));
+    core->MouseEnteredWindow();
+    EXPECT_EQ(events.StripShown, std::vector<bool>{true});
+    core->MouseLeft(true);  // onto the strip
+    EXPECT_TRUE(core->HeaderStrip().Visible());
+    core->MouseLeft(false);
+    EXPECT_FALSE(core->HeaderStrip().Visible());
+
+    core->MouseEnteredWindow();
+    core->PageNumber = 2;
+    core->OpenPage(0, 0);  // no names on page 2: the strip goes and keeps page 42's pictures
+    EXPECT_FALSE(core->HeaderStrip().Visible());
+    EXPECT_EQ(core->HeaderStrip().PicturesPage(), 42);
+    events.StripShown.clear();
+    core->MouseEnteredWindow();
+    EXPECT_TRUE(events.StripShown.empty());
+}
+
+TEST_F(MainFormTest, PopupMenuEnablesCopyWithASelectionAndTakesTheLanguage) {
+    StartOn(42);
+    ASSERT_TRUE(core->PopupMenuOpening());
+    EXPECT_TRUE(core->PopupMenu().RightToLeft());
+    EXPECT_EQ(core->PopupMenu().Items()[4].Id, cmCopy);
+    EXPECT_FALSE(core->PopupMenu().Items()[4].Enabled);
+    settings.Languge = appEnglish;
+    core->View().MouseDown(mbLeft, 0, 435, 170);
+    ASSERT_TRUE(core->PopupMenuOpening());
+    EXPECT_FALSE(core->PopupMenu().RightToLeft());
+    for (const TMenuItemView& item : core->PopupMenu().Items())
+        if (item.Id == cmCopy) {
+            EXPECT_TRUE(item.Enabled);
+            EXPECT_EQ(item.Caption, u"Copy");
+        }
+}
+
+TEST_F(MainFormTest, CommandsAndFrame) {
+    StartOn(42);
+    core->ExecuteCommand(cmExit);
+    EXPECT_EQ(events.Closes, 1);
+    core->ExecuteCommand(cmAbout);
+    EXPECT_EQ(events.Commands, std::vector<TCommandId>{cmAbout});
+    core->FrameMouseDown(mbLeft);
+    core->FrameMouseDown(mbRight);
+    EXPECT_EQ(events.Moves, 1);
+    EXPECT_EQ(core->FramePlan(960, 1415).NumberSource.Top, 41 * 60);
+}
+
+}  // namespace
