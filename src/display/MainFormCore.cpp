@@ -4,7 +4,7 @@
 #include <exception>
 #include <string>
 
-#include "base/ResourceLookup.h"
+#include "base/ResourceSource.h"
 #include "base/Utf.h"
 #include "pagemodel/PageData.h"
 #include "settings/SettingsData.h"
@@ -37,7 +37,7 @@ public:
 }  // namespace
 
 TMainFormCore::TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvents,
-                             const TResourceLookup& resources, TStettingsData& settings,
+                             const TResourceSource& resources, TStettingsData& settings,
                              std::filesystem::path dataFolder, int screenHeight)
     : FEvents(events),
       FViewEvents(viewEvents),

@@ -17,7 +17,7 @@
 #include "shell/Commands.h"
 #include "shell/PopupMenu.h"
 
-class TResourceLookup;
+class TResourceSource;
 class TStettingsData;
 
 // What the main window asks of the shell. Every call is optional.
@@ -75,7 +75,7 @@ public:
     // screen height, a first page view that is never shown, page number 0,
     // the splash up, the header strip hidden with its ratio fixed now, one
     // layout. None of the references is owned; all outlive the core.
-    TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvents, const TResourceLookup& resources,
+    TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvents, const TResourceSource& resources,
                   TStettingsData& settings, std::filesystem::path dataFolder, int screenHeight);
     ~TMainFormCore();
 
@@ -137,7 +137,7 @@ private:
 
     TMainFormEvents& FEvents;
     TPageViewEvents* FViewEvents;
-    const TResourceLookup& FResources;
+    const TResourceSource& FResources;
     TStettingsData& FSettings;
     std::filesystem::path FDataFolder;
     TSizeI FInitialSize;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "base/ResourceLookup.h"
+#include "base/ResourceMap.h"
 #include "display/MainFormCore.h"
 #include "pagemodel/PageDataWriter.h"
 #include "settings/SettingsData.h"

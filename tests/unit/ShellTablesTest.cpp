@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "base/ResourceLookup.h"
+#include "base/ResourceMap.h"
 #include "display/GoToPageForm.h"
 #include "display/JozaNameSoraNamePanel.h"
 #include "shell/Commands.h"

@@ -1,4 +1,4 @@
-#include "base/ResourceLookup.h"
+#include "base/ResourceMap.h"
 
 namespace {
 char16_t FoldAscii(char16_t c) { return (c >= u'a' && c <= u'z') ? char16_t(c - u'a' + u'A') : c; }
@@ -23,8 +23,8 @@ void TResourceMap::Add(std::u16string name, std::vector<std::uint8_t> bytes) {
 
 void TResourceMap::Remove(std::u16string_view name) { FItems.erase(Key(name)); }
 
-std::optional<TLookupBytes> TResourceMap::Find(std::u16string_view name) const {
+std::optional<TResourceBytes> TResourceMap::Find(std::u16string_view name) const {
     auto it = FItems.find(Key(name));
     if (it == FItems.end()) return std::nullopt;
-    return TLookupBytes{{it->second->data(), it->second->size()}, it->second};
+    return TResourceBytes{{it->second->data(), it->second->size()}, it->second};
 }
