@@ -1,11 +1,88 @@
 #pragma once
-#include <windows.h>
+// The borderless main window of class "TMainForm" titled "Tiravel": a layered
+// window whose key-coloured pixels are see-through, so the frame picture gives
+// it its page-shaped outline. It hosts the page view and the header strip,
+// draws the splash, the frame and the size grip, and forwards every message
+// to TMainFormCore; the core's events are answered here with Win32 calls.
+#include <memory>
 
-// The borderless top-level window of class "TMainForm" titled "Tiravel".
-namespace MainForm {
-inline constexpr wchar_t ClassName[] = L"TMainForm";
-inline constexpr wchar_t Title[] = L"Tiravel";
+#include "base/win/Window.h"
+#include "display/Bitmap24.h"
+#include "display/MainFormCore.h"
+#include "display/Picture.h"
+#include "display/win/GoToPageDialog.h"
+#include "display/win/HeaderStripWindow.h"
+#include "display/win/PageViewWindow.h"
+#include "text/AyaStore.h"
 
-bool Register(HINSTANCE instance);
-HWND Create(HINSTANCE instance, int showCommand);
-}  // namespace MainForm
+class TResourceSource;
+struct TRunValues;
+
+class TMainForm final : public TWindow,
+                        private TMainFormEvents,
+                        private TPageViewWindow::THost,
+                        private TGoToPageDialog::THost {
+public:
+    static constexpr wchar_t ClassName[] = L"TMainForm";
+    static constexpr wchar_t Caption[] = L"Tiravel";
+
+    // Neither reference is owned; both outlive the window.
+    TMainForm(const TResourceSource& resources, TRunValues& run);
+    ~TMainForm() override;
+
+    // Creates the window centred on the screen and shows it with the splash.
+    bool Create(int showCommand);
+    // The message loop; answers the exit code.
+    int RunMessageLoop();
+
+private:
+    // Key preview, the wheel and the go-to-page dialog's keys; true when handled.
+    bool PreTranslate(MSG& msg);
+    void Dispatch(MSG& msg);
+    bool IsOwnWindow(HWND hwnd) const;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint();
+    void DrawSizeGrip(HDC dc);
+    void ShowPopupMenu(int screenX, int screenY);
+    void InvalidateGrip();
+    TRectI Grip() const;
+
+    // TMainFormEvents
+    void InvalidateWindow() override;
+    void PlaceView(const TRectI& bounds) override;
+    void PlaceHeaderStrip(const TRectI& bounds) override;
+    void ShowHeaderStrip(bool visible) override;
+    void LoadHeaderStripPictures(std::u16string_view juzName, std::u16string_view suraName) override;
+    void RepaintHeaderStrip() override;
+    void ProcessPendingMessages() override;
+    void AttachPagePictures(TPageView& page) override;
+    void ReportError(std::u16string_view message) override;
+    void RunCommand(TCommandId command) override;
+    void CloseWindow() override;
+    void EndRun() override;
+    void BringToFront() override;
+    void BeginWindowMove() override;
+    void StopStartupTimer() override;
+
+    // TPageViewWindow::THost
+    void PointerMovedOver(HWND window) override;
+    void PointerLeft() override;
+    // TGoToPageDialog::THost
+    void GoToPageClosed() override;
+    void ShowError(std::u16string_view message) override;
+
+    const TResourceSource& FResources;
+    TRunValues& FRun;
+    TPageViewWindow FView;
+    THeaderStripWindow FStrip;
+    std::unique_ptr<TMainFormCore> FCore;
+    std::unique_ptr<TGoToPageDialog> FGoToPage;
+    std::unique_ptr<TAyaStore> FAyaStore;  // parsed once, kept for the whole run
+    std::unique_ptr<TPicture> FFrame, FSplash, FPageNumbers;
+    // The last composite blitted, kept while size, phase and page stay.
+    TBitmap24 FPainted;
+    int FPaintedPage = -1;
+    bool FPaintedSplash = false;
+    bool FPointerInside = false;
+    TRectI FGrip;
+};

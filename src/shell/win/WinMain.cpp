@@ -1,17 +1,96 @@
-// Entry point of Tiravel.exe.
+// Entry point of Tiravel.exe: the entry sequence over the Windows API.
 #include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <versionhelpers.h>
 
+#include "base/win/Window.h"
+
+#include <string>
+#include <vector>
+
+#include "base/win/ExeResourceSource.h"
 #include "display/win/MainForm.h"
+#include "shell/EntrySequence.h"
+#include "shell/win/Cursors.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    if (!MainForm::Register(instance)) return 1;
-    HWND main = MainForm::Create(instance, showCommand);
-    if (!main) return 1;
-    SetForegroundWindow(main);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+namespace {
+
+class TWinEntryPlatform final : public TEntryPlatform {
+public:
+    TWinEntryPlatform(const TResourceSource& resources, TRunValues& run, int showCommand)
+        : FResources(resources), FRun(run), FShowCommand(showCommand) {}
+
+    bool WindowsVersionAtLeast(int major, int minor) override {
+        return IsWindowsVersionOrGreater(WORD(major), WORD(minor), 0);
     }
-    return static_cast<int>(msg.wParam);
+    void ShowMessage(std::u16string_view text) override {
+        const std::wstring wide = ToWide(text);
+        MessageBoxW(nullptr, wide.c_str(), L"", MB_OK);
+    }
+    void LoadCursor(int number, std::u16string_view name) override {
+        SetTableCursor(number, LoadCursorResource(FResources, name));
+    }
+    std::u16string RoamingAppDataFolder() override {
+        wchar_t path[MAX_PATH] = {};
+        if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+        return FromWide(path);
+    }
+    void CreateFolders(std::u16string_view path) override {
+        const std::wstring wide = ToWide(path);
+        SHCreateDirectoryExW(nullptr, wide.c_str(), nullptr);  // an existing folder is no error worth telling
+    }
+    // The fonts are installed by a later part of the system; until then the
+    // installation run does nothing and the check lets the start go on.
+    int InstallFonts() override { return 0; }
+    int CheckFonts() override { return 1; }
+    bool ActivateExistingInstance(std::u16string_view className, std::u16string_view title) override {
+        const std::wstring cls = ToWide(className), caption = ToWide(title);
+        HWND existing = FindWindowW(cls.c_str(), caption.c_str());
+        if (!existing) return false;
+        if (IsIconic(existing)) ShowWindow(existing, SW_RESTORE);
+        SetForegroundWindow(existing);
+        return true;
+    }
+    std::uint16_t RegisterClipboardFormat(std::u16string_view name) override {
+        const std::wstring wide = ToWide(name);
+        return std::uint16_t(RegisterClipboardFormatW(wide.c_str()));
+    }
+    void SetApplicationTitle(std::u16string_view) override {
+        // The task bar shows the main window's caption, which is this title.
+    }
+    int RunMainWindow() override {
+        TMainForm form(FResources, FRun);
+        if (!form.Create(FShowCommand)) {
+            MessageBoxW(nullptr, L"The main window cannot be created.", L"Tiravel", MB_OK | MB_ICONERROR);
+            return 1;
+        }
+        return form.RunMessageLoop();
+    }
+
+private:
+    const TResourceSource& FResources;
+    TRunValues& FRun;
+    int FShowCommand;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    std::vector<std::u16string> arguments;
+    int count = 0;
+    if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i) arguments.push_back(FromWide(argv[i]));
+        LocalFree(argv);
+    }
+    TExeResourceSource resources;
+    TRunValues run;
+    TWinEntryPlatform platform(resources, run, showCommand);
+    try {
+        return RunEntrySequence(platform, arguments, run);
+    } catch (const std::exception& e) {
+        // The general error report: an error nothing else handled ends the run.
+        MessageBoxA(nullptr, e.what(), "Tiravel", MB_OK | MB_ICONERROR);
+        return 1;
+    }
 }

@@ -1,0 +1,115 @@
+#include "display/win/PageViewWindow.h"
+
+#include <windowsx.h>
+
+#include "display/Canvas.h"
+#include "display/MainFormCore.h"
+#include "display/PageRenderer.h"
+#include "display/win/GdiBlit.h"
+#include "display/win/InputWin.h"
+#include "shell/win/Cursors.h"
+
+bool TPageViewWindow::Create(HWND parent, THost& host) {
+    FHost = &host;
+    if (!RegisterWindowClass(ClassName, 0, nullptr)) return false;
+    TCreateArgs a;
+    a.ClassName = ClassName;
+    a.Style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    a.X = a.Y = 0;
+    a.Width = a.Height = 1;
+    a.Parent = parent;
+    return CreateWindowFrom(a);
+}
+
+TDXFGraphPanel* TPageViewWindow::Control() { return FCore ? &FCore->View() : nullptr; }
+
+void TPageViewWindow::Render() {
+    TDXFGraphPanel* control = Control();
+    if (!control) return;
+    TPageView& page = control->PageView();
+    FCanvas.Resize(page.ClientWidth, page.ClientHeight);
+    FCanvas.Fill(0xFFFFFF);
+    TBitmapTarget target(FCanvas);
+    TCanvas canvas(target);
+    DrawAntiAlias(canvas, page);
+}
+
+void TPageViewWindow::PaintNow() {
+    if (!Handle()) return;
+    Render();
+    if (HDC dc = GetDC(Handle())) {
+        BlitBitmap(dc, FCanvas, 0, 0);
+        ReleaseDC(Handle(), dc);
+    }
+    ValidateRect(Handle(), nullptr);
+}
+
+void TPageViewWindow::InvalidateView() {
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TPageViewWindow::CursorChanged(int cursorNumber) {
+    FCursor = TableCursor(cursorNumber);
+    POINT p;
+    if (Handle() && GetCursorPos(&p) && WindowFromPoint(p) == Handle()) SetCursor(FCursor);
+}
+
+void TPageViewWindow::TakeFocus() {
+    if (Handle()) SetFocus(Handle());
+}
+
+void TPageViewWindow::EndRun() { PostQuitMessage(0); }
+
+bool TPageViewWindow::IsCanvasPixelWhite(int x, int y) {
+    if (x < 0 || y < 0 || x >= FCanvas.Width() || y >= FCanvas.Height()) return true;
+    return FCanvas.Pixel(x, y) == 0xFFFFFF;
+}
+
+LRESULT TPageViewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    TDXFGraphPanel* control = Control();
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    switch (message) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        Render();
+        BlitBitmap(dc, FCanvas, 0, 0);
+        EndPaint(Handle(), &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return TDXFGraphPanel::EraseBackgroundResult;
+    case WM_GETDLGCODE:
+        return TDXFGraphPanel::DialogCodeResult;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            SetCursor(FCursor ? FCursor : TableCursor(16));
+            return TRUE;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        SetCapture(Handle());
+        if (control) control->MouseDown(mbLeft, MouseShiftState(wParam), x, y);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        // Nothing in the control; the right button's release opens the window's menu.
+        if (control) control->MouseDown(message == WM_RBUTTONDOWN ? mbRight : mbMiddle, MouseShiftState(wParam), x, y);
+        break;
+    case WM_MOUSEMOVE:
+        if (FHost) FHost->PointerMovedOver(Handle());
+        if (control) control->MouseMove(MouseShiftState(wParam), x, y);
+        return 0;
+    case WM_MOUSELEAVE:
+        if (FHost) FHost->PointerLeft();
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == Handle()) ReleaseCapture();
+        if (control) control->MouseUp(mbLeft, MouseShiftState(wParam), x, y);
+        return 0;
+    case WM_KEYDOWN:
+        if (control) control->KeyDown(int(wParam), KeyShiftState());
+        break;
+    }
+    return TWindow::HandleMessage(message, wParam, lParam);
+}

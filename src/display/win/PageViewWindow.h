@@ -1,0 +1,43 @@
+#pragma once
+// The child window on MushafRect that shows the page: it forwards its mouse
+// messages to the page view control of the core (capturing the mouse while
+// the left button is down) and draws the page on request through an
+// off-screen bitmap of its size.
+#include "base/win/Window.h"
+#include "display/Bitmap24.h"
+#include "display/DXFGraphPanel.h"
+
+class TMainFormCore;
+
+class TPageViewWindow final : public TWindow, public TPageViewEvents {
+public:
+    static constexpr wchar_t ClassName[] = L"TDXFGraphPanel";
+    // The pointer moved over the window (the main window shows the header strip).
+    struct THost {
+        virtual ~THost() = default;
+        virtual void PointerMovedOver(HWND window) = 0;
+        virtual void PointerLeft() = 0;
+    };
+
+    bool Create(HWND parent, THost& host);
+    // The core exists after this window's events object: set before any message that paints.
+    void SetCore(TMainFormCore* core) { FCore = core; }
+
+    // TPageViewEvents
+    void PaintNow() override;
+    void InvalidateView() override;
+    void CursorChanged(int cursorNumber) override;
+    void TakeFocus() override;
+    void EndRun() override;
+    bool IsCanvasPixelWhite(int x, int y) override;
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Render();  // white, then the page drawn anti-aliased
+    TDXFGraphPanel* Control();
+
+    TMainFormCore* FCore = nullptr;
+    THost* FHost = nullptr;
+    TBitmap24 FCanvas;
+    HCURSOR FCursor = nullptr;
+};

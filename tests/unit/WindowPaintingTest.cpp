@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include "display/Picture.h"
+#include "display/WindowPainting.h"
+
+namespace {
+
+// A PNG-kind picture of one BGRA colour; `paint` may change single pixels.
+TPicture Solid(int w, int h, TColor colour, std::uint8_t alpha) {
+    TPicture p;
+    p.Width = w;
+    p.Height = h;
+    p.Kind = TPicture::TKind::Png;
+    p.Pixels.resize(std::size_t(w) * h * 4);
+    for (int i = 0; i < w * h; ++i) {
+        p.Pixels[4 * i + 0] = std::uint8_t(colour >> 16);
+        p.Pixels[4 * i + 1] = std::uint8_t(colour >> 8);
+        p.Pixels[4 * i + 2] = std::uint8_t(colour);
+        p.Pixels[4 * i + 3] = alpha;
+    }
+    return p;
+}
+
+void SetPixel(TPicture& p, int x, int y, TColor colour, std::uint8_t alpha) {
+    std::uint8_t* q = p.Pixels.data() + (std::size_t(y) * p.Width + x) * 4;
+    q[0] = std::uint8_t(colour >> 16), q[1] = std::uint8_t(colour >> 8), q[2] = std::uint8_t(colour), q[3] = alpha;
+}
+
+// 200 x 200, see-through except an opaque dark ring between 10 and 20 pixels
+// from the edge: the page-shaped outline with a white inside.
+TPicture RingFrame() {
+    TPicture f = Solid(200, 200, 0xFFFFFF, 0);
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x) {
+            const int d = std::min(std::min(x, y), std::min(199 - x, 199 - y));
+            if (d >= 10 && d < 20) SetPixel(f, x, y, 0x203040, 255);
+        }
+    return f;
+}
+
+// Three page cells of 60 rows, page n in colour 0x000010 * n.
+TPicture NumberStrip() {
+    TPicture s = Solid(49, 180, 0, 255);
+    for (int y = 0; y < 180; ++y)
+        for (int x = 0; x < 49; ++x) SetPixel(s, x, y, TColor(0x10 * (y / 60 + 1)), 255);
+    return s;
+}
+
+TEST(WindowPainting, FrameCompositeAtTheFrameSize) {
+    const TPicture frame = RingFrame(), numbers = NumberStrip();
+    struct Case {
+        int Page;
+        TColor Inside;  // the white inside the ring
+    } cases[] = {{1, 0x00BBDFC5}, {2, 0x00BBDFC5}, {3, WindowKeyColour}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Page);
+        const TBitmap24 b = PaintFrame(&frame, &numbers, c.Page, 200, 200);
+        EXPECT_EQ(b.Pixel(2, 2), WindowKeyColour);       // outside the outline: see-through
+        EXPECT_EQ(b.Pixel(15, 100), 0x203040u);           // the ring
+        EXPECT_EQ(b.Pixel(50, 50), c.Inside);
+        // t = 76; the number cell (76, 135)-(125, 180) inside the pale box (46, 135)-(155, 180).
+        EXPECT_EQ(b.Pixel(80, 140), TColor(0x10 * c.Page));
+        EXPECT_EQ(b.Pixel(124, 179), TColor(0x10 * c.Page));
+        EXPECT_EQ(b.Pixel(50, 140), 0x00B4DCC0u);
+        EXPECT_EQ(b.Pixel(150, 179), 0x00B4DCC0u);
+        EXPECT_EQ(b.Pixel(30, 160), c.Inside);  // beside the pale box
+    }
+}
+
+TEST(WindowPainting, FrameStretchedToTheClientKeepsTheOutline) {
+    const TPicture frame = RingFrame(), numbers = NumberStrip();
+    const TBitmap24 b = PaintFrame(&frame, &numbers, 3, 100, 150);
+    EXPECT_EQ(b.Width(), 100);
+    EXPECT_EQ(b.Height(), 150);
+    EXPECT_EQ(b.Pixel(1, 1), WindowKeyColour);
+    EXPECT_EQ(b.Pixel(7, 75), 0x203040u);  // x 7 of 100 is x 15 of the frame
+    EXPECT_EQ(b.Pixel(50, 75), WindowKeyColour);
+}
+
+TEST(WindowPainting, MissingPicturesPaintPlainColours) {
+    const TBitmap24 frame = PaintFrame(nullptr, nullptr, 5, 40, 60);
+    const TBitmap24 splash = PaintSplash(nullptr, 40, 60);
+    for (int y = 0; y < 60; y += 7)
+        for (int x = 0; x < 40; x += 7) {
+            EXPECT_EQ(frame.Pixel(x, y), PlainFrameColour);
+            EXPECT_EQ(splash.Pixel(x, y), PlainSplashColour);
+        }
+    const TPicture frameOnly = RingFrame();
+    EXPECT_EQ(PaintFrame(&frameOnly, nullptr, 3, 200, 200).Pixel(80, 140), 0x00B4DCC0u);  // no cell without a strip
+}
+
+TEST(WindowPainting, SplashBlendsOverWhiteAndKeysOutTheWhite) {
+    TPicture splash = Solid(20, 20, 0x000000, 0);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 10; ++x) SetPixel(splash, x, y, 0x000000, 255);
+    for (int x = 10; x < 20; ++x) SetPixel(splash, x, 0, 0x000000, 128);  // half over white
+    const TBitmap24 b = PaintSplash(&splash, 20, 20);
+    EXPECT_EQ(b.Pixel(3, 10), 0x000000u);
+    EXPECT_EQ(b.Pixel(15, 10), WindowKeyColour);
+    const TColor half = b.Pixel(15, 0);
+    EXPECT_NE(half, WindowKeyColour);
+    EXPECT_NEAR(int(half & 0xFF), 127, 2);
+}
+
+TEST(WindowPainting, KeyColouredPixelsOfAPictureStayOpaque) {
+    TBitmap24 b(3, 1);
+    b.Fill(0xFFFFFF);
+    FillRowSpan(b.Row(0), 1, 2, WindowKeyColour);
+    FillRowSpan(b.Row(0), 2, 3, 0x00FEFFFF);
+    KeyOutWhite(b, WindowKeyColour);
+    EXPECT_EQ(b.Pixel(0, 0), WindowKeyColour);
+    EXPECT_NE(b.Pixel(1, 0), WindowKeyColour);
+    EXPECT_EQ(b.Pixel(2, 0), 0x00FEFFFFu);  // near-white is not white
+}
+
+TEST(WindowPainting, HeaderStripPicturesAtBothEndsAndTheGreenLine) {
+    const TPicture juz = Solid(30, 10, 0x0000FF, 255), sura = Solid(20, 10, 0xFF0000, 255);
+    TBitmap24 strip(100, 10);
+    PaintHeaderStrip(&juz, &sura, strip);
+    EXPECT_EQ(strip.Pixel(10, 4), 0x0000FFu);  // juz: from x 10/3 to 10/3 + 30
+    EXPECT_EQ(strip.Pixel(50, 4), 0xFFFFFFu);
+    EXPECT_EQ(strip.Pixel(85, 4), 0xFF0000u);  // sura: the last 20 pixels
+    for (int x = 0; x < 99; ++x) EXPECT_EQ(strip.Pixel(x, 9), 0x008000u) << x;
+    EXPECT_NE(strip.Pixel(99, 9), 0x008000u);
+
+    TBitmap24 empty(50, 10);
+    PaintHeaderStrip(nullptr, nullptr, empty);
+    EXPECT_EQ(empty.Pixel(25, 4), 0xFFFFFFu);
+}
+
+}  // namespace
