@@ -85,3 +85,44 @@ press() {
     xdotool windowfocus --sync "$w" 2>/dev/null || true
     xdotool key --window "$w" "$@"
 }
+
+# --- the run's files ---------------------------------------------------------
+# The per-user data folder (Wine names the user's folder after the Unix user).
+data_folder() { echo "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/CorvaneSchool"; }
+settings_file() { echo "$(data_folder)/setting.dat"; }
+# A first start: no data folder at all.
+remove_data_folder() { rm -rf "$(data_folder)"; }
+settings_size() { stat -c %s "$(settings_file)" 2>/dev/null; }
+# The page stored in the settings file: its last four bytes, little-endian.
+stored_page() {
+    local f size
+    f=$(settings_file)
+    size=$(stat -c %s "$f" 2>/dev/null) || return 1
+    od -An -t d4 -j $((size - 4)) -N 4 "$f" | tr -d ' '
+}
+stored_page_is() { [ "$(stored_page)" = "$1" ]; }
+# write_settings PAGE [LANGUAGE]: a settings file with the default copy
+# settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown.
+write_settings() {
+    mkdir -p "$(data_folder)"
+    /usr/bin/python3 - "$(settings_file)" "$1" "${2:-0}" <<'PY'
+import struct, sys
+path, page, language = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+def text(s):
+    return struct.pack('<i', len(s)) + s.encode('utf-16-le')
+image = (struct.pack('<B', language) + text('') + struct.pack('<i?IIII?HHI??', 18, False, 0, 0, 0, 0, True,
+         0xFD5E, 0xFD5F, 0, True, False) + text('Harvik HAFS Uthmanic Script') +
+         struct.pack('<iI???i', 10, 0, False, False, False, page))
+open(path, 'wb').write(image)
+PY
+}
+
+# --- the screen ---------------------------------------------------------------
+# count_colour X Y W H '#RRGGBB': screen pixels of exactly that colour in a rectangle.
+count_colour() {
+    import -window root -crop "${3}x${4}+$1+$2" -depth 8 txt:- 2>/dev/null | grep -ci " $5 " || true
+}
+# Sets X, Y, WIDTH, HEIGHT of the main window.
+main_geometry() { eval "$(xdotool getwindowgeometry --shell "$(main_window)")"; }
+# Visible top-level X windows of the display other than the root, one id a line.
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }

@@ -8,24 +8,21 @@ UINT TrackPopupMenuModel(HWND owner, const TPopupMenuModel& model, int screenX, 
     HMENU menu = CreatePopupMenu();
     if (!menu) return 0;
     const bool rtl = model.RightToLeft();
-    UINT position = 0;
     for (const TMenuItemView& item : model.Items()) {
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
-        std::wstring caption(item.Caption.begin(), item.Caption.end());
         if (item.Id == cmNone) {
-            info.fMask = MIIM_FTYPE;
-            info.fType = MFT_SEPARATOR;
-        } else {
-            info.fType = MFT_STRING | (rtl ? MFT_RIGHTORDER : 0);
-            info.wID = item.Id;
-            info.fState = item.Enabled ? MFS_ENABLED : MFS_GRAYED;
-            info.dwTypeData = caption.data();
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            continue;
         }
-        InsertMenuItemW(menu, position++, TRUE, &info);
+        const std::wstring caption(item.Caption.begin(), item.Caption.end());
+        // The right-to-left reading order comes from the mirrored menu window
+        // (TPM_LAYOUTRTL); MFT_RIGHTORDER on top makes Wine measure Arabic
+        // captions as empty.
+        const UINT flags = MF_STRING | (item.Enabled ? MF_ENABLED : MF_GRAYED);
+        AppendMenuW(menu, flags, item.Id, caption.c_str());
     }
-    const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (rtl ? TPM_RIGHTALIGN | TPM_LAYOUTRTL : TPM_LEFTALIGN);
+    // A mirrored menu mirrors its alignment too: TPM_LAYOUTRTL alone hangs it
+    // to the left of the pointer, and adding TPM_RIGHTALIGN would flip it back.
+    const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (rtl ? TPM_LAYOUTRTL : TPM_LEFTALIGN);
     // The menu closes when the user clicks elsewhere only if its owner is in front.
     SetForegroundWindow(owner);
     const UINT command = UINT(TrackPopupMenu(menu, flags, screenX, screenY, 0, owner, nullptr));
