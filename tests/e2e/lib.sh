@@ -126,3 +126,27 @@ count_colour() {
 main_geometry() { eval "$(xdotool getwindowgeometry --shell "$(main_window)")"; }
 # Visible top-level X windows of the display other than the root, one id a line.
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+# The window that appeared after `before` (a list of visible_windows), if any.
+new_window() { comm -13 <(echo "$1") <(visible_windows) | head -n 1; }
+has_new_window() { [ -n "$(new_window "$1")" ]; }
+# The page view inside the main window (X, Y, WIDTH, HEIGHT set): the page
+# rectangle (30, 30)-(241, 370) of the 271 × 400 design, a few pixels in.
+view_rect() {
+    VX=$((X + WIDTH * 30 / 271 + 2)); VY=$((Y + HEIGHT * 30 / 400 + 2))
+    VW=$((WIDTH * 211 / 271 - 4)); VH=$((HEIGHT * 340 / 400 - 4))
+}
+green_in_view() { count_colour "$VX" "$VY" "$VW" "$VH" '#008000'; }
+green_at_least() { [ "$(green_in_view)" -ge "$1" ]; }
+green_at_most() { [ "$(green_in_view)" -le "$1" ]; }
+# Starts the run on PAGE (written into the settings file) and waits until the
+# page is open: the opening rewrites the file.
+start_on_page() {
+    write_settings "$1"
+    touch -d '2000-01-01' "$(settings_file)"
+    start_app
+    wait_until 60 "the main window" has_main_window
+    wait_until 30 "page $1 to open" settings_rewritten
+    main_geometry
+    view_rect
+}
+settings_rewritten() { [ "$(stat -c %Y "$(settings_file)")" -gt 946684800 ]; }

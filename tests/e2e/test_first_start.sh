@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# A first start with no data folder shows the splash, then page 1, and writes
+# a 110-byte "setting.dat" naming page 1. A right click during the splash
+# opens nothing; the same click on the page opens the popup menu, which in
+# Arabic hangs to the left of the pointer. Escape ends the run.
+source "$(dirname "$0")/lib.sh"
+start_display
+remove_data_folder
+start_app
+wait_until 60 "the main window" has_main_window
+main_geometry
+CX=$((X + WIDTH / 2)); CY=$((Y + HEIGHT / 2))
+wait_until 10 "the splash" bash -c "[ \"\$(import -window root -crop 1x1+$CX+$CY -depth 8 txt:- | awk 'NR==2{print \$3}')\" != '#000000' ]"
+before=$(visible_windows)
+xdotool mousemove "$CX" "$CY" click 3
+[ ! -e "$(settings_file)" ] || fail "the right click came after the splash; the scenario needs it during the splash"
+screenshot splash
+wait_until 30 "page 1 to open" stored_page_is 1
+[ "$(settings_size)" = 110 ] || fail "setting.dat has $(settings_size) bytes, not 110"
+[ "$(visible_windows)" = "$before" ] || fail "the right click during the splash opened a window"
+screenshot page-1
+
+xdotool mousemove "$CX" "$CY" click 3
+wait_until 10 "the popup menu" has_new_window "$before"
+menu=$(new_window "$before")
+eval "$(xdotool getwindowgeometry --shell "$menu" | sed 's/^/MENU_/')"
+[ $((MENU_X + MENU_WIDTH)) -le $((CX + 2)) ] && [ $((MENU_X + MENU_WIDTH)) -ge $((CX - 2)) ] ||
+    fail "the Arabic menu (x $MENU_X, width $MENU_WIDTH) does not end at the pointer ($CX)"
+[ "$MENU_HEIGHT" -gt 150 ] || fail "the menu is $MENU_HEIGHT pixels high: items are missing"
+screenshot menu
+xdotool key Escape
+wait_until 10 "the menu to close" bash -c "[ \"\$(xdotool search --onlyvisible --name '' | sort)\" = \"$before\" ]"
+app_ended && fail "Escape in the menu ended the run"
+
+press Escape
+wait_until 30 "the run to end after Escape" app_ended
+echo "first start scenario passed"

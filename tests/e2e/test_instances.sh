@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# One instance at a time: a second start brings the first window forward and
+# ends without a window of its own. The next start opens the page last shown.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_on_page 42
+press Left
+wait_until 20 "Left to open page 43" stored_page_is 43
+wait_until 10 "page 43 drawn" bash -c "import -window root -crop ${VW}x${VH}+$VX+$VY $E2E_OUTPUT/first-run.png"
+first=$APP_PID
+
+before=$(visible_windows)
+wine "$TIRAVEL_EXE" >"$E2E_OUTPUT/second.log" 2>&1 </dev/null &
+second=$!
+wait_until 30 "the second start to end" bash -c "! kill -0 $second 2>/dev/null"
+[ "$(visible_windows)" = "$before" ] || fail "the second start changed the windows shown"
+kill -0 "$first" || fail "the first run ended"
+[ "$(xdotool search --name '^Tiravel$' | wc -l)" = 1 ] || fail "more than one main window"
+
+press Escape
+wait_until 30 "the run to end after Escape" app_ended
+
+touch -d '2000-01-01' "$(settings_file)"
+start_app
+wait_until 60 "the main window" has_main_window
+wait_until 30 "the page last shown to open" settings_rewritten
+stored_page_is 43 || fail "the next start opened page $(stored_page), not 43"
+main_geometry
+view_rect
+# The same page as before the restart, pixel for pixel.
+wait_until 10 "page 43 drawn again" bash -c "import -window root -crop ${VW}x${VH}+$VX+$VY $E2E_OUTPUT/second-run.png &&
+    [ \"\$(compare -metric AE $E2E_OUTPUT/first-run.png $E2E_OUTPUT/second-run.png null: 2>&1)\" = 0 ]"
+press Escape
+wait_until 30 "the run to end after Escape" app_ended
+echo "instances scenario passed"

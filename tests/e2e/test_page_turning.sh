@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Page turning from a first start on page 1: Left opens page 2 and Right page 1
+# again; the wheel turned away from the user opens the next page and towards
+# the user the previous one; Ctrl+G with 42 and Enter opens page 42, 999 page
+# 604. The settings file names each page as it opens.
+source "$(dirname "$0")/lib.sh"
+start_display
+remove_data_folder
+start_app
+wait_until 60 "the main window" has_main_window
+wait_until 30 "page 1 to open" stored_page_is 1
+main_geometry
+
+press Left
+wait_until 20 "Left to open page 2" stored_page_is 2
+press Right
+wait_until 20 "Right to open page 1" stored_page_is 1
+press Right
+sleep 0.5  # Right on page 1 reopens page 1: nothing to wait for but the key's handling
+stored_page_is 1 || fail "Right on page 1 left page $(stored_page)"
+
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+xdotool click 4
+wait_until 20 "the wheel away from the user to open page 2" stored_page_is 2
+xdotool click 5
+wait_until 20 "the wheel towards the user to open page 1" stored_page_is 1
+
+# go_to TEXT: Ctrl+G, type TEXT into the dialog's box, Enter.
+go_to() {
+    local before dialog
+    before=$(visible_windows)
+    press ctrl+g
+    wait_until 10 "the go-to-page dialog" has_new_window "$before"
+    dialog=$(new_window "$before")
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    xdotool type --window "$dialog" "$1"
+    xdotool key --window "$dialog" Return
+    wait_until 10 "the dialog to close" bash -c "! xdotool search --onlyvisible --name '' | grep -qx $dialog"
+}
+go_to 42
+wait_until 20 "Ctrl+G 42 to open page 42" stored_page_is 42
+screenshot page-42
+go_to 999
+wait_until 20 "Ctrl+G 999 to open page 604" stored_page_is 604
+press Left
+sleep 0.5
+stored_page_is 604 || fail "Left on page 604 left page $(stored_page)"
+screenshot page-604
+
+press Escape
+wait_until 30 "the run to end after Escape" app_ended
+echo "page turning scenario passed"
