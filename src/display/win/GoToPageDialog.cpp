@@ -46,8 +46,9 @@ bool TGoToPageDialog::Create(HWND owner, TAppLanguge language, TMainFormCore& co
     a.Parent = owner;
     if (!CreateWindowFrom(a)) return false;
 
-    // A face with Arabic letters; the default GUI font has none.
-    FFont = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+    // In Arabic, the font mapper is asked for a face with Arabic letters; the
+    // default GUI font may have none.
+    FFont = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, arabic ? ARABIC_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
     AddControl(Handle(), L"STATIC", reinterpret_cast<const wchar_t*>(texts.Label), SS_LEFT, GoToPageLabelPlace, -1,
                FFont);

@@ -260,11 +260,14 @@ void TMainForm::InvalidateWindow() {
 void TMainForm::PlaceView(const TRectI& b) {
     if (FView.Handle())
         SetWindowPos(FView.Handle(), nullptr, b.Left, b.Top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    // A new size means a new PageScale: the part that stays must be drawn again too.
+    if (FView.Handle()) InvalidateRect(FView.Handle(), nullptr, FALSE);
 }
 
 void TMainForm::PlaceHeaderStrip(const TRectI& b) {
     if (FStrip.Handle())
         SetWindowPos(FStrip.Handle(), nullptr, b.Left, b.Top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (FStrip.Handle()) InvalidateRect(FStrip.Handle(), nullptr, FALSE);
 }
 
 void TMainForm::ShowHeaderStrip(bool visible) {
