@@ -150,3 +150,16 @@ start_on_page() {
     view_rect
 }
 settings_rewritten() { [ "$(stat -c %Y "$(settings_file)")" -gt 946684800 ]; }
+
+# Scenarios that need a resource the executable does not carry yet end as
+# skipped (ctest counts exit code 77 as a skip), never as passed.
+exe_has_resource() {
+    /usr/bin/python3 - "$TIRAVEL_EXE" "$1" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+sys.exit(0 if sys.argv[2].upper().encode('utf-16-le') in data else 1)
+PY
+}
+require_resource() {
+    exe_has_resource "$1" || { echo "skipped: the executable has no resource $1" >&2; exit 77; }
+}

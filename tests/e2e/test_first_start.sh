@@ -4,6 +4,7 @@
 # opens nothing; the same click on the page opens the popup menu, which in
 # Arabic hangs to the left of the pointer. Escape ends the run.
 source "$(dirname "$0")/lib.sh"
+require_resource AYAFRAME0011  # pages 1 and 2 have a sura header
 start_display
 remove_data_folder
 start_app

@@ -4,6 +4,7 @@
 # wide (416); the run ends on Escape.
 source "$(dirname "$0")/lib.sh"
 start_display
+write_settings 42  # a page of plain text lines
 start_app
 wait_until 60 "the main window" has_main_window
 W=$(main_window)

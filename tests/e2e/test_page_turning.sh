@@ -4,6 +4,7 @@
 # the user the previous one; Ctrl+G with 42 and Enter opens page 42, 999 page
 # 604. The settings file names each page as it opens.
 source "$(dirname "$0")/lib.sh"
+require_resource AYAFRAME0011  # pages 1 and 2 have a sura header
 start_display
 remove_data_folder
 start_app
