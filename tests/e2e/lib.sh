@@ -130,10 +130,11 @@ visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 new_window() { comm -13 <(echo "$1") <(visible_windows) | head -n 1; }
 has_new_window() { [ -n "$(new_window "$1")" ]; }
 # The page view inside the main window (X, Y, WIDTH, HEIGHT set): the page
-# rectangle (30, 30)-(241, 370) of the 271 × 400 design, a few pixels in.
+# rectangle (30, 30)-(241, 370) of the 271 × 400 design, a few pixels in, and
+# from design row 40 down, below the header strip and its green line.
 view_rect() {
-    VX=$((X + WIDTH * 30 / 271 + 2)); VY=$((Y + HEIGHT * 30 / 400 + 2))
-    VW=$((WIDTH * 211 / 271 - 4)); VH=$((HEIGHT * 340 / 400 - 4))
+    VX=$((X + WIDTH * 30 / 271 + 2)); VY=$((Y + HEIGHT * 40 / 400))
+    VW=$((WIDTH * 211 / 271 - 4)); VH=$((HEIGHT * 330 / 400 - 2))
 }
 green_in_view() { count_colour "$VX" "$VY" "$VW" "$VH" '#008000'; }
 green_at_least() { [ "$(green_in_view)" -ge "$1" ]; }

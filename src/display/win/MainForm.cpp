@@ -260,8 +260,11 @@ void TMainForm::InvalidateWindow() {
 void TMainForm::PlaceView(const TRectI& b) {
     if (FView.Handle())
         SetWindowPos(FView.Handle(), nullptr, b.Left, b.Top, b.Width(), b.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!FView.Handle()) return;
+    // The view stays hidden under the splash; the first page opening shows it.
+    ShowWindow(FView.Handle(), FCore && !FCore->DrawSplash() ? SW_SHOWNA : SW_HIDE);
     // A new size means a new PageScale: the part that stays must be drawn again too.
-    if (FView.Handle()) InvalidateRect(FView.Handle(), nullptr, FALSE);
+    InvalidateRect(FView.Handle(), nullptr, FALSE);
 }
 
 void TMainForm::PlaceHeaderStrip(const TRectI& b) {
@@ -331,10 +334,9 @@ void TMainForm::StopStartupTimer() { KillTimer(Handle(), StartupTimerId); }
 void TMainForm::PointerMovedOver(HWND window) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
     TrackMouseEvent(&track);
-    if (!FPointerInside) {
-        FPointerInside = true;
-        FCore->MouseEnteredWindow();
-    }
+    // Every move counts as being over the window, so a pointer that came in
+    // during the splash or on pages 1 and 2 shows the strip once it may be shown.
+    FCore->MouseEnteredWindow();
 }
 
 void TMainForm::PointerLeft() {
@@ -342,7 +344,6 @@ void TMainForm::PointerLeft() {
     GetCursorPos(&p);
     // Moving between the window and its children is no leaving.
     if (IsOwnWindow(WindowFromPoint(p))) return;
-    FPointerInside = false;
     RECT strip{};
     if (FStrip.Handle()) GetWindowRect(FStrip.Handle(), &strip);
     FCore->MouseLeft(PtInRect(&strip, p) != 0);

@@ -83,6 +83,5 @@ private:
     TBitmap24 FPainted;
     int FPaintedPage = -1;
     bool FPaintedSplash = false;
-    bool FPointerInside = false;
     TRectI FGrip;
 };

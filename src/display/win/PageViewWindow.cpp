@@ -14,7 +14,7 @@ bool TPageViewWindow::Create(HWND parent, THost& host) {
     if (!RegisterWindowClass(ClassName, 0, nullptr)) return false;
     TCreateArgs a;
     a.ClassName = ClassName;
-    a.Style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    a.Style = WS_CHILD | WS_CLIPSIBLINGS;  // shown by the first page opening
     a.X = a.Y = 0;
     a.Width = a.Height = 1;
     a.Parent = parent;
