@@ -1,0 +1,119 @@
+#include "display/PathRasterizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+
+using namespace PathRasterizerDetail;
+
+namespace {
+std::int32_t ClampCoordinate(std::int32_t v) {
+    return std::clamp(v, -TPathRasterizer::MaxCoordinate, TPathRasterizer::MaxCoordinate);
+}
+}  // namespace
+
+void TPathRasterizer::Clear() {
+    FEdges.clear();
+    FFigureOpen = false;
+}
+
+void TPathRasterizer::AddFixedPoint(std::int32_t x, std::int32_t y) {
+    if (y != FLastY) {
+        if (y > FLastY)
+            FEdges.push_back({FLastX, FLastY, x, y, 1});
+        else
+            FEdges.push_back({x, y, FLastX, FLastY, -1});
+    }
+    FLastX = x;
+    FLastY = y;
+}
+
+void TPathRasterizer::CloseFigure() {
+    if (!FFigureOpen) return;
+    AddFixedPoint(FStartX, FStartY);
+    FFigureOpen = false;
+}
+
+void TPathRasterizer::StartFigureIfNone() {
+    if (FFigureOpen) return;
+    FStartX = FLastX = FCurrent.X * 256;
+    FStartY = FLastY = FCurrent.Y * 256;
+    FFigureOpen = true;
+}
+
+void TPathRasterizer::MoveTo(TIntPoint p) {
+    CloseFigure();
+    FCurrent = {ClampCoordinate(p.X), ClampCoordinate(p.Y)};
+    StartFigureIfNone();
+}
+
+void TPathRasterizer::LineTo(TIntPoint p) {
+    StartFigureIfNone();
+    FCurrent = {ClampCoordinate(p.X), ClampCoordinate(p.Y)};
+    AddFixedPoint(FCurrent.X * 256, FCurrent.Y * 256);
+}
+
+void TPathRasterizer::BezierTo(TIntPoint c1, TIntPoint c2, TIntPoint end) {
+    StartFigureIfNone();
+    const std::int64_t x0 = FCurrent.X, y0 = FCurrent.Y;
+    const std::int64_t x1 = ClampCoordinate(c1.X), y1 = ClampCoordinate(c1.Y);
+    const std::int64_t x2 = ClampCoordinate(c2.X), y2 = ClampCoordinate(c2.Y);
+    const std::int64_t x3 = ClampCoordinate(end.X), y3 = ClampCoordinate(end.Y);
+    FCurrent = {std::int32_t(x3), std::int32_t(y3)};
+
+    // Wang's bound: n steps keep the error under 1/4 pixel when n^2 >= 3 L,
+    // L the largest second difference of the control polygon.
+    const std::int64_t l = std::max(std::llabs(x0 - 2 * x1 + x2) + std::llabs(y0 - 2 * y1 + y2),
+                                    std::llabs(x1 - 2 * x2 + x3) + std::llabs(y1 - 2 * y2 + y3));
+    std::int64_t n = std::int64_t(std::ceil(std::sqrt(double(3 * l))));
+    n = std::clamp<std::int64_t>(n, 1, MaxCurveSteps);
+    if (l == 0) n = 1;  // a straight piece
+    const std::int64_t n3 = n * n * n;
+    for (std::int64_t i = 1; i < n; ++i) {
+        const std::int64_t u = n - i;
+        const std::int64_t a = u * u * u, b = 3 * u * u * i, c = 3 * u * i * i, d = i * i * i;
+        const std::int64_t px = (a * x0 + b * x1 + c * x2 + d * x3) * 256;
+        const std::int64_t py = (a * y0 + b * y1 + c * y2 + d * y3) * 256;
+        AddFixedPoint(std::int32_t(FloorDiv(px + n3 / 2, n3)), std::int32_t(FloorDiv(py + n3 / 2, n3)));
+    }
+    AddFixedPoint(std::int32_t(x3 * 256), std::int32_t(y3 * 256));
+}
+
+void TPathRasterizer::BeginActive(const TEdge& e, int row) {
+    TActive a;
+    a.Dy = std::int64_t(e.YBottom) - e.YTop;
+    const std::int64_t dx = std::int64_t(e.XBottom) - e.XTop;
+    const std::int64_t num = (std::int64_t(row) * 256 + 128 - e.YTop) * dx;
+    const std::int64_t q = FloorDiv(num, a.Dy);
+    a.X = std::int32_t(e.XTop + q);
+    a.Rem = num - q * a.Dy;
+    const std::int64_t stepQ = FloorDiv(256 * dx, a.Dy);
+    a.StepX = std::int32_t(stepQ);
+    a.StepRem = 256 * dx - stepQ * a.Dy;
+    a.EndRow = FirstRow(e.YBottom);
+    a.Dir = e.Dir;
+    FActive.push_back(a);
+}
+
+bool TPathRasterizer::Inside(TFillRule rule, int px, int py) {
+    CloseFigure();
+    const std::int64_t yc = std::int64_t(py) * 256 + 128, xc = std::int64_t(px) * 256 + 128;
+    int winding = 0;
+    for (const TEdge& e : FEdges) {
+        if (yc < e.YTop || yc >= e.YBottom) continue;
+        const std::int64_t x =
+            e.XTop + FloorDiv((yc - e.YTop) * (std::int64_t(e.XBottom) - e.XTop),
+                              std::int64_t(e.YBottom) - e.YTop);
+        if (x <= xc) winding += e.Dir;
+    }
+    return IsInside(rule, winding);
+}
+
+std::string TPathRasterizer::Dump() const {
+    std::ostringstream out;
+    for (const TEdge& e : FEdges)
+        out << (e.XTop / 256.0) << ',' << (e.YTop / 256.0) << " -> " << (e.XBottom / 256.0) << ','
+            << (e.YBottom / 256.0) << (e.Dir > 0 ? " down\n" : " up\n");
+    return out.str();
+}

@@ -1,0 +1,106 @@
+#include "display/Picture.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <string>
+
+#include <jpeglib.h>
+#include <png.h>
+
+#include "base/DataError.h"
+
+namespace {
+// Pictures larger than this are refused rather than allocated: the shipped
+// ones are below a million pixels, so anything beyond is corrupt data.
+constexpr std::size_t MaxPicturePixels = std::size_t(1) << 26;
+
+void CheckSize(const char* record, std::size_t width, std::size_t height) {
+    if (width == 0 || height == 0 || width > MaxPicturePixels / height)
+        throw TDataError(record, 0,
+                         "picture size " + std::to_string(width) + " x " + std::to_string(height) +
+                             " is empty or too large");
+}
+
+struct TJpegError {
+    jpeg_error_mgr Manager;
+    std::jmp_buf Jump;
+    char Message[JMSG_LENGTH_MAX];
+};
+
+// libjpeg must not return from its error handler; jump back to the decoder,
+// which turns the message into a TDataError once libjpeg is out of the way.
+void JpegErrorExit(j_common_ptr info) {
+    auto* error = reinterpret_cast<TJpegError*>(info->err);
+    info->err->format_message(info, error->Message);
+    std::longjmp(error->Jump, 1);
+}
+
+void JpegSilence(j_common_ptr, int) {}
+
+// Returns an empty string on success, otherwise libjpeg's message.
+std::string DecodeJpeg(std::span<const std::uint8_t> bytes, TPicture& picture) {
+    jpeg_decompress_struct info{};
+    TJpegError error{};
+    info.err = jpeg_std_error(&error.Manager);
+    error.Manager.error_exit = JpegErrorExit;
+    error.Manager.emit_message = JpegSilence;
+    if (setjmp(error.Jump)) {
+        jpeg_destroy_decompress(&info);
+        return error.Message[0] ? std::string(error.Message) : std::string("undecodable JPEG");
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_EXT_BGRA;
+    jpeg_start_decompress(&info);
+    if (info.output_width == 0 || info.output_height == 0 ||
+        info.output_width > MaxPicturePixels / info.output_height) {
+        jpeg_destroy_decompress(&info);
+        return "picture size too large";
+    }
+    picture.Width = int(info.output_width);
+    picture.Height = int(info.output_height);
+    picture.Pixels.resize(std::size_t(picture.Width) * std::size_t(picture.Height) * 4);
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = picture.Pixels.data() + std::size_t(info.output_scanline) * picture.Width * 4;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return {};
+}
+}  // namespace
+
+std::unique_ptr<TPicture> TPicture::LoadJpeg(std::span<const std::uint8_t> bytes) {
+    auto picture = std::make_unique<TPicture>();
+    picture->Kind = TKind::Jpeg;
+    if (bytes.empty()) throw TDataError("JPEG picture", 0, "no data");
+    const std::string problem = DecodeJpeg(bytes, *picture);
+    if (!problem.empty()) throw TDataError("JPEG picture", 0, problem);
+    return picture;
+}
+
+std::unique_ptr<TPicture> TPicture::LoadPng(std::span<const std::uint8_t> bytes) {
+    auto picture = std::make_unique<TPicture>();
+    picture->Kind = TKind::Png;
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
+        throw TDataError("PNG picture", 0, image.message);
+    try {
+        CheckSize("PNG picture", image.width, image.height);
+    } catch (...) {
+        png_image_free(&image);
+        throw;
+    }
+    image.format = PNG_FORMAT_BGRA;
+    picture->Width = int(image.width);
+    picture->Height = int(image.height);
+    picture->Pixels.resize(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, picture->Pixels.data(), 0, nullptr)) {
+        const std::string problem = image.message;
+        png_image_free(&image);
+        throw TDataError("PNG picture", 0, problem);
+    }
+    return picture;
+}
