@@ -20,10 +20,15 @@ void TPathRasterizer::Clear() {
 
 void TPathRasterizer::AddFixedPoint(std::int32_t x, std::int32_t y) {
     if (y != FLastY) {
-        if (y > FLastY)
-            FEdges.push_back({FLastX, FLastY, x, y, 1});
-        else
-            FEdges.push_back({x, y, FLastX, FLastY, -1});
+        const bool down = y > FLastY;
+        const std::int32_t top = down ? FLastY : y, bottom = down ? y : FLastY;
+        const std::int32_t first = FirstRow(top), end = FirstRow(bottom);
+        if (first < end) {
+            if (down)
+                FEdges.push_back({FLastX, FLastY, x, y, first, end, 1});
+            else
+                FEdges.push_back({x, y, FLastX, FLastY, first, end, -1});
+        }
     }
     FLastX = x;
     FLastY = y;
@@ -62,11 +67,11 @@ void TPathRasterizer::BezierTo(TIntPoint c1, TIntPoint c2, TIntPoint end) {
     const std::int64_t x3 = ClampCoordinate(end.X), y3 = ClampCoordinate(end.Y);
     FCurrent = {std::int32_t(x3), std::int32_t(y3)};
 
-    // Wang's bound: n steps keep the error under 1/4 pixel when n^2 >= 3 L,
-    // L the largest second difference of the control polygon.
+    // Wang's bound: n steps keep the error under half a pixel when
+    // n^2 >= 1.5 L, L the largest second difference of the control polygon.
     const std::int64_t l = std::max(std::llabs(x0 - 2 * x1 + x2) + std::llabs(y0 - 2 * y1 + y2),
                                     std::llabs(x1 - 2 * x2 + x3) + std::llabs(y1 - 2 * y2 + y3));
-    std::int64_t n = std::int64_t(std::ceil(std::sqrt(double(3 * l))));
+    std::int64_t n = std::int64_t(std::ceil(std::sqrt(1.5 * double(l))));
     n = std::clamp<std::int64_t>(n, 1, MaxCurveSteps);
     if (l == 0) n = 1;  // a straight piece
     const std::int64_t n3 = n * n * n;
@@ -82,16 +87,29 @@ void TPathRasterizer::BezierTo(TIntPoint c1, TIntPoint c2, TIntPoint end) {
 
 void TPathRasterizer::BeginActive(const TEdge& e, int row) {
     TActive a;
-    a.Dy = std::int64_t(e.YBottom) - e.YTop;
+    const std::int64_t dy = std::int64_t(e.YBottom) - e.YTop;
     const std::int64_t dx = std::int64_t(e.XBottom) - e.XTop;
-    const std::int64_t num = (std::int64_t(row) * 256 + 128 - e.YTop) * dx;
-    const std::int64_t q = FloorDiv(num, a.Dy);
+    const std::int64_t offset = std::int64_t(row) * 256 + 128 - e.YTop;  // 0 <= offset < dy
+    std::int64_t q, stepQ;
+    if (dy < (1 << 30) && offset < (1 << 11) && dx > -(1 << 19) && dx < (1 << 19)) {
+        // Short edges, nearly all of them: the same quotients in 32 bits.
+        const std::int32_t num = std::int32_t(offset * dx), step = std::int32_t(256 * dx);
+        const std::int32_t d = std::int32_t(dy);
+        std::int32_t q32 = num / d, s32 = step / d;
+        if (num % d < 0) --q32;
+        if (step % d < 0) --s32;
+        q = q32;
+        stepQ = s32;
+    } else {
+        q = FloorDiv(offset * dx, dy);
+        stepQ = FloorDiv(256 * dx, dy);
+    }
+    a.Dy = dy;
     a.X = std::int32_t(e.XTop + q);
-    a.Rem = num - q * a.Dy;
-    const std::int64_t stepQ = FloorDiv(256 * dx, a.Dy);
+    a.Rem = offset * dx - q * dy;
     a.StepX = std::int32_t(stepQ);
-    a.StepRem = 256 * dx - stepQ * a.Dy;
-    a.EndRow = FirstRow(e.YBottom);
+    a.StepRem = 256 * dx - stepQ * dy;
+    a.EndRow = e.EndRow;
     a.Dir = e.Dir;
     FActive.push_back(a);
 }

@@ -62,8 +62,10 @@ public:
     std::string Dump() const;
 
 private:
+    // Only edges that cross at least one row's centre line are kept.
     struct TEdge {
         std::int32_t XTop, YTop, XBottom, YBottom;  // 24.8, YTop < YBottom
+        std::int32_t FirstRow, EndRow;              // rows crossed: [FirstRow, EndRow)
         std::int32_t Dir;                           // +1 downwards, -1 upwards
     };
     struct TActive {
@@ -82,7 +84,7 @@ private:
 
     std::vector<TEdge> FEdges;
     std::vector<TActive> FActive;
-    std::vector<std::uint32_t> FOrder;
+    std::vector<std::uint64_t> FOrder;  // first row (biased) << 32 | edge index
     TIntPoint FCurrent;
     bool FFigureOpen = false;
     std::int32_t FStartX = 0, FStartY = 0;  // figure start, 24.8
@@ -107,15 +109,16 @@ void TPathRasterizer::Fill(TFillRule rule, int width, int top, int bottom, TSink
 
     // Edges clipped to the rows wanted, in order of their first row.
     FOrder.clear();
+    constexpr std::int64_t Bias = std::int64_t(1) << 31;  // rows may be negative
     for (std::uint32_t i = 0; i < FEdges.size(); ++i) {
         const TEdge& e = FEdges[i];
-        if (std::max(FirstRow(e.YTop), top) < std::min(FirstRow(e.YBottom), bottom))
-            FOrder.push_back(i);
+        const std::int32_t first = std::max(e.FirstRow, top);
+        if (first < std::min(e.EndRow, bottom))
+            FOrder.push_back(std::uint64_t(first + Bias) << 32 | i);
     }
     if (FOrder.empty()) return;
-    auto firstRow = [&](std::uint32_t i) { return std::max(FirstRow(FEdges[i].YTop), top); };
-    std::sort(FOrder.begin(), FOrder.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return firstRow(a) < firstRow(b); });
+    std::sort(FOrder.begin(), FOrder.end());
+    auto firstRow = [&](std::uint64_t key) { return std::int32_t(std::int64_t(key >> 32) - Bias); };
 
     FActive.clear();
     std::size_t next = 0;
@@ -123,7 +126,7 @@ void TPathRasterizer::Fill(TFillRule rule, int width, int top, int bottom, TSink
     while (row < bottom && (next < FOrder.size() || !FActive.empty())) {
         if (FActive.empty()) row = std::max(row, firstRow(FOrder[next]));
         while (next < FOrder.size() && firstRow(FOrder[next]) <= row) {
-            BeginActive(FEdges[FOrder[next]], row);
+            BeginActive(FEdges[std::uint32_t(FOrder[next])], row);
             ++next;
         }
         if (row >= bottom) break;

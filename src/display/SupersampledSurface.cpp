@@ -41,7 +41,9 @@ void TSupersampledSurface::CopyBitmap(const TBitmap24&, int, int) {
 void TSupersampledSurface::Touch(int row, int x0, int x1) {
     const int columns = FWidth / 3;
     const int first = x0 / 3, last = std::min((x1 + 2) / 3, columns);
-    if (first < last) std::memset(&FTouched[std::size_t(row / 3) * columns + first], 1, last - first);
+    // Spans are short: a plain loop beats a call to memset.
+    std::uint8_t* touched = &FTouched[std::size_t(row / 3) * columns];
+    for (int x = first; x < last; ++x) touched[x] = 1;
 }
 
 void TSupersampledSurface::Reduce(TBitmap24& target) {
@@ -108,5 +110,6 @@ void TSupersampledSurface::ReduceBand(int band, TBitmap24& target) {
     }
     // Rows of the band below the target's last row were painted but not reduced.
     for (int r = targetRows * 3; r < bandRows; ++r) std::memset(FBuffer.Row(r), 0xFF, std::size_t(FWidth) * 3);
-    std::fill(FTouched.begin(), FTouched.end(), 0);
+    if (targetRows < BandRows / 3)
+        std::fill(FTouched.begin() + std::ptrdiff_t(targetRows) * columns, FTouched.end(), 0);
 }

@@ -1,0 +1,42 @@
+#pragma once
+// Drawing of the page model onto a canvas. The page classes hold no drawing
+// code; these functions read them (and write the picture positions FreamTop
+// and BasmalahTop into the lines, as the drawing places them).
+//
+// Page coordinates become pixels as Round(coordinate x PageScale), ties to
+// even, with the page origin at the canvas's top-left pixel.
+#include "display/Canvas.h"
+
+class TSimpleShapeSVG;
+class TSimpleSVG;
+class TLine;
+class TPageView;
+struct TXYPoint;
+
+inline constexpr TColor SelectionColor = 0x008000;      // green
+inline constexpr TColor AyaMarkBackground = 0xCFE9D6;   // pale green
+inline constexpr TColor PageBackground = 0xFFFFFF;
+
+// A page point in pixels at the current PageScale.
+TIntPoint ToPixel(TXYPoint p);
+
+// Fill one glyph shape: nothing when invisible or without segments; an aya
+// mark first gets each contour filled pale green on its own (holes included),
+// then the shape is filled in its colour, or green when selected, under its
+// fill rule. These draw at the current PageScale and clear nothing first.
+void Draw(TCanvas& canvas, const TSimpleShapeSVG& shape);
+void Draw(TCanvas& canvas, const TSimpleSVG& word);    // glyph shapes in order
+void Draw(TCanvas& canvas, const TLine& line);         // words in order, any line type
+void Draw(TCanvas& canvas, const TPageView& page);     // lines 1 to 15
+
+// The page's pictures and glyphs onto a work canvas three times the view's
+// size (3 ClientWidth x 3 ClientHeight): PageScale is tripled for the
+// drawing and restored exactly afterwards, even when drawing fails.
+void DrawPageLayers(TCanvas& work, TPageView& page);
+
+// The complete anti-aliased drawing of the page onto the canvas at (0, 0):
+// the page layers drawn at three times the size, reduced by 3 x 3 blocks
+// (Downsample3x) to ClientWidth x ClientHeight and copied. The work surface
+// is banded and kept for the next paint (see SupersampledSurface.h); the
+// pixels are those of a fresh white work bitmap.
+void DrawAntiAlias(TCanvas& canvas, TPageView& page);

@@ -1,0 +1,54 @@
+#include "pagemodel/PageData.h"
+
+#include <string>
+
+#include "base/ByteReader.h"
+#include "pagemodel/PageView.h"
+
+namespace {
+
+// The line number before a record plus the smallest word record.
+constexpr std::size_t MinWordEntrySize = 4 + TSimpleSVG::RecordFixedSize;
+
+void ReadWords(TPageView& page, TByteReader& s) {
+    s.SetRecord("page");
+    const std::int32_t n = s.ReadI32();
+    s.CheckCount(n, MinWordEntrySize, "word record count");
+
+    std::string record;
+    for (std::int32_t k = 1; k <= n; ++k) {
+        record = "word record " + std::to_string(k);
+        s.SetRecord(record.c_str());
+        const std::size_t lineAt = s.Position();
+        const std::int32_t line = s.ReadI32();
+        if (line < 1 || line > TPageView::LineCount)
+            throw TDataError(record, lineAt,
+                             "line number " + std::to_string(line) + " is outside 1 to 15");
+        TLine& target = page.Line(line);
+        target.LineType = ltText;
+        TSimpleSVG& word = target.Add();
+        word.LoadFromStream(s);
+        // Selection reaches lines through the word's own line number.
+        if (word.LineNumber != line)
+            throw TDataError(record, s.Position(),
+                             "the word's line number " + std::to_string(word.LineNumber) +
+                                 " differs from line " + std::to_string(line) + " before it");
+    }
+    s.SetRecord("page");
+    if (!s.AtEnd())
+        throw TDataError("page", s.Position(),
+                         std::to_string(s.Remaining()) + " bytes follow the last word record");
+}
+
+}  // namespace
+
+void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes) {
+    page.Clear();
+    TByteReader s(bytes);
+    try {
+        ReadWords(page, s);
+    } catch (...) {
+        page.Clear();  // never leave a half-built page behind
+        throw;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The page data format: a 32-bit count N, then N times a 32-bit line number
+// (1 to 15) followed by one word record, little-endian, nothing after the
+// last record.
+#include <cstdint>
+#include <span>
+
+class TPageView;
+
+// Reads page data into the fifteen lines of `page` (a new page; PageNumber set
+// beforehand): each word object goes into its line, which becomes ltText. The
+// caller then runs InitialLinesData. Malformed data (a record that ends early,
+// a negative or impossible count, a line number outside 1 to 15 or differing
+// from the word's own, bytes after the last record) raises TDataError naming
+// the record ("page", "word record k", "word record k, glyph shape record j",
+// counted from 1) and the byte offset; the page is then left cleared.
+void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes);

@@ -1,0 +1,18 @@
+#pragma once
+// Writes glyph shapes, word objects and pages in exactly the layout that
+// LoadFromStream and LoadPageData read (little-endian, no alignment, segment
+// padding written as zero). Used by the data compiler and to build test data.
+#include <cstdint>
+#include <vector>
+
+class TSimpleShapeSVG;
+class TSimpleSVG;
+class TPageView;
+
+void AppendShapeRecord(std::vector<std::uint8_t>& out, const TSimpleShapeSVG& shape);
+void AppendWordRecord(std::vector<std::uint8_t>& out, const TSimpleSVG& word);
+
+// Every word object of lines 1 to 15, each line in its current Words order
+// (reading order once sorted), each record preceded by the number of the line
+// that holds it.
+std::vector<std::uint8_t> WritePageData(const TPageView& page);

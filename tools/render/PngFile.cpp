@@ -1,0 +1,51 @@
+#include "PngFile.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
+
+#include <png.h>
+
+void WritePngFile(const std::filesystem::path& path, const TBitmap24& bitmap) {
+    // libpng wants rows without padding.
+    const std::size_t rowBytes = std::size_t(bitmap.Width()) * 3;
+    std::vector<std::uint8_t> pixels(rowBytes * std::size_t(bitmap.Height()));
+    for (int y = 0; y < bitmap.Height(); ++y)
+        std::memcpy(pixels.data() + rowBytes * std::size_t(y), bitmap.Row(y), rowBytes);
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(bitmap.Width());
+    image.height = png_uint_32(bitmap.Height());
+    image.format = PNG_FORMAT_BGR;
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr))
+        throw std::runtime_error(std::string("cannot encode PNG: ") + image.message);
+    std::vector<std::uint8_t> encoded(size);
+    if (!png_image_write_to_memory(&image, encoded.data(), &size, 0, pixels.data(), 0, nullptr))
+        throw std::runtime_error(std::string("cannot encode PNG: ") + image.message);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(encoded.data()), std::streamsize(size));
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+TBitmap24 ReadPngFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open " + path.string());
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
+        throw std::runtime_error(path.string() + ": " + image.message);
+    image.format = PNG_FORMAT_BGR;
+    std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(image));
+    if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr))
+        throw std::runtime_error(path.string() + ": " + image.message);
+    TBitmap24 bitmap(int(image.width), int(image.height));
+    const std::size_t rowBytes = std::size_t(image.width) * 3;
+    for (int y = 0; y < bitmap.Height(); ++y)
+        std::memcpy(bitmap.Row(y), pixels.data() + rowBytes * std::size_t(y), rowBytes);
+    return bitmap;
+}
