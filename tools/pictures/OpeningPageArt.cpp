@@ -95,9 +95,18 @@ TRgbaImage OpeningPageFrame(const TDesignFonts& fonts, int sura, const TBox& tex
     const TVec mid{(x0 + x1) / 2, (y0 + y1) / 2};
     for (TVec c : {TVec{x0 - 12, mid.y}, TVec{x1 + 12, mid.y}, TVec{mid.x, y1 + 12}}) CornerRosette(p, c, 18);
 
-    // The header above the medallion.
+    // The header above the medallion, and a crown of medals above it.
     const double bandH = 96, bandBottom = y0 - 30;
     DrawSuraHeader(p, fonts, SuraTitle(sura), 64, bandBottom - bandH, W - 64, bandBottom);
+    const double crownY = (46 + bandBottom - bandH) / 2 + 6;
+    p.Fill(Leaf({W / 2 - 300, crownY}, {W / 2 + 300, crownY}, 5), kGold);
+    for (double s : {-1.0, 1.0}) {
+        p.Fill(Leaf({W / 2 + s * 40, crownY}, {W / 2 + s * 150, crownY - 26}, 9), kGreen);
+        p.Fill(Leaf({W / 2 + s * 40, crownY}, {W / 2 + s * 150, crownY + 26}, 9), kGreen);
+        CornerRosette(p, {W / 2 + s * 185, crownY}, 20);
+        p.Fill(Lozenge({W / 2 + s * 260, crownY}, 9, 13), kGold);
+    }
+    CornerRosette(p, {W / 2, crownY}, 44);
 
     if (!basmalah.empty()) {
         TTextPath b = fonts.regular.Shape(basmalah, 44);

@@ -94,8 +94,8 @@ void DrawSuraHeader(TPainter& p, const TDesignFonts& fonts, const std::u16string
     }
 
     // The title, centred on the cartouche, as large as its room allows.
-    TTextPath t = fonts.regular.Shape(title, 40 * u);
-    const double room = 2 * halfW + cap * 0.8, roomH = 2 * halfH - 9 * u;
+    TTextPath t = fonts.regular.Shape(title, 46 * u);
+    const double room = 2 * halfW + cap * 0.8, roomH = 2 * halfH - 5 * u;
     const double k = std::min({1.0, room / std::max(1.0, t.ink.Width()), roomH / std::max(1.0, t.ink.Height())});
     TTextPath fitted{t.path.Transformed(TAffine::Scale(k, k)), t.advance * k, {}};
     fitted.ink = fitted.path.Bounds();

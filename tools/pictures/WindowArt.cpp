@@ -112,9 +112,10 @@ TRgbaImage WindowFrame() {
     // box and the number that the main window paints under the frame.
     const TVec c{(kBoxL + kBoxR) / 2, (kBoxT + kBoxB) / 2};
     const double halfW = (kBoxR - kBoxL) / 2 + 2, halfH = (kBoxB - kBoxT) / 2 + 2, cap = 34;
-    p.Fill(CartoucheGrown(c, halfW, halfH, cap, 9), kGold);
-    p.Fill(CartoucheGrown(c, halfW, halfH, cap, 6.5), kGreenDeep);
-    p.Fill(CartoucheGrown(c, halfW, halfH, cap, 3), kGold);
+    p.Fill(CartoucheGrown(c, halfW, halfH, cap, 10), kGold);
+    p.Fill(CartoucheGrown(c, halfW, halfH, cap, 8), kGreenDeep);
+    p.Fill(CartoucheGrown(c, halfW, halfH, cap, 4.5), kGoldLight);
+    p.Fill(CartoucheGrown(c, halfW, halfH, cap, 3.3), kGreen);
     for (double s : {-1.0, 1.0}) {
         TVectorPath knob;
         knob.AddCircle({c.x + s * (halfW + cap + 12), c.y}, 6);
