@@ -1,6 +1,6 @@
 // Checks of the generated pictures: every picture the viewer loads exists,
 // decodes and has its size; the sura header frames match the header lines
-// the composed pages derive; the window frame is see-through outside and
+// the composed pages derive when the page model loads them; the window frame is see-through outside and
 // shows the page number where the main window paints it; the cursors and
 // index bitmaps are well-formed files of their kind.
 #include <gtest/gtest.h>
@@ -17,7 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "base/ResourceFolder.h"
 #include "display/Picture.h"
+#include "pagemodel/PageData.h"
+#include "pagemodel/PagePictures.h"
+#include "pagemodel/PageView.h"
 
 namespace {
 
@@ -48,68 +52,46 @@ std::uint16_t U16(const std::vector<std::uint8_t>& d, std::size_t at) {
     return std::uint16_t(d[at] | d[at + 1] << 8);
 }
 
-std::string Page3(int page) {
-    char s[8];
-    std::snprintf(s, sizeof s, "%03d", page);
-    return s;
+// Loads a page through the page model, as page opening does, and returns
+// its numbers of sura header and basmalah lines.
+std::pair<int, int> LoadAndCountPictureLines(TPageView& page, int number) {
+    const std::vector<std::uint8_t> bytes = Read("SVG_" + std::to_string(number));
+    page.PageNumber = number;
+    LoadPageData(page, bytes);
+    page.InitialLinesData();
+    int headers = 0, basmalah = 0;
+    for (int line = 1; line <= 15; ++line) {
+        headers += page.Line(line).LineType == ltSorahName;
+        basmalah += page.Line(line).LineType == ltBasmalla;
+    }
+    return {headers, basmalah};
 }
 
-// The lines that hold word records on a page (index 1 to 15).
-std::array<bool, 16> LinesWithWords(int page) {
-    std::array<bool, 16> used{};
-    const std::vector<std::uint8_t> d = Read("SVG_" + std::to_string(page));
-    std::size_t at = 0;
-    auto skip = [&](std::size_t n) { at += n; return at <= d.size(); };
-    if (d.size() < 4) return used;
-    const std::int32_t words = std::int32_t(U32(d, 0));
-    at = 4;
-    for (int i = 0; i < words && at + 8 <= d.size(); ++i) {
-        const std::int32_t line = std::int32_t(U32(d, at)), glyphs = std::int32_t(U32(d, at + 4));
-        if (line >= 1 && line <= 15) used[std::size_t(line)] = true;
-        at += 8;
-        for (int g = 0; g < glyphs && at + 12 <= d.size(); ++g) {
-            const std::uint32_t segments = U32(d, at + 8);
-            if (!skip(12 + 28ull * segments + 17)) return used;
-        }
-        if (!skip(26)) return used;  // object id, line, page, mark, sura, aya, place, kind
-    }
-    return used;
-}
-
-// Header lines as the page initialisation derives them from the empty lines.
-std::vector<int> HeaderLines(int page) {
-    const std::array<bool, 16> used = LinesWithWords(page);
-    std::vector<int> headers;
-    if (page <= 2) {
-        if (!used[1]) headers.push_back(1);
-        return headers;
-    }
-    for (int i = 1; i < 15;) {
-        if (!used[std::size_t(i)]) {
-            headers.push_back(i);
-            i += page == 187 ? 1 : 2;
-        } else {
-            ++i;
-        }
-    }
-    return headers;
-}
-
-TEST(Pictures, SuraHeaderFramesMatchTheHeaderLinesOfEveryPage) {
+TEST(Pictures, EveryPageGetsTheFramesAndBasmalahOfItsHeaderLines) {
+    const TResourceFolder folder(kDir);
     int frames = 0;
-    for (int page = 1; page <= 604; ++page) {
-        const int headers = int(HeaderLines(page).size());
+    for (int number = 1; number <= 604; ++number) {
+        TPageView page;
+        const auto [headers, basmalah] = LoadAndCountPictureLines(page, number);
         frames += headers;
         for (int k = 1; k <= headers; ++k) {
-            const std::string name = "AYAFRAME" + Page3(page) + std::to_string(k);
+            const std::u16string name16 = FramePictureName(number, k);
+            const std::string name(name16.begin(), name16.end());
             auto picture = Load(name, TPicture::TKind::Jpeg);
             ASSERT_TRUE(picture) << name << " is missing or not a JPEG";
-            const int w = page <= 2 ? 817 : 749, h = page <= 2 ? 1148 : 90;
-            EXPECT_EQ(picture->Width, w) << name;
-            EXPECT_EQ(picture->Height, h) << name;
+            EXPECT_EQ(picture->Width, number <= 2 ? 817 : 749) << name;
+            EXPECT_EQ(picture->Height, number <= 2 ? 1148 : 90) << name;
         }
-        EXPECT_FALSE(std::filesystem::exists(kDir / ("AYAFRAME" + Page3(page) + std::to_string(headers + 1))))
-            << "page " << page << " has a frame for a header it does not have";
+        const std::u16string extra = FramePictureName(number, headers + 1);
+        EXPECT_FALSE(std::filesystem::exists(kDir / std::string(extra.begin(), extra.end())))
+            << "page " << number << " has a frame for a header it does not have";
+        // The viewer's own attaching of the pictures finds and decodes them all.
+        ASSERT_NO_THROW(AttachPagePictures(page, folder)) << "page " << number;
+        for (int line = 1; line <= 15; ++line) {
+            const TLine& l = page.Line(line);
+            if (l.LineType == ltSorahName) EXPECT_TRUE(l.FreamJpg) << "page " << number << " line " << line;
+            if (l.LineType == ltBasmalla) EXPECT_TRUE(l.BasmalahPng) << "page " << number << " line " << line;
+        }
     }
     EXPECT_EQ(frames, 114);
 }
