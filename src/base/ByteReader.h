@@ -52,6 +52,11 @@ public:
         FPos += n;
     }
 
+    void Skip(std::size_t n) {
+        Need(n);
+        FPos += n;
+    }
+
     // Raises unless `count` items of at least `minItemSize` bytes each can
     // still follow; guards allocations sized from untrusted counts.
     void CheckCount(std::int32_t count, std::size_t minItemSize, const char* what) const {

@@ -1,0 +1,13 @@
+#pragma once
+// From the words selected on a page to the Quran text they stand for, and
+// from there to the copied document.
+#include <string>
+
+class TAyaStore;
+class TPageView;
+class TStettingsData;
+
+// The selection taken as one run from its first to its last selected word:
+// the first and the last aya cut at their tokens, the ayat between whole.
+// Returns the RTF document (UTF-16) or "" when nothing is selected.
+std::u16string GetSelectionRTF(const TPageView& page, const TAyaStore& store, const TStettingsData& settings);

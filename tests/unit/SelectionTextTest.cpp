@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "PageFixtures.h"
+#include "settings/SettingsData.h"
+#include "text/AyaStore.h"
+#include "text/RtfComposition.h"
+#include "text/SelectionText.h"
+
+namespace {
+
+// Sura 112 with real text in aya 1 and stand-in tokens elsewhere; aya 3 has
+// a separated waqf sign, aya 4 a split conjunction.
+const TAyaStore& Store() {
+    static const TAyaStore store(R"(<?xml version="1.0" encoding="utf-8"?>
+<ayat version="t">
+  <entry sura="112" aya="1" page="604"><unicode/><emlaey/><UnicodeSpace/><unicodeex>قُلۡ هُوَ ٱللَّهُ أَحَدٌ ١</unicodeex><UnicodeSpaceex>قُلۡ هُوَ ٱللَّهُ أَحَدٌ ١</UnicodeSpaceex></entry>
+  <entry sura="112" aya="2" page="604"><unicode/><emlaey/><UnicodeSpace/><unicodeex>a2 b2 ٢</unicodeex><UnicodeSpaceex>a2 b2 ٢</UnicodeSpaceex></entry>
+  <entry sura="112" aya="3" page="604"><unicode/><emlaey/><UnicodeSpace/><unicodeex>a3ۖ b3 c3 ٣</unicodeex><UnicodeSpaceex>a3 ۖ b3 c3 ٣</UnicodeSpaceex></entry>
+  <entry sura="112" aya="4" page="604"><unicode/><emlaey/><UnicodeSpace/><unicodeex>وَd4 e4 ٤</unicodeex><UnicodeSpaceex>وَ d4 e4 ٤</UnicodeSpaceex></entry>
+</ayat>
+)");
+    return store;
+}
+
+// Words per aya on the page: 4, 2, 4 and 3 tokens, each aya followed by its mark.
+class SelectionText : public PageScaleOne {
+protected:
+    void SetUp() override {
+        PageScaleOne::SetUp();
+        FPage.PageNumber = 604;
+        const int tokens[] = {4, 2, 4, 3};
+        int line = 1;
+        for (int aya = 1; aya <= 4; ++aya, ++line) {
+            float right = 570;
+            for (int t = 0; t <= tokens[aya - 1]; ++t, right -= 40)
+                AddWord(FPage, {line, {right - 30, line * 50.f, right, line * 50.f + 30}, 112, aya,
+                                t == tokens[aya - 1]});
+        }
+        FPage.InitialLinesData();
+    }
+
+    // Selects WordList entries first … last (0-based), as the view control does.
+    void Select(int first, int last) {
+        FPage.ClearSelect();
+        for (int i = first; i <= last; ++i) {
+            TSimpleSVG* w = FPage.WordList[std::size_t(i)];
+            w->SetSelected(true);
+            FPage.Line(w->LineNumber).SetSelected(true);
+            FPage.SetSelected(true);
+        }
+    }
+    std::u16string Copy() const { return GetSelectionRTF(FPage, Store(), FSettings); }
+    std::u16string Expected(std::u16string_view text, int aya1, int aya2, int n) const {
+        return getRTFString(FSettings, text, 112, aya1, aya2, n, false);
+    }
+
+    TPageView FPage;
+    TStettingsData FSettings;
+};
+
+}  // namespace
+
+// WordList: aya 1 = 0..4 (mark 4), aya 2 = 5..7 (mark 7), aya 3 = 8..12 (mark 12), aya 4 = 13..16.
+TEST_F(SelectionText, TheRestOfOneAyaCarriesItsNumber) {
+    Select(1, 4);
+    EXPECT_EQ(Copy(), Expected(u"هُوَ ٱللَّهُ أَحَدٌ ١", 1, 1, 1));
+}
+
+TEST_F(SelectionText, WordsWithinOneAya) {
+    Select(2, 2);
+    EXPECT_EQ(Copy(), Expected(u"ٱللَّهُ", 1, 1, 1));
+    Select(8, 10);  // the separated waqf sign joins its word again
+    EXPECT_EQ(Copy(), Expected(u"a3ۖ b3", 3, 3, 1));
+}
+
+TEST_F(SelectionText, TwoAyatAreCutAtBothEnds) {
+    Select(6, 8);
+    EXPECT_EQ(Copy(), Expected(u"b2 ٢ a3", 2, 3, 2));
+}
+
+TEST_F(SelectionText, StartingOnAnAyaMarkTakesThatAyaWhole) {
+    Select(7, 10);
+    EXPECT_EQ(Copy(), Expected(u"a2 b2 ٢ a3ۖ b3", 2, 3, 2));
+}
+
+TEST_F(SelectionText, AyatBetweenAreTakenWhole) {
+    Select(6, 14);
+    EXPECT_EQ(Copy(), Expected(u"b2 ٢ a3ۖ b3 c3 ٣ وَd4", 2, 4, 3));
+}
+
+TEST_F(SelectionText, NothingSelectedGivesNothing) {
+    FPage.ClearSelect();
+    EXPECT_EQ(Copy(), u"");
+}
