@@ -12,7 +12,7 @@ using namespace palette;
 
 TRgbaImage BasmalahStrip(const TDesignFonts& fonts, const std::u16string& basmalah, bool compact) {
     TPainter p(kBasmalahWidth, kBasmalahHeight, true);
-    const double inkHeight = compact ? 44 : 54;
+    const double inkHeight = compact ? 46 : 56;
     TTextPath t = fonts.regular.Shape(basmalah, 40);
     const double k = inkHeight / std::max(1.0, t.ink.Height());
     TTextPath fitted{t.path.Transformed(TAffine::Scale(k, k)), 0, {}};
