@@ -8,13 +8,20 @@
 #include <benchmark/benchmark.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 #include <cstring>
 #include <memory>
 #include <random>
 
 #include "display/Canvas.h"
 #include "display/PageRenderer.h"
+#include "pagemodel/PageData.h"
 #include "pagemodel/PageScale.h"
 #include "pagemodel/PageView.h"
 
@@ -101,23 +108,25 @@ void Count(benchmark::State& state) {
     state.counters["segments"] = double(Fixture().Segments);
 }
 
-void BM_DrawAntiAlias(benchmark::State& state) {
-    TPageFixture& f = Fixture();
+void DrawAntiAliasPage(benchmark::State& state, TPageView& page) {
     TBitmap24 view(ViewWidth, ViewHeight);
     TBitmapTarget target(view);
     TCanvas canvas(target);
     for (auto _ : state) {
         view.Fill(PageBackground);
-        DrawAntiAlias(canvas, *f.Page);
+        DrawAntiAlias(canvas, page);
         benchmark::DoNotOptimize(view.Row(ViewHeight / 2)[0]);
     }
+}
+
+void BM_DrawAntiAlias(benchmark::State& state) {
+    DrawAntiAliasPage(state, *Fixture().Page);
     Count(state);
 }
 BENCHMARK(BM_DrawAntiAlias)->Unit(benchmark::kMillisecond);
 
 // The same outlines, filled by cairo with its own anti-aliasing at 1x.
-void BM_CairoFill1x(benchmark::State& state) {
-    TPageFixture& f = Fixture();
+void CairoFillPage(benchmark::State& state, const TPageView& page) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, ViewWidth, ViewHeight);
     cairo_t* cr = cairo_create(surface);
     const double s = PageScale;
@@ -125,7 +134,7 @@ void BM_CairoFill1x(benchmark::State& state) {
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_paint(cr);
         cairo_set_source_rgb(cr, 0, 0, 0);
-        for (const TSimpleShapeSVG* shape : f.Page->ShapeList) {
+        for (const TSimpleShapeSVG* shape : page.ShapeList) {
             cairo_new_path(cr);
             cairo_move_to(cr, shape->MoveToPoint.x * s, shape->MoveToPoint.y * s);
             for (const TLineCurve& c : shape->CounterData) {
@@ -147,6 +156,10 @@ void BM_CairoFill1x(benchmark::State& state) {
     }
     cairo_destroy(cr);
     cairo_surface_destroy(surface);
+}
+
+void BM_CairoFill1x(benchmark::State& state) {
+    CairoFillPage(state, *Fixture().Page);
     Count(state);
 }
 BENCHMARK(BM_CairoFill1x)->Unit(benchmark::kMillisecond);
@@ -171,6 +184,54 @@ void BM_MemoryFloor3x(benchmark::State& state) {
     state.counters["bytes"] = double(work.Stride() * std::size_t(work.Height()));
 }
 BENCHMARK(BM_MemoryFloor3x)->Unit(benchmark::kMillisecond);
+// The largest composed page, when the build has made the pages: the same two
+// drawings on real glyph outlines.
+std::unique_ptr<TPageView> LargestComposedPage(std::string& name) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path largest;
+    for (const auto& e : fs::directory_iterator(TIRAVEL_RESOURCES_DIR, ec))
+        if (e.path().filename().string().rfind("SVG_", 0) == 0 &&
+            (largest.empty() || e.file_size() > fs::file_size(largest)))
+            largest = e.path();
+    if (largest.empty()) return nullptr;
+    std::ifstream in(largest, std::ios::binary);
+    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    auto page = std::make_unique<TPageView>();
+    page->PageNumber = std::stoi(largest.filename().string().substr(4));
+    LoadPageData(*page, bytes);
+    page->InitialLinesData();
+    page->ClientWidth = ViewWidth;
+    page->ClientHeight = ViewHeight;
+    name = largest.filename().string();
+    return page;
+}
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    // The view scale of a 600 x 975 view, as the page view sets it.
+    PageScale = float(double(ViewHeight) / double(TPageView::PageHeight));
+    std::string name;
+    std::unique_ptr<TPageView> composed = LargestComposedPage(name);
+    if (composed) {
+        const double shapes = double(composed->ShapeList.size());
+        double segments = 0;
+        for (const TSimpleShapeSVG* s : composed->ShapeList) segments += double(s->CounterData.size());
+        auto count = [=](benchmark::State& state) {
+            state.counters["shapes"] = shapes;
+            state.counters["segments"] = segments;
+        };
+        benchmark::RegisterBenchmark(("BM_DrawAntiAlias/" + name).c_str(), [&, count](benchmark::State& st) {
+            DrawAntiAliasPage(st, *composed);
+            count(st);
+        })->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_CairoFill1x/" + name).c_str(), [&, count](benchmark::State& st) {
+            CairoFillPage(st, *composed);
+            count(st);
+        })->Unit(benchmark::kMillisecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

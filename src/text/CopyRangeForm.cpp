@@ -1,0 +1,47 @@
+#include "text/CopyRangeForm.h"
+
+#include "pagemodel/PageView.h"
+#include "text/SuraTables.h"
+
+TCopyRangeTexts CopyRangeTexts(TAppLanguge language) {
+    if (language == appArabic)
+        return {u"تحديد نطاق النسخ", u"اسم السورة:", u"من الآية رقم:", u"إلى الآية رقم:", u"نسخ", u"إلغاء"};
+    return {u"Copy Range", u"Surah name:", u"From ayah:", u"To ayah:", u"Copy", u"Cancel"};
+}
+
+int CopyRangePreselectedSura(const TPageView& page) {
+    if (page.GetSelectCount() >= 2)
+        if (const TSimpleSVG* w = page.GetSelectedWord()) return w->SoraNumber - 1;
+    for (const TSimpleSVG* w : page.WordList)  // the first word, or the second when the first is missing
+        if (w) return w->SoraNumber - 1;
+    return -1;
+}
+
+std::vector<std::u16string> CopyRangeAyaItems(int suraItem) {
+    std::vector<std::u16string> items;
+    if (suraItem < 0 || suraItem >= 114) return items;
+    const int count = SuraAyaCounts[std::size_t(suraItem + 1)];
+    for (int a = 1; a <= count; ++a) {
+        std::string digits = std::to_string(a);
+        items.emplace_back(digits.begin(), digits.end());
+    }
+    return items;
+}
+
+namespace {
+
+int DecimalOrOne(std::u16string_view text) {
+    if (text.empty() || text.size() > 4) return 1;
+    int v = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9') return 1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+}  // namespace
+
+TCopyRangeChoice DecideCopyRange(int suraItem, std::u16string_view aya1Text, std::u16string_view aya2Text) {
+    return {suraItem + 1, DecimalOrOne(aya1Text), DecimalOrOne(aya2Text)};
+}
