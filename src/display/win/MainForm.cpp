@@ -14,6 +14,12 @@
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
 #include "shell/win/PopupMenuWin.h"
+#include "text/CopyRangeForm.h"
+#include "text/CopyRangeText.h"
+#include "text/SelectionText.h"
+#include "text/win/CopyRangeWindow.h"
+#include "text/win/RtfClipboard.h"
+#include "text/win/RtfDrag.h"
 
 namespace {
 
@@ -76,6 +82,7 @@ bool TMainForm::IsOwnWindow(HWND hwnd) const { return hwnd && (hwnd == Handle() 
 
 bool TMainForm::PreTranslate(MSG& msg) {
     if (FGoToPage && FGoToPage->Handle() && IsDialogMessageW(FGoToPage->Handle(), &msg)) return true;
+    if (HWND copyRange = CopyRangeWindow::Find(); copyRange && IsDialogMessageW(copyRange, &msg)) return true;
     if (!FCore || !IsOwnWindow(msg.hwnd)) return false;
     switch (msg.message) {
     case WM_KEYDOWN:
@@ -304,9 +311,21 @@ void TMainForm::RunCommand(TCommandId command) {
             if (!FGoToPage->Create(Handle(), FRun.CurrentSettings.Languge, *FCore, *this)) FGoToPage.reset();
         }
         break;
+    case cmCopy:
+        if (const std::u16string rtf = SelectionDocument(); !rtf.empty())
+            PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat, RtfToAnsi(rtf));
+        break;
+    case cmCopyRange:
+        CopyRangeWindow::Show(Handle(), FRun.CurrentSettings.Languge,
+                              CopyRangePreselectedSura(FCore->View().PageView()), [this](TCopyRangeChoice c) {
+                                  PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat,
+                                                    RtfToAnsi(ComposeCopyRange(*FAyaStore, FRun.CurrentSettings,
+                                                                               c.Sura, c.Aya1, c.Aya2)));
+                              });
+        break;
     default:
-        // Copy, index, search, copy range, settings, help, website and about
-        // open windows of their own that this build does not have yet.
+        // Index, search, settings, help, website and about open windows of
+        // their own that this build does not have yet.
         break;
     }
 }
@@ -347,4 +366,15 @@ void TMainForm::PointerLeft() {
     RECT strip{};
     if (FStrip.Handle()) GetWindowRect(FStrip.Handle(), &strip);
     FCore->MouseLeft(PtInRect(&strip, p) != 0);
+}
+
+std::u16string TMainForm::SelectionDocument() const {
+    if (!FCore || !FAyaStore) return {};
+    return GetSelectionRTF(FCore->View().PageView(), *FAyaStore, FRun.CurrentSettings);
+}
+
+void TMainForm::DragFromSelection() {
+    const std::u16string rtf = SelectionDocument();
+    if (rtf.empty()) return;
+    if (DetectDrag(FView.Handle())) RunRtfDrag(rtf, FRun.RtfClipboardFormat);
 }

@@ -67,6 +67,9 @@ private:
     // TPageViewWindow::THost
     void PointerMovedOver(HWND window) override;
     void PointerLeft() override;
+    void DragFromSelection() override;
+    // The copied document of the page's selection, "" when nothing is selected.
+    std::u16string SelectionDocument() const;
     // TGoToPageDialog::THost
     void GoToPageClosed() override;
     void ShowError(std::u16string_view message) override;

@@ -113,3 +113,7 @@ LRESULT TPageViewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     }
     return TWindow::HandleMessage(message, wParam, lParam);
 }
+
+void TPageViewWindow::DragRequested() {
+    if (FHost) FHost->DragFromSelection();
+}

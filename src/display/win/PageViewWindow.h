@@ -17,6 +17,8 @@ public:
         virtual ~THost() = default;
         virtual void PointerMovedOver(HWND window) = 0;
         virtual void PointerLeft() = 0;
+        // A press landed on a selected word: a drag of the selection may begin.
+        virtual void DragFromSelection() = 0;
     };
 
     bool Create(HWND parent, THost& host);
@@ -30,6 +32,7 @@ public:
     void TakeFocus() override;
     void EndRun() override;
     bool IsCanvasPixelWhite(int x, int y) override;
+    void DragRequested() override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,5 +1,6 @@
 // Entry point of Tiravel.exe: the entry sequence over the Windows API.
 #include <windows.h>
+#include <ole2.h>
 #include <shellapi.h>
 #include <shlobj.h>
 #include <versionhelpers.h>
@@ -83,6 +84,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         for (int i = 1; i < count; ++i) arguments.push_back(FromWide(argv[i]));
         LocalFree(argv);
     }
+    // OLE for dragging copied text out; the clipboard needs nothing more.
+    const bool ole = SUCCEEDED(OleInitialize(nullptr));
+    struct TOleEnd {
+        bool Active;
+        ~TOleEnd() {
+            if (Active) OleUninitialize();
+        }
+    } oleEnd{ole};
     TExeResourceSource resources;
     TRunValues run;
     TWinEntryPlatform platform(resources, run, showCommand);

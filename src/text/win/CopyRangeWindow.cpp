@@ -96,10 +96,12 @@ void Register() {
 
 }  // namespace
 
+HWND CopyRangeWindow::Find() { return FindWindowW(ClassName, nullptr); }
+
 void CopyRangeWindow::Show(HWND owner, TAppLanguge language, int preselectedSuraItem,
                            std::function<void(TCopyRangeChoice)> onCopy) {
     // The class is the form's own, so it finds the one window whatever its caption.
-    HWND dlg = FindWindowW(ClassName, nullptr);
+    HWND dlg = Find();
     if (!dlg) {
         Register();
         const TCopyRangeTexts texts = CopyRangeTexts(language);

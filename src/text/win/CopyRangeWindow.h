@@ -11,5 +11,7 @@
 // loop (Enter copies, Escape cancels). `onCopy` runs when Copy is pressed, before
 // the window closes.
 namespace CopyRangeWindow {
+// The open copy range window, or none.
+HWND Find();
 void Show(HWND owner, TAppLanguge language, int preselectedSuraItem, std::function<void(TCopyRangeChoice)> onCopy);
 }

@@ -1,0 +1,77 @@
+// tiravel-copytext: the document a copy puts on the clipboard, composed by the
+// core from the generated resources with the default settings, written to
+// standard output as the 8-bit clipboard text. End-to-end checks compare the
+// clipboard of the running program with it.
+//
+//   tiravel-copytext --page N --view W H --click X Y   (a click at view pixel X, Y)
+//   tiravel-copytext --range SURA AYA1 AYA2            (the copy range dialog)
+//   [--data DIR]
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "base/ResourceFolder.h"
+#include "display/DXFGraphPanel.h"
+#include "pagemodel/PageData.h"
+#include "settings/SettingsData.h"
+#include "text/AyaStore.h"
+#include "text/CopyRangeText.h"
+#include "text/RtfComposition.h"
+#include "text/SelectionText.h"
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr,
+                 "usage: tiravel-copytext --page N --view W H --click X Y [--data DIR]\n"
+                 "       tiravel-copytext --range SURA AYA1 AYA2 [--data DIR]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::filesystem::path data = TIRAVEL_RESOURCES_DIR;
+    int page = 0, width = 0, height = 0, x = -1, y = -1, sura = 0, aya1 = 0, aya2 = 0;
+    for (int i = 1; i < argc; ++i) {
+        auto next = [&] { return i + 1 < argc ? std::atoi(argv[++i]) : 0; };
+        if (!std::strcmp(argv[i], "--page")) page = next();
+        else if (!std::strcmp(argv[i], "--view")) width = next(), height = next();
+        else if (!std::strcmp(argv[i], "--click")) x = next(), y = next();
+        else if (!std::strcmp(argv[i], "--range")) sura = next(), aya1 = next(), aya2 = next();
+        else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) data = argv[++i];
+        else return Usage();
+    }
+    try {
+        TResourceFolder resources(data);
+        const TResourceBytes storeBytes = RequireResource(resources, u"HAFSUNICODE");
+        const TAyaStore store(std::string_view(reinterpret_cast<const char*>(storeBytes.Bytes.data()),
+                                               storeBytes.Bytes.size()));
+        const TStettingsData settings;
+        std::u16string document;
+        if (sura) {
+            document = ComposeCopyRange(store, settings, sura, aya1, aya2);
+        } else {
+            if (page < 1 || page > 604 || width < 1 || height < 1 || x < 0 || y < 0) return Usage();
+            TDXFGraphPanel view(nullptr);
+            TPageView& p = view.PageView();
+            p.PageNumber = page;
+            const std::u16string name = u"SVG_" + AsciiToResourceName(std::to_string(page));
+            LoadPageData(p, RequireResource(resources, name).Bytes);
+            p.InitialLinesData();
+            view.Resize(width, height);
+            view.MouseDown(mbLeft, 0, x, y);
+            view.MouseUp(mbLeft, 0, x, y);
+            document = GetSelectionRTF(p, store, settings);
+        }
+        const std::string text = RtfToEightBit(document);
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tiravel-copytext: %s\n", e.what());
+        return 1;
+    }
+}
