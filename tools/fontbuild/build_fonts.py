@@ -239,18 +239,18 @@ def set_names(font, style, version):
 
 
 def set_style(font, style, version, timestamp):
-    spec = STYLES[style]
+    style_info = STYLES[style]
     os2 = font["OS/2"]
-    os2.usWeightClass = spec["weightClass"]
+    os2.usWeightClass = style_info["weightClass"]
     os2.fsSelection &= ~(FS_ITALIC | FS_BOLD | FS_REGULAR)
-    os2.fsSelection |= FS_BOLD if spec["bold"] else FS_REGULAR
+    os2.fsSelection |= FS_BOLD if style_info["bold"] else FS_REGULAR
     os2.achVendID = METADATA["vendorId"]
     os2.setUnicodeRanges(os2.getUnicodeRanges() | {UNICODE_RANGE_ARABIC_PRESENTATION_FORMS_A})
     os2.updateFirstAndLastCharIndex(font)
     os2.recalcAvgCharWidth(font)
     head = font["head"]
     head.macStyle &= ~(MAC_BOLD | MAC_ITALIC)
-    if spec["bold"]:
+    if style_info["bold"]:
         head.macStyle |= MAC_BOLD
     head.fontRevision = float(version)
     head.created = head.modified = timestamp

@@ -28,12 +28,14 @@ HGLOBAL ToGlobal(const std::vector<std::uint8_t>& bytes) {
 
 FORMATETC HGlobalFormat(UINT cf) { return {CLIPFORMAT(cf), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
 
-class TFormatEnumerator final : public IEnumFORMATETC {
+// IUnknown for a single-interface object that deletes itself with its last reference.
+template <class I, const IID& Iid>
+class TComObject : public I {
 public:
-    TFormatEnumerator(std::vector<FORMATETC> formats, ULONG at = 0) : FFormats(std::move(formats)), FAt(at) {}
+    virtual ~TComObject() = default;
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (riid == IID_IUnknown || riid == IID_IEnumFORMATETC) {
-            *out = static_cast<IEnumFORMATETC*>(this);
+        if (riid == IID_IUnknown || riid == Iid) {
+            *out = static_cast<I*>(this);
             AddRef();
             return S_OK;
         }
@@ -46,6 +48,14 @@ public:
         if (!n) delete this;
         return n;
     }
+
+private:
+    ULONG FRefs = 1;
+};
+
+class TFormatEnumerator final : public TComObject<IEnumFORMATETC, IID_IEnumFORMATETC> {
+public:
+    TFormatEnumerator(std::vector<FORMATETC> formats, ULONG at = 0) : FFormats(std::move(formats)), FAt(at) {}
     HRESULT STDMETHODCALLTYPE Next(ULONG count, FORMATETC* out, ULONG* fetched) override {
         ULONG n = 0;
         while (n < count && FAt < FFormats.size()) out[n++] = FFormats[FAt++];
@@ -68,27 +78,11 @@ public:
 private:
     std::vector<FORMATETC> FFormats;
     ULONG FAt;
-    ULONG FRefs = 1;
 };
 
-class TRtfDataObject final : public IDataObject {
+class TRtfDataObject final : public TComObject<IDataObject, IID_IDataObject> {
 public:
     explicit TRtfDataObject(std::vector<TFormatData> data) : FData(std::move(data)) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (riid == IID_IUnknown || riid == IID_IDataObject) {
-            *out = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++FRefs; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --FRefs;
-        if (!n) delete this;
-        return n;
-    }
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* want, STGMEDIUM* medium) override {
         const TFormatData* d = Lookup(want);
         if (!d) return DV_E_FORMATETC;
@@ -125,35 +119,16 @@ private:
         return nullptr;
     }
     std::vector<TFormatData> FData;
-    ULONG FRefs = 1;
 };
 
-class TCopyDropSource final : public IDropSource {
+class TCopyDropSource final : public TComObject<IDropSource, IID_IDropSource> {
 public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (riid == IID_IUnknown || riid == IID_IDropSource) {
-            *out = static_cast<IDropSource*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++FRefs; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        ULONG n = --FRefs;
-        if (!n) delete this;
-        return n;
-    }
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
         if (escape) return DRAGDROP_S_CANCEL;
         if (!(keys & (MK_LBUTTON | MK_RBUTTON))) return DRAGDROP_S_DROP;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-
-private:
-    ULONG FRefs = 1;
 };
 
 std::vector<std::uint8_t> Bytes(const std::string& s) {
