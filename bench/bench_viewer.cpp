@@ -1,0 +1,110 @@
+// The viewer's two interactive costs, on the packed resources the executable
+// carries (build/packed) and a main window on a 1080-pixel-high screen:
+// opening the largest page (unpack, parse, initialise, pictures, first paint)
+// and one step of a drag (rebuild the selection, repaint).
+//
+//   build/native/bin/bench_viewer --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "base/ResourceFolder.h"
+#include "display/Canvas.h"
+#include "display/DXFGraphPanel.h"
+#include "display/MainWindowGeometry.h"
+#include "display/PageRenderer.h"
+#include "pagemodel/PackedPage.h"
+#include "pagemodel/PageData.h"
+#include "pagemodel/PagePictures.h"
+
+namespace {
+
+const std::filesystem::path PackedDir = std::filesystem::path(TIRAVEL_RESOURCES_DIR).parent_path() / "packed";
+
+// The view of the main window's page rectangle.
+TRectI ViewRect() {
+    const TSizeI window = InitialWindowSize(1080);
+    return MushafRect(window.Width, window.Height);
+}
+
+std::string LargestPage() {
+    std::string best;
+    std::uintmax_t bestSize = 0;
+    for (const auto& e : std::filesystem::directory_iterator(TIRAVEL_RESOURCES_DIR))
+        if (e.path().filename().string().rfind("SVG_", 0) == 0 && e.file_size() > bestSize) {
+            bestSize = e.file_size();
+            best = e.path().filename().string();
+        }
+    return best;
+}
+
+// Opens `name` into a fresh view control as page loading does, then paints it once.
+void OpenAndPaint(TDXFGraphPanel& view, const TResourceSource& packed, const TResourceSource& pictures,
+                  const std::string& name, TCanvas& canvas, TBitmap24& bitmap) {
+    TPageView& page = view.PageView();
+    page.PageNumber = std::stoi(name.substr(4));
+    const TRectI r = ViewRect();
+    view.Resize(r.Width(), r.Height());
+    const TResourceBytes stored = RequireResource(packed, AsciiToResourceName(name));
+    LoadPageData(page, UnpackResource(stored.Bytes));
+    page.InitialLinesData();
+    AttachPagePictures(page, pictures);
+    view.Resize(r.Width(), r.Height());
+    bitmap.Fill(PageBackground);
+    DrawAntiAlias(canvas, page);
+}
+
+void BM_OpenLargestPage(benchmark::State& state) {
+    const TResourceFolder packed(PackedDir), pictures(TIRAVEL_RESOURCES_DIR);
+    const std::string name = LargestPage();
+    const TRectI r = ViewRect();
+    TBitmap24 bitmap(r.Width(), r.Height());
+    TBitmapTarget target(bitmap);
+    TCanvas canvas(target);
+    for (auto _ : state) {
+        TDXFGraphPanel view(nullptr);
+        OpenAndPaint(view, packed, pictures, name, canvas, bitmap);
+        benchmark::DoNotOptimize(bitmap.Row(0)[0]);
+    }
+    state.SetLabel(name + " into " + std::to_string(r.Width()) + "x" + std::to_string(r.Height()));
+}
+BENCHMARK(BM_OpenLargestPage)->Unit(benchmark::kMillisecond);
+
+void BM_DragStep(benchmark::State& state) {
+    const TResourceFolder packed(PackedDir), pictures(TIRAVEL_RESOURCES_DIR);
+    const std::string name = LargestPage();
+    const TRectI r = ViewRect();
+    TBitmap24 bitmap(r.Width(), r.Height());
+    TBitmapTarget target(bitmap);
+    TCanvas canvas(target);
+    TDXFGraphPanel view(nullptr);
+    OpenAndPaint(view, packed, pictures, name, canvas, bitmap);
+    const int x0 = r.Width() * 3 / 4, y0 = r.Height() / 10;
+    view.MouseDown(mbLeft, 0, x0, y0);
+    view.MouseMove(ssLeft, x0, y0);  // the first move only anchors the drag
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 8;
+        view.MouseMove(ssLeft, x0 - step * r.Width() / 12, y0 + step * r.Height() / 10);
+        bitmap.Fill(PageBackground);
+        DrawAntiAlias(canvas, view.PageView());
+        benchmark::DoNotOptimize(bitmap.Row(0)[0]);
+    }
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::filesystem::exists(PackedDir)) {
+        std::fprintf(stderr, "bench_viewer: no packed resources in %s (build the native preset)\n",
+                     PackedDir.string().c_str());
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
