@@ -7,7 +7,11 @@ source "$E2E_DIR/../../scripts/env.sh"
 : "${E2E_OUTPUT:=$(mktemp -d)}"
 rm -rf "$E2E_OUTPUT"; mkdir -p "$E2E_OUTPUT"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_OUTPUT/failure.png" 2>/dev/null
+    exit 1
+}
 note() { echo "e2e: $*" >&2; }
 
 # wait_until SECONDS DESCRIPTION COMMAND...: polls COMMAND until it succeeds.
@@ -135,6 +139,11 @@ has_new_window() { [ -n "$(new_window "$1")" ]; }
 view_rect() {
     VX=$((X + WIDTH * 30 / 271 + 2)); VY=$((Y + HEIGHT * 40 / 400))
     VW=$((WIDTH * 211 / 271 - 4)); VH=$((HEIGHT * 330 / 400 - 2))
+}
+# The page view itself (X, Y, WIDTH, HEIGHT set): PX, PY, PW, PH.
+page_rect() {
+    PX=$((X + WIDTH * 30 / 271)); PY=$((Y + HEIGHT * 30 / 400))
+    PW=$((WIDTH * 241 / 271 - WIDTH * 30 / 271)); PH=$((HEIGHT * 370 / 400 - HEIGHT * 30 / 400))
 }
 green_in_view() { count_colour "$VX" "$VY" "$VW" "$VH" '#008000'; }
 green_at_least() { [ "$(green_in_view)" -ge "$1" ]; }

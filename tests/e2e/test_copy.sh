@@ -9,9 +9,7 @@ start_display
 start_on_page 42
 wait_until 10 "the page drawn without a selection" green_at_most 0
 
-# The page view's own origin and size (the window's page rectangle).
-PX=$((X + WIDTH * 30 / 271)); PY=$((Y + HEIGHT * 30 / 400))
-PW=$((WIDTH * 241 / 271 - WIDTH * 30 / 271)); PH=$((HEIGHT * 370 / 400 - HEIGHT * 30 / 400))
+page_rect
 CX=$((VX + VW * 2 / 3)); CY=$((VY + VH / 15))
 
 # Nothing selected: the clipboard keeps what another program put there.
