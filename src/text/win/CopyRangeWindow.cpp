@@ -108,8 +108,10 @@ void CopyRangeWindow::Show(HWND owner, TAppLanguge language, int preselectedSura
         auto* state = new TState{std::move(onCopy)};
         state->QuranFont = CreateFontW(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, ARABIC_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
                                        L"Harvik HAFS Uthmanic Script");
-        state->UiFont = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
-                                    L"Tahoma");
+        // In Arabic the font mapper is asked for a face with Arabic letters.
+        state->UiFont = CreateFontW(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                                    language == appArabic ? ARABIC_CHARSET : DEFAULT_CHARSET, 0, 0,
+                                    CLEARTYPE_QUALITY, 0, L"Tahoma");
         const DWORD exStyle = WS_EX_TOOLWINDOW | (language == appArabic ? WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT : 0);
         const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
         RECT frame{0, 0, CopyRangeClientWidth, CopyRangeClientHeight};
@@ -139,4 +141,5 @@ void CopyRangeWindow::Show(HWND owner, TAppLanguge language, int preselectedSura
     SuraChanged(dlg);
     ShowWindow(dlg, SW_SHOW);
     SetForegroundWindow(dlg);
+    SetFocus(GetDlgItem(dlg, idSura));
 }
