@@ -13,6 +13,15 @@ constexpr char16_t CitationOpen = u'\uFD5D';
 constexpr char16_t CitationClose = u'\uFD5C';
 constexpr char16_t ZeroWidthNonJoiner = u'\u200C';
 
+// Font and weight switches name the associated (right-to-left script) font
+// and weight too: word processors such as LibreOffice set Arabic text in the
+// associated font and would otherwise show the text, the brackets and the
+// aya digits in a default font of their own.
+constexpr std::u16string_view QuranFont = u"\\f0\\af0";
+constexpr std::u16string_view CitationFont = u"\\f1\\af1";
+constexpr std::u16string_view BoldOn = u"\\b\\ab";
+constexpr std::u16string_view BoldOff = u"\\b0\\ab0";
+
 void AppendDecimal(std::u16string& out, std::uint32_t v) {
     char16_t digits[10];
     int n = 0;
@@ -70,7 +79,8 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
     d += u";}}";
     d += BuildRtfColorTable(s.BracketColor, s.QuranTextColor, s.SajdaSignColor, s.JozzaSignColor,
                             s.WaqfSignColor, s.TakreejFontColor);
-    d += u"\\rtlpar\\qr\\f0\\rtlch";
+    // The associated font follows \rtlch, which would reset it.
+    d += u"\\rtlpar\\qr\\f0\\rtlch\\af0";
     AppendControl(d, u"\\fs", std::uint32_t(2 * s.QuranFontSize));
 
     if (s.AdditionIsteada) {
@@ -91,7 +101,7 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
         AppendEscaped(d, s.BracketB);
     }
     d += u"\\cf2";
-    if (s.QuranFontBold) d += u"\\b";
+    if (s.QuranFontBold) d += BoldOn;
 
     const bool colourSajda = s.SajdaSignColor != s.QuranTextColor;
     const bool colourHizb = s.JozzaSignColor != s.QuranTextColor;
@@ -115,7 +125,7 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
         }
     }
 
-    if (s.QuranFontBold) d += u"\\b0";
+    if (s.QuranFontBold) d += BoldOff;
     if (s.UseBrackets) {
         d += u"\\cf1";
         AppendEscaped(d, s.BracketA);
@@ -126,24 +136,24 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
         d += s.TakreejInNewLine ? u"\\line" : u"  ";
         d += u"\\cf6";
         AppendEscaped(d, CitationOpen);
-        d += u"\\f1";
+        d += CitationFont;
         AppendEscaped(d, SuraNamesTashkeel[sora]);
         d.push_back(u' ');
         if (ayaCount == 1) {
             AppendEscaped(d, u": ");
-            d += u"\\f0";
+            d += QuranFont;
             AppendEscaped(d, AyaNumberGlyphs(aya1));
         } else {
-            d += u"\\f1";
+            d += CitationFont;
             AppendEscaped(d, u": ");
-            d += u"\\f0";
+            d += QuranFont;
             AppendEscaped(d, AyaNumberGlyphs(aya1));
-            d += u"\\f1";
+            d += CitationFont;
             AppendEscaped(d, u" - ");
-            d += u"\\f0";
+            d += QuranFont;
             AppendEscaped(d, AyaNumberGlyphs(aya1 + ayaCount - 1));
         }
-        d += u"\\f0";
+        d += QuranFont;
         AppendEscaped(d, CitationClose);
         d.push_back(u' ');
     }

@@ -29,7 +29,7 @@ TEST(CopyRangeText, WholeAyatEachAfterOneSpace) {
     std::string doc = Range(1, 3);
     EXPECT_NE(doc.find("\\cf2" + Escaped(u" a1 a2 a3") + "\\cf1"), std::string::npos) << doc;
     // Several ayat: the citation names the first and the last.
-    EXPECT_NE(doc.find(Escaped(u"\uFD51") + "\\f1" + Escaped(u" - ") + "\\f0" + Escaped(u"\uFD53")),
+    EXPECT_NE(doc.find(Escaped(u"\uFD51") + "\\f1\\af1" + Escaped(u" - ") + "\\f0\\af0" + Escaped(u"\uFD53")),
               std::string::npos);
 }
 
@@ -37,12 +37,12 @@ TEST(CopyRangeText, ReversedBoundsGiveTheSameDocument) { EXPECT_EQ(Range(3, 2), 
 
 TEST(CopyRangeText, OneAyaCitesOneNumber) {
     std::string doc = Range(2, 2);
-    EXPECT_NE(doc.find(Escaped(u": ") + "\\f0" + Escaped(u"\uFD52") + "\\f0"), std::string::npos) << doc;
+    EXPECT_NE(doc.find(Escaped(u": ") + "\\f0\\af0" + Escaped(u"\uFD52") + "\\f0\\af0"), std::string::npos) << doc;
     EXPECT_EQ(doc.find(Escaped(u" - ")), std::string::npos);
 }
 
 TEST(CopyRangeText, AyatMissingFromTheStoreAreEmptyButStillCited) {
     std::string doc = Range(3, 5);
     EXPECT_NE(doc.find("\\cf2" + Escaped(u" a3  ") + "\\cf1"), std::string::npos) << doc;
-    EXPECT_NE(doc.find(Escaped(u"\uFD55") + "\\f0" + Escaped(u"\uFD5C")), std::string::npos);
+    EXPECT_NE(doc.find(Escaped(u"\uFD55") + "\\f0\\af0" + Escaped(u"\uFD5C")), std::string::npos);
 }

@@ -20,17 +20,17 @@ TEST(RtfComposition, DefaultDocumentOfOneWord) {
               "{\\rtf1\\fbidis\\ansi\\ansicpg1256\\deff0\\deflang1025{\\fonttbl{\\f0\\fnil\\fcharset178 Harvik HAFS "
               "Uthmanic Script;}{\\f1\\fnil\\fcharset178 Harvik HAFS Uthmanic Script;}}{\\colortbl "
               ";\\red0\\green0\\blue00;\\red0\\green0\\blue00;\\red0\\green0\\blue00;\\red0\\green0\\blue00;\\red0\\gr"
-              "een0\\blue00;\\red0\\green0\\blue00;}\\rtlpar\\qr\\f0\\rtlch\\fs36\\cf1\\uc1\\u64863*\\cf2\\uc1\\u1649*"
+              "een0\\blue00;\\red0\\green0\\blue00;}\\rtlpar\\qr\\f0\\rtlch\\af0\\fs36\\cf1\\uc1\\u64863*\\cf2\\uc1\\u1649*"
               "\\uc1\\u1604*\\uc1\\u1604*\\uc1\\u1617*\\uc1\\u1614*\\uc1\\u1607*\\uc1\\u1615*\\cf1\\uc1\\u64862*\\fs20 "
-              " \\cf6\\uc1\\u64861*\\f1\\uc1\\u1575*\\uc1\\u1604*\\uc1\\u1573*\\uc1\\u1616*\\uc1\\u1582*\\uc1\\u1761*"
-              "\\uc1\\u1604*\\uc1\\u1614*\\uc1\\u1575*\\uc1\\u1589* \\uc1\\u58*\\uc1\\u32*\\f0\\uc1\\u64849*\\f0\\uc1"
+              " \\cf6\\uc1\\u64861*\\f1\\af1\\uc1\\u1575*\\uc1\\u1604*\\uc1\\u1573*\\uc1\\u1616*\\uc1\\u1582*\\uc1\\u1761*"
+              "\\uc1\\u1604*\\uc1\\u1614*\\uc1\\u1575*\\uc1\\u1589* \\uc1\\u58*\\uc1\\u32*\\f0\\af0\\uc1\\u64849*\\f0\\af0\\uc1"
               "\\u64860* }");
 }
 
 TEST(RtfComposition, CitationOfSeveralAyatNamesFirstAndLast) {
     std::string doc = Rtf(TStettingsData(), Allah, 112, 5, 3);
-    EXPECT_TRUE(doc.ends_with("\\uc1\\u1589* \\f1\\uc1\\u58*\\uc1\\u32*\\f0\\uc1\\u64853*\\f1\\uc1\\u32*\\uc1\\u45*"
-                              "\\uc1\\u32*\\f0\\uc1\\u64855*\\f0\\uc1\\u64860* }"))
+    EXPECT_TRUE(doc.ends_with("\\uc1\\u1589* \\f1\\af1\\uc1\\u58*\\uc1\\u32*\\f0\\af0\\uc1\\u64853*\\f1\\af1\\uc1\\u32*\\uc1\\u45*"
+                              "\\uc1\\u32*\\f0\\af0\\uc1\\u64855*\\f0\\af0\\uc1\\u64860* }"))
         << doc;
 }
 
@@ -58,8 +58,8 @@ TEST(RtfComposition, OptionsShapeTheDocument) {
     s.QuranFontBold = true;
     std::string doc = Rtf(s, Allah, 1, 1, 1);
     EXPECT_FALSE(Has(doc, "\\cf1"));
-    EXPECT_TRUE(doc.ends_with("\\uc1\\u1615*\\b0}")) << doc;
-    EXPECT_TRUE(Has(doc, "\\cf2\\b\\uc1\\u1649*"));
+    EXPECT_TRUE(doc.ends_with("\\uc1\\u1615*\\b0\\ab0}")) << doc;
+    EXPECT_TRUE(Has(doc, "\\cf2\\b\\ab\\uc1\\u1649*"));
 
     TStettingsData nl;
     nl.TakreejInNewLine = true;
@@ -83,7 +83,7 @@ TEST(RtfComposition, OptionsShapeTheDocument) {
 TEST(RtfComposition, EmptyTextStillHasBracketsAndCitation) {
     std::string doc = Rtf(TStettingsData(), u"", 2, 255, 1);
     EXPECT_TRUE(Has(doc, "\\cf1\\uc1\\u64863*\\cf2\\cf1\\uc1\\u64862*\\fs20  \\cf6"));
-    EXPECT_TRUE(Has(doc, "\\f0\\uc1\\u64853*\\uc1\\u64853*\\uc1\\u64850*\\f0\\uc1\\u64860* }"));
+    EXPECT_TRUE(Has(doc, "\\f0\\af0\\uc1\\u64853*\\uc1\\u64853*\\uc1\\u64850*\\f0\\af0\\uc1\\u64860* }"));
 }
 
 TEST(RtfComposition, SuraNameKeepsItsMarks) {
