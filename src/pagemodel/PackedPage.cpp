@@ -1,5 +1,6 @@
 #include "pagemodel/PackedPage.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/ByteReader.h"
@@ -83,14 +84,14 @@ std::vector<std::uint8_t> PackPage(std::span<const std::uint8_t> raw) {
         for (std::size_t b = 0; b < SegmentSize; ++b) planes[b * count + i] = segments[i * SegmentSize + b];
 
     std::vector<std::uint8_t> a = DeflateBytes(structure), b = DeflateBytes(planes);
-    std::vector<std::uint8_t> out(HeaderSize);
+    std::vector<std::uint8_t> out(HeaderSize + a.size() + b.size());
     std::memcpy(out.data(), PackedPageMagic, 4);
     PutU32(out, 4, std::uint32_t(raw.size()));
     PutU32(out, 8, std::uint32_t(count));
     PutU32(out, 12, std::uint32_t(a.size()));
     PutU32(out, 16, std::uint32_t(b.size()));
-    out.insert(out.end(), a.begin(), a.end());
-    out.insert(out.end(), b.begin(), b.end());
+    std::copy(a.begin(), a.end(), out.begin() + HeaderSize);
+    std::copy(b.begin(), b.end(), out.begin() + std::ptrdiff_t(HeaderSize + a.size()));
     return out;
 }
 
