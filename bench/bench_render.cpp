@@ -91,10 +91,7 @@ struct TPageFixture {
             ++Shapes;
             Segments += shape->CounterData.size();
         }
-        PageScale = 1.0f;
-        if (Page->svgMaxY > float(ViewHeight)) PageScale = float(double(ViewHeight) / double(Page->svgMaxY));
-        Page->ClientWidth = ViewWidth;
-        Page->ClientHeight = ViewHeight;
+        Page->FitToView(ViewWidth, ViewHeight);
     }
 };
 
@@ -201,16 +198,13 @@ std::unique_ptr<TPageView> LargestComposedPage(std::string& name) {
     page->PageNumber = std::stoi(largest.filename().string().substr(4));
     LoadPageData(*page, bytes);
     page->InitialLinesData();
-    page->ClientWidth = ViewWidth;
-    page->ClientHeight = ViewHeight;
+    page->FitToView(ViewWidth, ViewHeight);
     name = largest.filename().string();
     return page;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The view scale of a 600 x 975 view, as the page view sets it.
-    PageScale = float(double(ViewHeight) / double(TPageView::PageHeight));
     std::string name;
     std::unique_ptr<TPageView> composed = LargestComposedPage(name);
     if (composed) {

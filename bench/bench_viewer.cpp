@@ -56,31 +56,35 @@ void OpenAndPaint(TDXFGraphPanel& view, const TResourceSource& packed, const TRe
     DrawAntiAlias(canvas, page);
 }
 
+// The resources, the largest page's name and a view bitmap, shared by both benchmarks.
+struct TViewerScene {
+    TResourceFolder Packed{PackedDir}, Pictures{TIRAVEL_RESOURCES_DIR};
+    std::string Name = LargestPage();
+    TRectI Rect = ViewRect();
+    TBitmap24 Bitmap{Rect.Width(), Rect.Height()};
+    TBitmapTarget Target{Bitmap};
+    TCanvas Canvas{Target};
+
+    void Open(TDXFGraphPanel& view) { OpenAndPaint(view, Packed, Pictures, Name, Canvas, Bitmap); }
+};
+
 void BM_OpenLargestPage(benchmark::State& state) {
-    const TResourceFolder packed(PackedDir), pictures(TIRAVEL_RESOURCES_DIR);
-    const std::string name = LargestPage();
-    const TRectI r = ViewRect();
-    TBitmap24 bitmap(r.Width(), r.Height());
-    TBitmapTarget target(bitmap);
-    TCanvas canvas(target);
+    TViewerScene scene;
     for (auto _ : state) {
         TDXFGraphPanel view(nullptr);
-        OpenAndPaint(view, packed, pictures, name, canvas, bitmap);
-        benchmark::DoNotOptimize(bitmap.Row(0)[0]);
+        scene.Open(view);
+        benchmark::DoNotOptimize(scene.Bitmap.Row(0)[0]);
     }
-    state.SetLabel(name + " into " + std::to_string(r.Width()) + "x" + std::to_string(r.Height()));
+    state.SetLabel(scene.Name + " into " + std::to_string(scene.Rect.Width()) + "x" +
+                   std::to_string(scene.Rect.Height()));
 }
 BENCHMARK(BM_OpenLargestPage)->Unit(benchmark::kMillisecond);
 
 void BM_DragStep(benchmark::State& state) {
-    const TResourceFolder packed(PackedDir), pictures(TIRAVEL_RESOURCES_DIR);
-    const std::string name = LargestPage();
-    const TRectI r = ViewRect();
-    TBitmap24 bitmap(r.Width(), r.Height());
-    TBitmapTarget target(bitmap);
-    TCanvas canvas(target);
+    TViewerScene scene;
     TDXFGraphPanel view(nullptr);
-    OpenAndPaint(view, packed, pictures, name, canvas, bitmap);
+    scene.Open(view);
+    const TRectI& r = scene.Rect;
     const int x0 = r.Width() * 3 / 4, y0 = r.Height() / 10;
     view.MouseDown(mbLeft, 0, x0, y0);
     view.MouseMove(ssLeft, x0, y0);  // the first move only anchors the drag
@@ -88,9 +92,9 @@ void BM_DragStep(benchmark::State& state) {
     for (auto _ : state) {
         step = (step + 1) % 8;
         view.MouseMove(ssLeft, x0 - step * r.Width() / 12, y0 + step * r.Height() / 10);
-        bitmap.Fill(PageBackground);
-        DrawAntiAlias(canvas, view.PageView());
-        benchmark::DoNotOptimize(bitmap.Row(0)[0]);
+        scene.Bitmap.Fill(PageBackground);
+        DrawAntiAlias(scene.Canvas, view.PageView());
+        benchmark::DoNotOptimize(scene.Bitmap.Row(0)[0]);
     }
 }
 BENCHMARK(BM_DragStep)->Unit(benchmark::kMillisecond);

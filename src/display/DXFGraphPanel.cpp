@@ -12,10 +12,7 @@ TDXFGraphPanel::TDXFGraphPanel(TPageViewEvents* events)
 void TDXFGraphPanel::Resize(int width, int height) {
     FWidth = width;
     FHeight = height;
-    PageScale = 1.0f;
-    if (FPageView->svgMaxY > static_cast<float>(height)) PageScale = static_cast<float>(height) / FPageView->svgMaxY;
-    FPageView->ClientWidth = width;
-    FPageView->ClientHeight = height;
+    FPageView->FitToView(width, height);
 }
 
 void TDXFGraphPanel::PaintNow() {

@@ -1,5 +1,7 @@
 #include "pagemodel/PageView.h"
 
+#include "pagemodel/PageScale.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -200,4 +202,11 @@ std::int32_t TPageView::GetSelectAyaCount() const {
 
 void TPageView::GetWordList(std::vector<TSimpleSVG*>& list) const {
     for (int i = 1; i <= LineCount; ++i) Line(i).GetWordList(list);
+}
+
+void TPageView::FitToView(std::int32_t width, std::int32_t height) {
+    PageScale = 1.0f;
+    if (svgMaxY > static_cast<float>(height)) PageScale = static_cast<float>(height) / svgMaxY;
+    ClientWidth = width;
+    ClientHeight = height;
 }

@@ -34,6 +34,10 @@ public:
     std::int32_t ClientHeight = 0;
     float svgMaxY = 0;  // PageHeight once initialised
 
+    // The page shown in a view of width x height pixels: PageScale fits the
+    // page height into the view's height, never more than one pixel per unit.
+    void FitToView(std::int32_t width, std::int32_t height);
+
     // Once all word objects are in their lines (each line that received one
     // set to ltText): reading order, sura header and basmalah lines, the word
     // and shape lists, and every word's place in its aya.

@@ -10,7 +10,6 @@
 
 class TPageView;
 
-inline constexpr char16_t CopyRangeFormName[] = u"CopyRangeForm";  // at most one such window
 inline constexpr int CopyRangeClientWidth = 272;
 inline constexpr int CopyRangeClientHeight = 196;
 

@@ -89,8 +89,8 @@ TEST(Pictures, EveryPageGetsTheFramesAndBasmalahOfItsHeaderLines) {
         ASSERT_NO_THROW(AttachPagePictures(page, folder)) << "page " << number;
         for (int line = 1; line <= 15; ++line) {
             const TLine& l = page.Line(line);
-            if (l.LineType == ltSorahName) EXPECT_TRUE(l.FreamJpg) << "page " << number << " line " << line;
-            if (l.LineType == ltBasmalla) EXPECT_TRUE(l.BasmalahPng) << "page " << number << " line " << line;
+            if (l.LineType == ltSorahName) { EXPECT_TRUE(l.FreamJpg) << "page " << number << " line " << line; }
+            if (l.LineType == ltBasmalla) { EXPECT_TRUE(l.BasmalahPng) << "page " << number << " line " << line; }
         }
     }
     EXPECT_EQ(frames, 114);
@@ -151,7 +151,7 @@ TEST(Pictures, WindowPicturesAndPageNumberStripHaveTheirSizes) {
                     TCase{"AboutDeveloperLogoPNG", 0, 169}}) {
         auto picture = Load(c.name, TPicture::TKind::Png);
         ASSERT_TRUE(picture) << c.name;
-        if (c.w) EXPECT_EQ(picture->Width, c.w) << c.name;
+        if (c.w) { EXPECT_EQ(picture->Width, c.w) << c.name; }
         EXPECT_EQ(picture->Height, c.h) << c.name;
     }
 }
@@ -279,7 +279,7 @@ TEST(Pictures, PageNumberCellsUseTheirUpperRowsOnTheBoxColour) {
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 49; ++x) {
                 const std::uint32_t p = PixelOf(*strip, x, (page - 1) * 60 + y);
-                if (y >= 45) ASSERT_EQ(p, 0x00B4DCC0u) << "page " << page << " row " << y;
+                if (y >= 45) { ASSERT_EQ(p, 0x00B4DCC0u) << "page " << page << " row " << y; }
                 ink += p != 0x00B4DCC0u;
             }
         EXPECT_GT(ink, 40) << "page " << page << " has no number";

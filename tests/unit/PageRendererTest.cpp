@@ -96,13 +96,6 @@ TBitmap24 AntiAlias(TPageView& page, int width, int height) {
     return view;
 }
 
-void ResizeView(TPageView& page, int width, int height) {
-    PageScale = 1.0f;
-    if (page.svgMaxY > float(height)) PageScale = float(double(height) / double(page.svgMaxY));
-    page.ClientWidth = width;
-    page.ClientHeight = height;
-}
-
 class PageRendererTest : public ::testing::Test {
 protected:
     void SetUp() override { FSavedScale = PageScale; }
@@ -152,7 +145,7 @@ TEST_F(PageRendererTest, SelectedWordIsGreenAndBlackAgainAfterClearing) {
     page.PageNumber = 50;
     for (int line = 1; line <= 15; ++line) AddWord(page, line, line, Squares({{100, 60.0f * line, 30}}));
     page.InitialLinesData();
-    ResizeView(page, 300, 900);
+    page.FitToView(300, 900);
     const int x = int(115 * PageScale), y = int((60 * 4 + 15) * PageScale);
     ASSERT_TRUE(page.SelectAya(2, 4));
     EXPECT_EQ(AntiAlias(page, 300, 900).Pixel(x, y), SelectionColor);
@@ -165,7 +158,7 @@ TEST_F(PageRendererTest, PageScaleIsRestoredExactly) {
     page.PageNumber = 50;
     AddWord(page, 3, 1, Squares({{10, 10, 10}}));
     page.InitialLinesData();
-    ResizeView(page, 200, 900);
+    page.FitToView(200, 900);
     EXPECT_FLOAT_EQ(PageScale, 0.954273f);
     const float before = PageScale;
     AntiAlias(page, 200, 900);
@@ -196,7 +189,7 @@ TEST_F(PageRendererTest, FrameAndBasmalahRectangles) {
             if (page.Line(line).LineType == ltBasmalla)
                 page.Line(line).BasmalahPng = Solid(TPicture::TKind::Png, 749, 57, basmalahColor);
         }
-        ResizeView(page, 600, 975);
+        page.FitToView(600, 975);
         const float s = PageScale * 3;
         TBitmap24 work(1800, 2925);
         work.Fill(0xFFFFFF);
@@ -286,7 +279,7 @@ TEST_F(PageRendererTest, FastDrawingEqualsThePlainProcedure) {
     page.SelectAya(2, 11);
     for (auto [width, height] : {std::pair{600, 975}, {301, 487}, {640, 1000}, {50, 17}}) {
         SCOPED_TRACE(testing::Message() << width << " x " << height);
-        ResizeView(page, width, height);
+        page.FitToView(width, height);
         const TBitmap24 expected = ReferenceAntiAlias(page, width, height);
         for (int pass = 0; pass < 2; ++pass) {
             const TBitmap24 fast = AntiAlias(page, width, height);

@@ -85,15 +85,6 @@ TOptions ParseArguments(int argc, char** argv) {
     return options;
 }
 
-// The page view control's resize: the page height fitted into the control's
-// height, never more than one pixel per page unit.
-void ResizeView(TPageView& page, int width, int height) {
-    PageScale = 1.0f;
-    if (page.svgMaxY > float(height)) PageScale = float(double(height) / double(page.svgMaxY));
-    page.ClientWidth = width;
-    page.ClientHeight = height;
-}
-
 void Render(const TOptions& options) {
     const TResourceFolder resources(options.Data);
     const std::string pageName = "SVG_" + std::to_string(options.Page);
@@ -122,7 +113,7 @@ void Render(const TOptions& options) {
         std::fprintf(stderr, "tiravel-render: note: aya %d:%d is not on page %d, nothing selected\n",
                      options.SelectSura, options.SelectAya, options.Page);
 
-    ResizeView(page, options.Width, options.Height);
+    page.FitToView(options.Width, options.Height);
     TBitmap24 view(options.Width, options.Height);
     view.Fill(PageBackground);
     TBitmapTarget target(view);
