@@ -28,18 +28,18 @@ public:
     virtual ~TPageViewEvents() = default;
     // Paint now, before the handler returns: fill the bitmap white, draw the
     // page anti-aliased, copy it to the window.
-    virtual void PaintNow() {}
+    virtual void PaintNow() = 0;
     // Paint at the next opportunity (invalidate without erasing).
-    virtual void InvalidateView() {}
-    virtual void CursorChanged(int /*cursorNumber*/) {}
-    virtual void TakeFocus() {}
+    virtual void InvalidateView() = 0;
+    virtual void CursorChanged(int cursorNumber) = 0;
+    virtual void TakeFocus() = 0;
     // A press landed on a word that is already selected; the receiver decides
     // whether a drag of the selection begins.
-    virtual void DragRequested() {}
+    virtual void DragRequested() = 0;
     // Escape: end the run at once.
-    virtual void EndRun() {}
+    virtual void EndRun() = 0;
     // Whether the pixel (x, y) of the view's off-screen bitmap is exactly white.
-    virtual bool IsCanvasPixelWhite(int /*x*/, int /*y*/) { return true; }
+    virtual bool IsCanvasPixelWhite(int x, int y) = 0;
 };
 
 class TDXFGraphPanel {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/ControlPlace.h"
 #include "display/MainWindowGeometry.h"
 #include "settings/SettingsData.h"
 
@@ -22,10 +23,6 @@ struct TGoToPageTexts {
 // Arabic texts come with a mirrored window layout its children do not inherit.
 TGoToPageTexts GoToPageTexts(TAppLanguge language);
 
-// Left, top, width, height in client pixels of the left-to-right design.
-struct TControlPlace {
-    int Left, Top, Width, Height;
-};
 inline constexpr TControlPlace GoToPageLabelPlace{43, 35, 93, 13};
 inline constexpr TControlPlace GoToPageBoxPlace{142, 32, 73, 21};
 inline constexpr TControlPlace GoToPageOkPlace{43, 72, 75, 25};

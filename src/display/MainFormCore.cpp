@@ -8,6 +8,9 @@
 #include "base/Utf.h"
 #include "pagemodel/PageData.h"
 #include "settings/SettingsData.h"
+#include "text/AyaStore.h"
+#include "text/CopyRangeText.h"
+#include "text/SelectionText.h"
 
 namespace {
 
@@ -34,6 +37,12 @@ public:
     std::u16string Name;
 };
 
+std::unique_ptr<TAyaStore> LoadAyaStore(const TResourceSource& resources) {
+    const TResourceBytes store = RequireResource(resources, u"HAFSUNICODE");
+    return std::make_unique<TAyaStore>(
+        std::string_view(reinterpret_cast<const char*>(store.Bytes.data()), store.Bytes.size()));
+}
+
 }  // namespace
 
 TMainFormCore::TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvents,
@@ -44,6 +53,7 @@ TMainFormCore::TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvent
       FResources(resources),
       FSettings(settings),
       FDataFolder(std::move(dataFolder)),
+      FAyaStore(LoadAyaStore(resources)),
       FInitialSize(InitialWindowSize(screenHeight)),
       FView(std::make_unique<TDXFGraphPanel>(viewEvents)) {
     PageNumber = 0;
@@ -207,6 +217,9 @@ void TMainFormCore::ExecuteCommand(TCommandId command) {
         page.ClearSelect();
         RepaintView();
         break;
+    case cmCopy:
+        if (const auto document = SelectionDocument()) FEvents.PutOnClipboard(*document);
+        break;
     case cmExit:
         FEvents.CloseWindow();
         break;
@@ -261,6 +274,16 @@ TGoToPageDecision TMainFormCore::ConfirmGoToPage(std::u16string_view boxText) {
         OpenPage(0, 0);
     }
     return d;
+}
+
+std::optional<std::u16string> TMainFormCore::SelectionDocument() const {
+    std::u16string document = GetSelectionRTF(FView->PageView(), *FAyaStore, FSettings);
+    if (document.empty()) return std::nullopt;
+    return document;
+}
+
+void TMainFormCore::CopyRange(const TCopyRangeChoice& c) {
+    FEvents.PutOnClipboard(ComposeCopyRange(*FAyaStore, FSettings, c.Sura, c.Aya1, c.Aya2));
 }
 
 bool TMainFormCore::PopupMenuOpening() {

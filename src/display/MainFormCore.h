@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "display/DXFGraphPanel.h"
@@ -16,41 +18,46 @@
 #include "display/MainWindowGeometry.h"
 #include "shell/Commands.h"
 #include "shell/PopupMenu.h"
+#include "text/CopyRangeForm.h"
 
+class TAyaStore;
 class TResourceSource;
 class TStettingsData;
 
-// What the main window asks of the shell. Every call is optional.
+// What the main window asks of the shell.
 class TMainFormEvents {
 public:
     virtual ~TMainFormEvents() = default;
     // Frame, page number or splash need painting (invalidate, no erase).
-    virtual void InvalidateWindow() {}
+    virtual void InvalidateWindow() = 0;
     // Bounds of the page view child window (MushafRect) and of the header strip.
-    virtual void PlaceView(const TRectI& /*bounds*/) {}
-    virtual void PlaceHeaderStrip(const TRectI& /*bounds*/) {}
-    virtual void ShowHeaderStrip(bool /*visible*/) {}
+    virtual void PlaceView(const TRectI& bounds) = 0;
+    virtual void PlaceHeaderStrip(const TRectI& bounds) = 0;
+    virtual void ShowHeaderStrip(bool visible) = 0;
     // Decode these two pictures into the strip (missing ones leave it as it was).
-    virtual void LoadHeaderStripPictures(std::u16string_view /*juzName*/, std::u16string_view /*suraName*/) {}
-    virtual void RepaintHeaderStrip() {}
+    virtual void LoadHeaderStripPictures(std::u16string_view juzName, std::u16string_view suraName) = 0;
+    virtual void RepaintHeaderStrip() = 0;
     // Page opening lets pending input run once, before it builds the new page.
-    virtual void ProcessPendingMessages() {}
+    virtual void ProcessPendingMessages() = 0;
     // Attach the sura header frames and basmalah pictures to a freshly
     // initialised page; raising an exception fails the opening.
-    virtual void AttachPagePictures(TPageView& /*page*/) {}
+    virtual void AttachPagePictures(TPageView& page) = 0;
     // A message box for the user (a page that cannot be opened, a settings
     // file that cannot be written, a number that is not one).
-    virtual void ReportError(std::u16string_view /*message*/) {}
+    virtual void ReportError(std::u16string_view message) = 0;
+    // Replace the clipboard's content with this Rich Text document (UTF-16;
+    // the shell converts it to 8-bit text). Only called with a document.
+    virtual void PutOnClipboard(std::u16string_view document) = 0;
     // Commands whose windows live in the shell: index, go to page, search,
-    // copy, copy range, settings, help, website, about.
-    virtual void RunCommand(TCommandId /*command*/) {}
-    virtual void CloseWindow() {}  // the exit item: closing the window ends the run
-    virtual void EndRun() {}       // Escape: end the message loop at once
-    virtual void BringToFront() {}
-    virtual void BeginWindowMove() {}  // move by caption (system command 0xF012)
-    virtual void StopStartupTimer() {}
-    virtual void StartUpdateCheck() {}
-    virtual void ShowUpdateNotice(int /*major*/, int /*minor*/) {}
+    // copy range, settings, help, website, about.
+    virtual void RunCommand(TCommandId command) = 0;
+    virtual void CloseWindow() = 0;  // the exit item: closing the window ends the run
+    virtual void EndRun() = 0;       // Escape: end the message loop at once
+    virtual void BringToFront() = 0;
+    virtual void BeginWindowMove() = 0;  // move by caption (system command 0xF012)
+    virtual void StopStartupTimer() = 0;
+    virtual void StartUpdateCheck() = 0;
+    virtual void ShowUpdateNotice(int major, int minor) = 0;
 };
 
 // Private window messages of the main window (WM_USER + n).
@@ -71,10 +78,11 @@ inline constexpr int LastPage = 604;
 
 class TMainFormCore {
 public:
-    // Builds the window's state as construction does: the size from the
-    // screen height, a first page view that is never shown, page number 0,
-    // the splash up, the header strip hidden with its ratio fixed now, one
-    // layout. None of the references is owned; all outlive the core.
+    // Builds the window's state as construction does: the aya store parsed
+    // from resource HAFSUNICODE (a missing one raises TMissingResource), the size
+    // from the screen height, a first page view that is never shown, page
+    // number 0, the splash up, the header strip hidden with its ratio fixed
+    // now, one layout. None of the references is owned; all outlive the core.
     TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvents, const TResourceSource& resources,
                   TStettingsData& settings, std::filesystem::path dataFolder, int screenHeight);
     ~TMainFormCore();
@@ -113,6 +121,13 @@ public:
     // gpClose and gpOpen and reports the error of gpInvalid.
     TGoToPageDecision ConfirmGoToPage(std::u16string_view boxText);
 
+    // The copied document of the page's selection (UTF-16 RTF under the
+    // current settings), or nothing when nothing is selected.
+    std::optional<std::u16string> SelectionDocument() const;
+    // The copy range window's Copy: whole ayat of one sura onto the clipboard.
+    void CopyRange(const TCopyRangeChoice& choice);
+    const TAyaStore& AyaStore() const { return *FAyaStore; }
+
     // The popup menu is about to open: false shows nothing (splash);
     // otherwise PopupMenu() holds the captions and the enabled states.
     bool PopupMenuOpening();
@@ -140,6 +155,7 @@ private:
     const TResourceSource& FResources;
     TStettingsData& FSettings;
     std::filesystem::path FDataFolder;
+    std::unique_ptr<TAyaStore> FAyaStore;  // parsed once, kept for the whole run
     TSizeI FInitialSize;
     TSizeI FSize;
     TRectI FMushafRect;

@@ -5,32 +5,21 @@
 namespace {
 
 constexpr std::array<TCommandInfo, 15> Commands{{
-    {cmIndex, "MenuItemIndex", u"الفهرس", u"Index"},
-    {cmGoToPage, "MenuItemGoToPage", u"اذهب إلى صفحة", u"Go to page"},
-    {cmSearch, "MenuItemSearch", u"بحث", u"Search"},
-    {cmCopy, "MenuItemCopy", u"نسخ", u"Copy"},
-    {cmCopyRange, "copyRangeMenuItem", u"تحديد نطاق النسخ", u"Copy range"},
-    {cmSettings, "MenuItemSettings", u"الإعدادات", u"Settings"},
-    {cmHelp, "MenuItemHelp", u"المساعدة", u"Help"},
-    {cmWebsite, "MenuItemOpenWebsite", u"موقع الإنترنت", u"Website"},
-    {cmAbout, "MenuItemAbout", u"حول التطبيق", u"About"},
-    {cmExit, "MenuItemExit", u"خروج", u"Close"},
-    {cmSelectPageSora, "SelectPageSora", nullptr, nullptr},
-    {cmClearSelection, "ClearSelection", nullptr, nullptr},
-    {cmNextPage, "NextPage", nullptr, nullptr},
-    {cmPreviousPage, "PreviousPage", nullptr, nullptr},
-    {cmEndRun, "EndRun", nullptr, nullptr},
-}};
-
-constexpr std::array<TKeyBinding, 8> KeyMap{{
-    {vkEscape, false, cmEndRun},
-    {'C', true, cmCopy},
-    {'G', true, cmGoToPage},
-    {'F', true, cmSearch},
-    {'A', true, cmSelectPageSora},
-    {'D', true, cmClearSelection},
-    {vkLeft, false, cmNextPage},
-    {vkRight, false, cmPreviousPage},
+    {cmIndex, "MenuItemIndex", u"الفهرس", u"Index", {}, 1},
+    {cmGoToPage, "MenuItemGoToPage", u"اذهب إلى صفحة", u"Go to page", {'G', true}, 1},
+    {cmSearch, "MenuItemSearch", u"بحث", u"Search", {'F', true}, 1},
+    {cmCopy, "MenuItemCopy", u"نسخ", u"Copy", {'C', true}, 2},
+    {cmCopyRange, "copyRangeMenuItem", u"تحديد نطاق النسخ", u"Copy range", {}, 2},
+    {cmSettings, "MenuItemSettings", u"الإعدادات", u"Settings", {}, 3},
+    {cmHelp, "MenuItemHelp", u"المساعدة", u"Help", {}, 4},
+    {cmWebsite, "MenuItemOpenWebsite", u"موقع الإنترنت", u"Website", {}, 4},
+    {cmAbout, "MenuItemAbout", u"حول التطبيق", u"About", {}, 4},
+    {cmExit, "MenuItemExit", u"خروج", u"Close", {}, 5},
+    {cmSelectPageSora, "SelectPageSora", nullptr, nullptr, {'A', true}, 0},
+    {cmClearSelection, "ClearSelection", nullptr, nullptr, {'D', true}, 0},
+    {cmNextPage, "NextPage", nullptr, nullptr, {vkLeft, false}, 0},  // the Mushaf reads right to left
+    {cmPreviousPage, "PreviousPage", nullptr, nullptr, {vkRight, false}, 0},
+    {cmEndRun, "EndRun", nullptr, nullptr, {vkEscape, false}, 0},  // ends the run at once
 }};
 
 }  // namespace
@@ -49,10 +38,8 @@ std::u16string_view CommandCaption(TCommandId id, TAppLanguge language) {
     return language == appEnglish ? c->English : c->Arabic;
 }
 
-std::span<const TKeyBinding> MainKeyMap() { return KeyMap; }
-
 TCommandId TranslateMainKey(int key, TShiftState shift) {
-    for (const TKeyBinding& b : KeyMap)
-        if (b.Key == key && (!b.Ctrl || (shift & ssCtrl))) return b.Command;
+    for (const TCommandInfo& c : Commands)
+        if (c.Shortcut.Key != 0 && c.Shortcut.Key == key && (!c.Shortcut.Ctrl || (shift & ssCtrl))) return c.Id;
     return cmNone;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Every command of the main window in one table: the popup menu and the key
-// map are built from it, and the shell maps WM_COMMAND ids straight onto it.
+// Every command of the main window in one table, one row a command: its id,
+// name, captions, shortcut and place in the popup menu. The popup menu, the
+// key map and the lookups are all made from it, and the shell maps WM_COMMAND
+// ids straight onto it.
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -11,7 +13,6 @@
 // Ids double as the menu item ids of the shell.
 enum TCommandId : std::uint16_t {
     cmNone = 0,
-    // popup menu items, in menu order
     cmIndex = 101,
     cmGoToPage = 102,
     cmSearch = 103,
@@ -22,27 +23,30 @@ enum TCommandId : std::uint16_t {
     cmWebsite = 108,
     cmAbout = 109,
     cmExit = 110,
-    // reached from the keyboard only
-    cmSelectPageSora = 120,  // Ctrl+A
-    cmClearSelection = 121,  // Ctrl+D
-    cmNextPage = 122,        // Left arrow: the Mushaf reads right to left
-    cmPreviousPage = 123,    // Right arrow
-    cmEndRun = 124,          // Escape: ends the run at once
+    cmSelectPageSora = 120,
+    cmClearSelection = 121,
+    cmNextPage = 122,
+    cmPreviousPage = 123,
+    cmEndRun = 124,
 };
 
-// A key binding: the key and whether Ctrl must be among the held modifiers
-// (other modifiers never matter).
-struct TKeyBinding {
-    int Key;
-    bool Ctrl;
-    TCommandId Command;
+// A key and whether Ctrl must be among the held modifiers (other modifiers
+// never matter). Key 0: no shortcut.
+struct TShortcut {
+    int Key = 0;
+    bool Ctrl = false;
+    bool operator==(const TShortcut&) const = default;
 };
 
 struct TCommandInfo {
     TCommandId Id;
-    const char* Name;            // the item's name in the menu, for tests and traces
-    const char16_t* Arabic;      // popup menu captions; null for keyboard-only commands
+    const char* Name;        // the item's name, for tests and traces
+    const char16_t* Arabic;  // popup menu captions; null for keyboard-only commands
     const char16_t* English;
+    TShortcut Shortcut;
+    // Popup menu group, 1 upwards in menu order, one separator between
+    // neighbouring groups; 0: not in the menu.
+    int MenuGroup;
 };
 
 // The commands, popup menu items first in menu order.
@@ -50,7 +54,5 @@ std::span<const TCommandInfo> CommandTable();
 const TCommandInfo* FindCommand(TCommandId id);
 std::u16string_view CommandCaption(TCommandId id, TAppLanguge language);
 
-// The main window's key map, tried in this order.
-std::span<const TKeyBinding> MainKeyMap();
-// The command of a key-down, or cmNone for a key the main window ignores.
+// The command of a key-down in the main window, or cmNone for a key it ignores.
 TCommandId TranslateMainKey(int key, TShiftState shift);

@@ -22,7 +22,7 @@ bool FontCheckEndsRun(int result) { return result == 0 || result == 3; }
 
 int RunEntrySequence(TEntryPlatform& p, std::span<const std::u16string> arguments, TRunValues& values) {
     if (!p.WindowsVersionAtLeast(6, 1)) p.ShowMessage(OldWindowsWarning);  // a warning only
-    for (const TCursorEntry& c : CursorTable) p.LoadCursor(c.Number, c.ResourceName);
+    for (const TCursorEntry& c : CursorTable) p.LoadTableCursor(c.Number, c.ResourceName);
 
     values.InstallFontsMode = false;
     values.DataFolder = FormDataFolder(p.RoamingAppDataFolder());
@@ -40,7 +40,7 @@ int RunEntrySequence(TEntryPlatform& p, std::span<const std::u16string> argument
     // After the font check, so a second start with missing fonts still asks.
     if (p.ActivateExistingInstance(MainWindowClassName, MainWindowCaption)) return 0;
 
-    values.RtfClipboardFormat = p.RegisterClipboardFormat(RichTextFormatName);
+    values.RtfClipboardFormat = p.RegisterClipboardFormatName(RichTextFormatName);
     if (values.RtfClipboardFormat == 0) {
         p.ShowMessage(RichTextFormatFailed);
         return 0;

@@ -35,7 +35,7 @@ public:
     virtual bool WindowsVersionAtLeast(int major, int minor) = 0;
     // A modal message box with an empty caption and an OK button.
     virtual void ShowMessage(std::u16string_view text) = 0;
-    virtual void LoadCursor(int number, std::u16string_view resourceName) = 0;
+    virtual void LoadTableCursor(int number, std::u16string_view resourceName) = 0;
     virtual std::u16string RoamingAppDataFolder() = 0;
     // The folder and its missing parents; may throw, every error is ignored.
     virtual void CreateFolders(std::u16string_view path) = 0;
@@ -45,7 +45,7 @@ public:
     // Brings a top-level window of that class and title to the foreground;
     // false when there is none.
     virtual bool ActivateExistingInstance(std::u16string_view className, std::u16string_view title) = 0;
-    virtual std::uint16_t RegisterClipboardFormat(std::u16string_view name) = 0;
+    virtual std::uint16_t RegisterClipboardFormatName(std::u16string_view name) = 0;
     virtual void SetApplicationTitle(std::u16string_view title) = 0;
     // Creates the main window, runs the message loop; answers the exit code.
     virtual int RunMainWindow() = 0;

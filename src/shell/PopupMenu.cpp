@@ -1,27 +1,16 @@
 #include "shell/PopupMenu.h"
 
-#include <array>
-
-namespace {
-constexpr std::array<TMenuEntry, 14> Layout{{
-    {cmIndex, "MenuItemIndex"},
-    {cmGoToPage, "MenuItemGoToPage"},
-    {cmSearch, "MenuItemSearch"},
-    {cmNone, "N5"},
-    {cmCopy, "MenuItemCopy"},
-    {cmCopyRange, "copyRangeMenuItem"},
-    {cmNone, "N1"},
-    {cmSettings, "MenuItemSettings"},
-    {cmNone, "N8"},
-    {cmHelp, "MenuItemHelp"},
-    {cmWebsite, "MenuItemOpenWebsite"},
-    {cmAbout, "MenuItemAbout"},
-    {cmNone, "N10"},
-    {cmExit, "MenuItemExit"},
-}};
-}  // namespace
-
-std::span<const TMenuEntry> PopupMenuLayout() { return Layout; }
+std::vector<TCommandId> PopupMenuLayout() {
+    std::vector<TCommandId> layout;
+    int group = 0;
+    for (const TCommandInfo& c : CommandTable()) {
+        if (c.MenuGroup == 0) continue;
+        if (group != 0 && c.MenuGroup != group) layout.push_back(cmNone);
+        group = c.MenuGroup;
+        layout.push_back(c.Id);
+    }
+    return layout;
+}
 
 TPopupMenuModel::TPopupMenuModel() = default;
 
@@ -44,12 +33,12 @@ void TPopupMenuModel::Languagechanged(TAppLanguge language) {
 
 std::vector<TMenuItemView> TPopupMenuModel::Items() const {
     std::vector<TMenuItemView> items;
-    for (const TMenuEntry& e : Layout) {
-        if (e.Id == cmNone) {
+    for (const TCommandId id : PopupMenuLayout()) {
+        if (id == cmNone) {
             if (!items.empty() && items.back().Id != cmNone) items.push_back({cmNone, {}, true});
             continue;
         }
-        items.push_back({e.Id, CommandCaption(e.Id, FCaptions), e.Id != cmCopy || FCopyEnabled});
+        items.push_back({id, CommandCaption(id, FCaptions), id != cmCopy || FCopyEnabled});
     }
     if (!items.empty() && items.back().Id == cmNone) items.pop_back();
     return items;

@@ -1,20 +1,15 @@
 #pragma once
 // The main window's one context menu: its items in order, their captions in
 // the interface language, and the rules applied each time it opens.
-#include <span>
 #include <string_view>
 #include <vector>
 
 #include "settings/SettingsData.h"
 #include "shell/Commands.h"
 
-struct TMenuEntry {
-    TCommandId Id;     // cmNone for a separator
-    const char* Name;  // the item's name
-};
-
-// The 14 entries as the menu holds them, separators included.
-std::span<const TMenuEntry> PopupMenuLayout();
+// The entries as the menu holds them, made from the command table: its menu
+// commands in table order, a separator (cmNone) where the group changes.
+std::vector<TCommandId> PopupMenuLayout();
 
 // One entry as the shell shows it.
 struct TMenuItemView {

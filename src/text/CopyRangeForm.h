@@ -6,12 +6,24 @@
 #include <string_view>
 #include <vector>
 
+#include "base/ControlPlace.h"
 #include "settings/SettingsData.h"
 
 class TPageView;
 
-inline constexpr int CopyRangeClientWidth = 272;
+inline constexpr char16_t CopyRangeFormName[] = u"CopyRangeForm";  // at most one such window
+inline constexpr int CopyRangeClientWidth = 300;
 inline constexpr int CopyRangeClientHeight = 196;
+// Places in client pixels of the left-to-right design; a combo box's height
+// includes its dropped-down list.
+inline constexpr TControlPlace CopyRangeSuraLabelPlace{12, 16, 112, 18};
+inline constexpr TControlPlace CopyRangeSuraPlace{132, 10, 156, 290};
+inline constexpr TControlPlace CopyRangeFromLabelPlace{12, 60, 112, 18};
+inline constexpr TControlPlace CopyRangeAya1Place{132, 56, 156, 244};
+inline constexpr TControlPlace CopyRangeToLabelPlace{12, 100, 112, 18};
+inline constexpr TControlPlace CopyRangeAya2Place{132, 96, 156, 204};
+inline constexpr TControlPlace CopyRangeCopyPlace{54, 148, 90, 30};
+inline constexpr TControlPlace CopyRangeCancelPlace{156, 148, 90, 30};
 
 struct TCopyRangeTexts {
     const char16_t* Caption;

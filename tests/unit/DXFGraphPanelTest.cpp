@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "display/DXFGraphPanel.h"
 #include "shell/CursorTable.h"
 #include "ViewerFixtures.h"
@@ -49,16 +51,21 @@ TEST(PanelCreate, StartsInRectangleSelectionWithThePointCursor) {
 }
 
 TEST_F(PanelTest, ResizeFitsThePageHeight) {
+    // The page is 943.12646 units high: a view at least that many pixels high
+    // shows it at one pixel a unit, a lower one shrinks it to fill the height.
     struct Case { int Height; float Scale; } cases[] = {
-        {1000, 1.0f}, {944, 1.0f}, {943, 943 / 943.12646f}, {900, 900 / 943.12646f}, {471, 471 / 943.12646f},
+        {1000, 1.0f}, {944, 1.0f}, {943, 0.9998659f}, {900, 0.9542729f}, {471, 0.4994028f},
     };
     for (const Case& c : cases) {
         panel->Resize(123, c.Height);
-        EXPECT_FLOAT_EQ(PageScale, c.Scale) << c.Height;
+        EXPECT_NEAR(PageScale, c.Scale, 1e-6) << c.Height;
         EXPECT_EQ(page().ClientHeight, c.Height);
         EXPECT_EQ(page().ClientWidth, 123);
+        // The whole page fits and fills a view lower than the page.
+        if (c.Height < 943) {
+            EXPECT_EQ(std::lround(943.12646 * PageScale), c.Height);
+        }
     }
-    EXPECT_NEAR(900 / 943.12646f, 0.954273f, 1e-6);
 }
 
 TEST_F(PanelTest, ModeOperationsSetModeAndCursor) {

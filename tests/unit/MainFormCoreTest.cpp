@@ -10,6 +10,7 @@
 #include "display/MainFormCore.h"
 #include "pagemodel/PageDataWriter.h"
 #include "settings/SettingsData.h"
+#include "text/RtfComposition.h"
 #include "ViewerFixtures.h"
 
 namespace {
@@ -26,7 +27,13 @@ struct TRecordingMainEvents : TMainFormEvents {
     std::vector<std::pair<int, int>> Notices;
     std::function<void()> OnPump;  // input that arrives while a page opens
     std::function<void(TPageView&)> OnAttach;
+    std::vector<std::u16string> Clipboard;  // every document put there
+    void InvalidateWindow() override {}
+    void PlaceView(const TRectI&) override {}
+    void PlaceHeaderStrip(const TRectI&) override {}
+    void RepaintHeaderStrip() override {}
     void ReportError(std::u16string_view m) override { Errors.emplace_back(m); }
+    void PutOnClipboard(std::u16string_view d) override { Clipboard.emplace_back(d); }
     void RunCommand(TCommandId c) override { Commands.push_back(c); }
     void LoadHeaderStripPictures(std::u16string_view j, std::u16string_view s) override {
         StripPictures.emplace_back(j);
@@ -43,6 +50,19 @@ struct TRecordingMainEvents : TMainFormEvents {
     void StartUpdateCheck() override { ++UpdateChecks; }
     void ShowUpdateNotice(int a, int b) override { Notices.emplace_back(a, b); }
 };
+
+// The ayat of the two-sura page: two words and a mark, two words and a mark, one word and a mark.
+const char kStore[] = R"(<?xml version="1.0" encoding="utf-8"?>
+<ayat version="t">
+  <entry sura="1" aya="7" page="1"><unicodeex>a17 b17 ٧</unicodeex><UnicodeSpaceex>a17 b17 ٧</UnicodeSpaceex></entry>
+  <entry sura="2" aya="1" page="2"><unicodeex>a21 b21 ١</unicodeex><UnicodeSpaceex>a21 b21 ١</UnicodeSpaceex></entry>
+  <entry sura="2" aya="2" page="2"><unicodeex>c22 ٢</unicodeex><UnicodeSpaceex>c22 ٢</UnicodeSpaceex></entry>
+</ayat>
+)";
+
+bool Holds(std::u16string_view document, std::u16string_view text) {
+    return document.find(EscapeRtfUnicode(text)) != std::u16string_view::npos;
+}
 
 std::u16string PageResource(int n) {
     std::u16string s = u"svg_";  // stored in another case than the loader asks
@@ -65,6 +85,7 @@ protected:
         fs::remove_all(folder);
         fs::create_directories(folder);
         for (int n : {1, 2, 3, 41, 42, 43, 603, 604}) resources.Add(PageResource(n), PageBytes(n));
+        resources.Add(u"HafsUnicode", std::vector<std::uint8_t>(std::begin(kStore), std::end(kStore) - 1));
         core = std::make_unique<TMainFormCore>(events, &view, resources, settings, folder, 1080);
         core->FormCreated();
     }
@@ -220,7 +241,7 @@ TEST_F(MainFormTest, PageTurningClampsAndStores) {
 TEST_F(MainFormTest, KeyMapRunsCommands) {
     StartOn(42);
     struct Case { int Key; TShiftState Shift; TCommandId Command; } cases[] = {
-        {'C', ssCtrl, cmCopy}, {'G', ssCtrl | ssShift, cmGoToPage}, {'F', ssCtrl | ssAlt, cmSearch},
+        {'G', ssCtrl | ssShift, cmGoToPage}, {'F', ssCtrl | ssAlt, cmSearch},
     };
     for (const Case& c : cases) {
         events.Commands.clear();
@@ -235,6 +256,33 @@ TEST_F(MainFormTest, KeyMapRunsCommands) {
     EXPECT_TRUE(core->KeyDown(vkEscape, 0));
     EXPECT_TRUE(core->KeyDown(vkEscape, ssCtrl));
     EXPECT_EQ(events.EndRuns, 2);
+}
+
+TEST_F(MainFormTest, CopyPutsTheSelectionOnTheClipboardAndNothingWithoutOne) {
+    StartOn(42);
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    core->ExecuteCommand(cmCopy);
+    EXPECT_TRUE(events.Clipboard.empty());  // nothing selected: the clipboard keeps what it had
+    EXPECT_FALSE(core->SelectionDocument());
+
+    core->View().MouseDown(mbLeft, 0, int(435 * PageScale), int(170 * PageScale));  // the second word of 2:1
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    ASSERT_EQ(events.Clipboard.size(), 1u);
+    const std::u16string& copied = events.Clipboard[0];
+    EXPECT_EQ(copied.rfind(u"{\\rtf", 0), 0u);
+    EXPECT_TRUE(Holds(copied, u"b21"));
+    EXPECT_FALSE(Holds(copied, u"a21"));
+    EXPECT_EQ(core->SelectionDocument(), copied);  // what a drag offers
+    EXPECT_TRUE(events.Commands.empty());
+}
+
+TEST_F(MainFormTest, CopyRangeCopiesWholeAyatOfOneSura) {
+    StartOn(42);
+    core->CopyRange({2, 2, 1});  // bounds given the wrong way round
+    ASSERT_EQ(events.Clipboard.size(), 1u);
+    EXPECT_TRUE(Holds(events.Clipboard[0], u"a21 b21"));
+    EXPECT_TRUE(Holds(events.Clipboard[0], u"c22"));
+    EXPECT_FALSE(Holds(events.Clipboard[0], u"a17"));
 }
 
 TEST_F(MainFormTest, CtrlAPicksThePageFirstSuraAndCtrlDClears) {

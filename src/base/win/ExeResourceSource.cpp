@@ -5,10 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "base/win/WideText.h"
 #include "pagemodel/PackedPage.h"
 
 std::optional<TResourceBytes> TExeResourceSource::Find(std::u16string_view name) const {
-    const std::wstring wide(name.begin(), name.end());
+    const std::wstring wide = ToWide(name);
     HRSRC info = FindResourceW(nullptr, wide.c_str(), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
     if (!info) return std::nullopt;
     HGLOBAL handle = LoadResource(nullptr, info);

@@ -7,27 +7,87 @@ TWindow::~TWindow() {
         FHandle = nullptr;
         DestroyWindow(h);
     }
+    if (FFont) DeleteObject(FFont);
 }
 
-bool TWindow::RegisterWindowClass(const wchar_t* className, UINT style, HCURSOR cursor, HBRUSH background) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = style;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = cursor;
-    wc.hbrBackground = background;
-    wc.lpszClassName = className;
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+TWindow* TWindow::FromHandle(HWND hwnd) {
+    // Only windows whose procedure is ours keep a TWindow in GWLP_USERDATA.
+    if (!hwnd || reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != &WindowProc) return nullptr;
+    return reinterpret_cast<TWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void TWindow::BringToFront() {
+    if (!FHandle) return;
+    if (IsIconic(FHandle)) ShowWindow(FHandle, SW_RESTORE);
+    ShowWindow(FHandle, SW_SHOW);
+    SetForegroundWindow(FHandle);
+    BringWindowToTop(FHandle);
 }
 
 bool TWindow::CreateWindowFrom(const TCreateArgs& a) {
-    HWND h = CreateWindowExW(a.ExStyle, a.ClassName, a.Title, a.Style, a.X, a.Y, a.Width, a.Height, a.Parent,
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = a.ClassStyle;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = a.Cursor ? a.Cursor : LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = a.Background;
+    wc.lpszClassName = a.ClassName;
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    const std::wstring title = ToWide(a.Title);
+    HWND h = CreateWindowExW(a.ExStyle, a.ClassName, title.c_str(), a.Style, a.X, a.Y, a.Width, a.Height, a.Parent,
                              nullptr, GetModuleHandleW(nullptr), this);
     return h != nullptr;
 }
 
+void TWindow::OnClose() { DestroyWindow(FHandle); }
+
+void TWindow::SetWindowFont(HFONT font) {
+    if (FFont && FFont != font) DeleteObject(FFont);
+    FFont = font;
+}
+
+HWND TWindow::AddControl(const wchar_t* className, std::u16string_view text, DWORD style, const TControlPlace& place,
+                         int id, HFONT font, DWORD exStyle) {
+    const std::wstring wide = ToWide(text);
+    HWND h = CreateWindowExW(exStyle, className, wide.c_str(), WS_CHILD | WS_VISIBLE | style, place.Left, place.Top,
+                             place.Width, place.Height, FHandle, reinterpret_cast<HMENU>(INT_PTR(id)),
+                             GetModuleHandleW(nullptr), nullptr);
+    if (h && (font || FFont)) SendMessageW(h, WM_SETFONT, WPARAM(font ? font : FFont), FALSE);
+    return h;
+}
+
 LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate() ? 0 : -1;
+    case WM_SIZE:
+        OnSize(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(FHandle, &ps);
+        OnPaint(dc, ps.rcPaint);
+        EndPaint(FHandle, &ps);
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (OnKeyDown(int(wParam))) return 0;
+        break;
+    case WM_COMMAND:
+        if (OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return 0;
+        if (LOWORD(wParam) == IDCANCEL) {
+            OnClose();
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        OnClose();
+        return 0;
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    }
     return DefWindowProcW(FHandle, message, wParam, lParam);
 }
 
@@ -48,4 +108,29 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         self->Destroyed();
     }
     return result;
+}
+
+TWindow::TCreateArgs ToolWindowArgs(const wchar_t* className, std::u16string_view title, HWND owner,
+                                    int clientWidth, int clientHeight, bool arabic, DWORD extraStyle) {
+    TWindow::TCreateArgs a;
+    a.ClassName = className;
+    a.Title = title;
+    a.Style = WS_POPUP | WS_CAPTION | WS_SYSMENU | extraStyle;
+    a.ExStyle = WS_EX_TOOLWINDOW | (arabic ? WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT : 0);
+    a.Background = GetSysColorBrush(COLOR_BTNFACE);
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, a.Style, FALSE, a.ExStyle);
+    a.Width = frame.right - frame.left;
+    a.Height = frame.bottom - frame.top;
+    RECT ownerRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (owner) GetWindowRect(owner, &ownerRect);
+    a.X = (ownerRect.left + ownerRect.right - a.Width) / 2;
+    a.Y = (ownerRect.top + ownerRect.bottom - a.Height) / 2;
+    a.Parent = owner;
+    return a;
+}
+
+HFONT CreateInterfaceFont(bool arabic, int height) {
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, arabic ? ARABIC_CHARSET : DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
 }

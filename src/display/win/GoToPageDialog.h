@@ -1,8 +1,7 @@
 #pragma once
 // The go-to-page tool window, built in code from the core's texts and places:
 // a label, a three-digit number box and OK / Cancel. Not modal. In Arabic the
-// window is mirrored and its controls do not inherit the mirroring. Enter
-// and Escape reach it through IsDialogMessage in the message loop.
+// window is mirrored and its controls do not inherit the mirroring.
 #include "base/win/Window.h"
 #include "settings/SettingsData.h"
 
@@ -11,24 +10,21 @@ class TMainFormCore;
 class TGoToPageDialog final : public TWindow {
 public:
     static constexpr wchar_t ClassName[] = L"TGoToPageForm";
-    // `closed` runs after the window is gone; the owner may then free this object.
     struct THost {
         virtual ~THost() = default;
-        virtual void GoToPageClosed() = 0;
         virtual void ShowError(std::u16string_view message) = 0;
     };
 
     // Centred on the owner; the number box empty and focused.
     bool Create(HWND owner, TAppLanguge language, TMainFormCore& core, THost& host);
-    void BringToFront();
+    void BringToFront() override;
+    bool WantsDialogKeys() const override { return true; }
 
 private:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Destroyed() override;
+    bool OnCommand(int id, int code, HWND control) override;
     void Confirm();
 
     TMainFormCore* FCore = nullptr;
     THost* FHost = nullptr;
     HWND FBox = nullptr;
-    HFONT FFont = nullptr;
 };

@@ -1,26 +1,11 @@
 #include "display/win/HeaderStripWindow.h"
 
-#include <exception>
-
-#include "base/ResourceSource.h"
+#include "display/PictureResource.h"
 #include "display/WindowPainting.h"
 #include "display/win/GdiBlit.h"
 
-namespace {
-
-std::unique_ptr<TPicture> DecodePng(const TResourceSource& resources, std::u16string_view name) {
-    try {
-        if (auto found = resources.Find(name)) return TPicture::LoadPng(found->Bytes);
-    } catch (const std::exception&) {
-    }
-    return nullptr;
-}
-
-}  // namespace
-
 bool THeaderStripWindow::Create(HWND parent, TPageViewWindow::THost& host) {
     FHost = &host;
-    if (!RegisterWindowClass(ClassName, 0, LoadCursorW(nullptr, IDC_ARROW))) return false;
     TCreateArgs a;
     a.ClassName = ClassName;
     a.Style = WS_CHILD | WS_CLIPSIBLINGS;  // created hidden
@@ -32,8 +17,8 @@ bool THeaderStripWindow::Create(HWND parent, TPageViewWindow::THost& host) {
 
 void THeaderStripWindow::LoadPictures(const TResourceSource& resources, std::u16string_view juzName,
                                       std::u16string_view suraName) {
-    if (auto p = DecodePng(resources, juzName)) FJozaaName = std::move(p);
-    if (auto p = DecodePng(resources, suraName)) FSoraName = std::move(p);
+    if (auto p = LoadPngResource(resources, juzName)) FJozaaName = std::move(p);
+    if (auto p = LoadPngResource(resources, suraName)) FSoraName = std::move(p);
 }
 
 LRESULT THeaderStripWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "base/ResourceSource.h"
+#include "display/PictureResource.h"
 #include "display/SizeGrip.h"
 #include "display/WindowPainting.h"
 #include "display/win/GdiBlit.h"
@@ -15,8 +16,6 @@
 #include "shell/win/Cursors.h"
 #include "shell/win/PopupMenuWin.h"
 #include "text/CopyRangeForm.h"
-#include "text/CopyRangeText.h"
-#include "text/SelectionText.h"
 #include "text/win/CopyRangeWindow.h"
 #include "text/win/RtfClipboard.h"
 #include "text/win/RtfDrag.h"
@@ -24,16 +23,6 @@
 namespace {
 
 constexpr UINT_PTR StartupTimerId = 1;
-constexpr UINT MsgGoToPageClosed = WM_APP + 1;  // the dialog is gone: free its object
-
-std::unique_ptr<TPicture> LoadPngResource(const TResourceSource& resources, std::u16string_view name) {
-    try {
-        if (auto found = resources.Find(name)) return TPicture::LoadPng(found->Bytes);
-    } catch (const std::exception&) {
-        // An unreadable picture is drawn as a missing one.
-    }
-    return nullptr;
-}
 
 TRectI ToRectI(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -42,21 +31,17 @@ TRectI ToRectI(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 TMainForm::TMainForm(const TResourceSource& resources, TRunValues& run) : FResources(resources), FRun(run) {}
 
 TMainForm::~TMainForm() {
-    FGoToPage.reset();
+    FWindows.Clear();
     if (Handle()) KillTimer(Handle(), StartupTimerId);
 }
 
 bool TMainForm::Create(int showCommand) {
-    const TResourceBytes store = RequireResource(FResources, u"hafsunicode");
-    FAyaStore = std::make_unique<TAyaStore>(
-        std::string_view(reinterpret_cast<const char*>(store.Bytes.data()), store.Bytes.size()));
     FFrame = LoadPngResource(FResources, u"PngImage_fream_standard");
     FSplash = LoadPngResource(FResources, u"PngImage_1");
     FPageNumbers = LoadPngResource(FResources, u"PageNumbersPNG");
     FCore = std::make_unique<TMainFormCore>(static_cast<TMainFormEvents&>(*this), &FView, FResources, FRun.CurrentSettings,
                                             std::filesystem::path(FRun.DataFolder), GetSystemMetrics(SM_CYSCREEN));
     FView.SetCore(FCore.get());
-    if (!RegisterWindowClass(ClassName, 0, nullptr)) return false;
 
     const TSizeI size = FCore->InitialSize();
     const TRectI screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -81,8 +66,7 @@ bool TMainForm::Create(int showCommand) {
 bool TMainForm::IsOwnWindow(HWND hwnd) const { return hwnd && (hwnd == Handle() || IsChild(Handle(), hwnd)); }
 
 bool TMainForm::PreTranslate(MSG& msg) {
-    if (FGoToPage && FGoToPage->Handle() && IsDialogMessageW(FGoToPage->Handle(), &msg)) return true;
-    if (HWND copyRange = CopyRangeWindow::Find(); copyRange && IsDialogMessageW(copyRange, &msg)) return true;
+    if (FWindows.PreTranslate(msg)) return true;
     if (!FCore || !IsOwnWindow(msg.hwnd)) return false;
     switch (msg.message) {
     case WM_KEYDOWN:
@@ -103,7 +87,11 @@ void TMainForm::Dispatch(MSG& msg) {
 
 int TMainForm::RunMessageLoop() {
     MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        Dispatch(msg);
+        // Only here, outside every handler, may closed windows be freed.
+        FWindows.ReapClosed();
+    }
     return int(msg.wParam);
 }
 
@@ -197,11 +185,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case MsgGoToPageClosed:
-        if (FGoToPage && !FGoToPage->Handle()) FGoToPage.reset();
-        return 0;
     case WM_DESTROY:
         KillTimer(Handle(), StartupTimerId);
+        FWindows.Clear();
         PostQuitMessage(0);
         return 0;
     }
@@ -296,41 +282,44 @@ void TMainForm::AttachPagePictures(TPageView& page) { ::AttachPagePictures(page,
 
 void TMainForm::ReportError(std::u16string_view message) {
     const std::wstring text = ToWide(message);
-    MessageBoxW(Handle(), text.c_str(), Caption, MB_OK | MB_ICONERROR);
+    MessageBoxW(Handle(), text.c_str(), WidePtr(Caption), MB_OK | MB_ICONERROR);
 }
 
 void TMainForm::ShowError(std::u16string_view message) { ReportError(message); }
 
+void TMainForm::PutOnClipboard(std::u16string_view document) {
+    PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat, RtfToAnsi(std::u16string(document)));
+}
+
 void TMainForm::RunCommand(TCommandId command) {
+    const TAppLanguge language = FRun.CurrentSettings.Languge;
     switch (command) {
     case cmGoToPage:
-        if (FGoToPage && FGoToPage->Handle()) {
-            FGoToPage->BringToFront();
+        if (auto* open = FWindows.Find<TGoToPageDialog>()) {
+            open->BringToFront();
         } else {
-            FGoToPage = std::make_unique<TGoToPageDialog>();
-            if (!FGoToPage->Create(Handle(), FRun.CurrentSettings.Languge, *FCore, *this)) FGoToPage.reset();
+            auto dialog = std::make_unique<TGoToPageDialog>();
+            dialog->Create(Handle(), language, *FCore, *this);
+            FWindows.Add(std::move(dialog));
         }
         break;
-    case cmCopy:
-        if (const std::u16string rtf = SelectionDocument(); !rtf.empty())
-            PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat, RtfToAnsi(rtf));
+    case cmCopyRange: {
+        auto* window = FWindows.Find<TCopyRangeWindow>();
+        if (!window) {
+            auto created = std::make_unique<TCopyRangeWindow>();
+            if (created->Create(Handle(), language, [this](TCopyRangeChoice c) { FCore->CopyRange(c); }))
+                window = created.get();
+            FWindows.Add(std::move(created));
+        }
+        if (window) window->Preset(CopyRangePreselectedSura(FCore->View().PageView()));
         break;
-    case cmCopyRange:
-        CopyRangeWindow::Show(Handle(), FRun.CurrentSettings.Languge,
-                              CopyRangePreselectedSura(FCore->View().PageView()), [this](TCopyRangeChoice c) {
-                                  PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat,
-                                                    RtfToAnsi(ComposeCopyRange(*FAyaStore, FRun.CurrentSettings,
-                                                                               c.Sura, c.Aya1, c.Aya2)));
-                              });
-        break;
+    }
     default:
         // Index, search, settings, help, website and about open windows of
         // their own that this build does not have yet.
         break;
     }
 }
-
-void TMainForm::GoToPageClosed() { PostMessageW(Handle(), MsgGoToPageClosed, 0, 0); }
 
 void TMainForm::CloseWindow() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
@@ -350,6 +339,11 @@ void TMainForm::BeginWindowMove() {
 
 void TMainForm::StopStartupTimer() { KillTimer(Handle(), StartupTimerId); }
 
+// The update check and its notice come with their own windows; until then
+// the check does not run.
+void TMainForm::StartUpdateCheck() {}
+void TMainForm::ShowUpdateNotice(int, int) {}
+
 void TMainForm::PointerMovedOver(HWND window) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
     TrackMouseEvent(&track);
@@ -368,13 +362,8 @@ void TMainForm::PointerLeft() {
     FCore->MouseLeft(PtInRect(&strip, p) != 0);
 }
 
-std::u16string TMainForm::SelectionDocument() const {
-    if (!FCore || !FAyaStore) return {};
-    return GetSelectionRTF(FCore->View().PageView(), *FAyaStore, FRun.CurrentSettings);
-}
-
 void TMainForm::DragFromSelection() {
-    const std::u16string rtf = SelectionDocument();
-    if (rtf.empty()) return;
-    if (DetectDrag(FView.Handle())) RunRtfDrag(rtf, FRun.RtfClipboardFormat);
+    const auto document = FCore->SelectionDocument();
+    if (!document) return;
+    if (DetectDrag(FView.Handle())) RunRtfDrag(*document, FRun.RtfClipboardFormat);
 }

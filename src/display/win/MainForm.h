@@ -6,6 +6,7 @@
 // to TMainFormCore; the core's events are answered here with Win32 calls.
 #include <memory>
 
+#include "base/win/OwnedWindows.h"
 #include "base/win/Window.h"
 #include "display/Bitmap24.h"
 #include "display/MainFormCore.h"
@@ -13,7 +14,6 @@
 #include "display/win/GoToPageDialog.h"
 #include "display/win/HeaderStripWindow.h"
 #include "display/win/PageViewWindow.h"
-#include "text/AyaStore.h"
 
 class TResourceSource;
 struct TRunValues;
@@ -24,7 +24,7 @@ class TMainForm final : public TWindow,
                         private TGoToPageDialog::THost {
 public:
     static constexpr wchar_t ClassName[] = L"TMainForm";
-    static constexpr wchar_t Caption[] = L"Tiravel";
+    static constexpr char16_t Caption[] = u"Tiravel";
 
     // Neither reference is owned; both outlive the window.
     TMainForm(const TResourceSource& resources, TRunValues& run);
@@ -36,7 +36,7 @@ public:
     int RunMessageLoop();
 
 private:
-    // Key preview, the wheel and the go-to-page dialog's keys; true when handled.
+    // The dialog keys of the tool windows, key preview and the wheel; true when handled.
     bool PreTranslate(MSG& msg);
     void Dispatch(MSG& msg);
     bool IsOwnWindow(HWND hwnd) const;
@@ -57,21 +57,21 @@ private:
     void ProcessPendingMessages() override;
     void AttachPagePictures(TPageView& page) override;
     void ReportError(std::u16string_view message) override;
+    void PutOnClipboard(std::u16string_view document) override;
     void RunCommand(TCommandId command) override;
     void CloseWindow() override;
     void EndRun() override;
     void BringToFront() override;
     void BeginWindowMove() override;
     void StopStartupTimer() override;
+    void StartUpdateCheck() override;
+    void ShowUpdateNotice(int major, int minor) override;
 
     // TPageViewWindow::THost
     void PointerMovedOver(HWND window) override;
     void PointerLeft() override;
     void DragFromSelection() override;
-    // The copied document of the page's selection, "" when nothing is selected.
-    std::u16string SelectionDocument() const;
     // TGoToPageDialog::THost
-    void GoToPageClosed() override;
     void ShowError(std::u16string_view message) override;
 
     const TResourceSource& FResources;
@@ -79,8 +79,7 @@ private:
     TPageViewWindow FView;
     THeaderStripWindow FStrip;
     std::unique_ptr<TMainFormCore> FCore;
-    std::unique_ptr<TGoToPageDialog> FGoToPage;
-    std::unique_ptr<TAyaStore> FAyaStore;  // parsed once, kept for the whole run
+    TOwnedWindows FWindows;  // go to page, copy range and the other tool windows
     std::unique_ptr<TPicture> FFrame, FSplash, FPageNumbers;
     // The last composite blitted, kept while size, phase and page stay.
     TBitmap24 FPainted;

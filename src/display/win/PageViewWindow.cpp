@@ -11,7 +11,6 @@
 
 bool TPageViewWindow::Create(HWND parent, THost& host) {
     FHost = &host;
-    if (!RegisterWindowClass(ClassName, 0, nullptr)) return false;
     TCreateArgs a;
     a.ClassName = ClassName;
     a.Style = WS_CHILD | WS_CLIPSIBLINGS;  // shown by the first page opening

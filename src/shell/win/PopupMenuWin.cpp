@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/win/WideText.h"
 #include "shell/PopupMenu.h"
 
 UINT TrackPopupMenuModel(HWND owner, const TPopupMenuModel& model, int screenX, int screenY) {
@@ -13,7 +14,7 @@ UINT TrackPopupMenuModel(HWND owner, const TPopupMenuModel& model, int screenX, 
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        const std::wstring caption(item.Caption.begin(), item.Caption.end());
+        const std::wstring caption = ToWide(item.Caption);
         // The right-to-left reading order comes from the mirrored menu window
         // (TPM_LAYOUTRTL); MFT_RIGHTORDER on top makes Wine measure Arabic
         // captions as empty.

@@ -5,12 +5,12 @@
 #include <shlobj.h>
 #include <versionhelpers.h>
 
-#include "base/win/Window.h"
-
 #include <string>
 #include <vector>
 
+#include "base/Utf.h"
 #include "base/win/ExeResourceSource.h"
+#include "base/win/WideText.h"
 #include "display/win/MainForm.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
@@ -29,7 +29,7 @@ public:
         const std::wstring wide = ToWide(text);
         MessageBoxW(nullptr, wide.c_str(), L"", MB_OK);
     }
-    void LoadCursor(int number, std::u16string_view name) override {
+    void LoadTableCursor(int number, std::u16string_view name) override {
         SetTableCursor(number, LoadCursorResource(FResources, name));
     }
     std::u16string RoamingAppDataFolder() override {
@@ -53,7 +53,7 @@ public:
         SetForegroundWindow(existing);
         return true;
     }
-    std::uint16_t RegisterClipboardFormat(std::u16string_view name) override {
+    std::uint16_t RegisterClipboardFormatName(std::u16string_view name) override {
         const std::wstring wide = ToWide(name);
         return std::uint16_t(RegisterClipboardFormatW(wide.c_str()));
     }
@@ -99,7 +99,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         return RunEntrySequence(platform, arguments, run);
     } catch (const std::exception& e) {
         // The general error report: an error nothing else handled ends the run.
-        MessageBoxA(nullptr, e.what(), "Tiravel", MB_OK | MB_ICONERROR);
+        const std::wstring text = ToWide(Utf8ToUtf16(e.what()));
+        MessageBoxW(nullptr, text.c_str(), L"Tiravel", MB_OK | MB_ICONERROR);
         return 1;
     }
 }

@@ -1,17 +1,31 @@
 #pragma once
-#include <windows.h>
-
+// The copy range tool window: the sura list in the Quran font, the two aya
+// lists, Copy and Cancel. One at a time, owned by the main window. Enter
+// copies, Escape closes.
 #include <functional>
 
+#include "base/win/Window.h"
 #include "settings/SettingsData.h"
 #include "text/CopyRangeForm.h"
 
-// The copy range tool window. Only one exists; Show finds it again by its
-// window class. Its keys reach it through IsDialogMessage in the message
-// loop (Enter copies, Escape cancels). `onCopy` runs when Copy is pressed, before
-// the window closes.
-namespace CopyRangeWindow {
-// The open copy range window, or none.
-HWND Find();
-void Show(HWND owner, TAppLanguge language, int preselectedSuraItem, std::function<void(TCopyRangeChoice)> onCopy);
-}
+class TCopyRangeWindow final : public TWindow {
+public:
+    static constexpr wchar_t ClassName[] = L"TCopyRangeForm";
+
+    // Centred on the owner. `onCopy` runs when Copy is pressed, before the window closes.
+    bool Create(HWND owner, TAppLanguge language, std::function<void(TCopyRangeChoice)> onCopy);
+    // Selects sura item `suraItem` (0-based; -1: the first) with the range 1 to 1,
+    // and brings the window forward.
+    void Preset(int suraItem);
+    bool WantsDialogKeys() const override { return true; }
+
+private:
+    bool OnCommand(int id, int code, HWND control) override;
+    void Destroyed() override;
+    void SuraChanged();
+    std::u16string ListText(HWND list) const;
+
+    std::function<void(TCopyRangeChoice)> FOnCopy;
+    HFONT FQuranFont = nullptr;
+    HWND FSura = nullptr, FAya1 = nullptr, FAya2 = nullptr;
+};

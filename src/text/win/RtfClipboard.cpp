@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-UINT RegisterRtfClipboardFormat() { return RegisterClipboardFormatW(L"Rich Text Format"); }
+#include "base/win/WideText.h"
 
 void PutRtfOnClipboard(HWND owner, UINT format, const std::string& rtf) {
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT | GMEM_DDESHARE, rtf.size() + 1);
@@ -24,9 +24,9 @@ void PutRtfOnClipboard(HWND owner, UINT format, const std::string& rtf) {
 }
 
 std::string RtfToAnsi(const std::u16string& document) {
-    const auto* wide = reinterpret_cast<const wchar_t*>(document.c_str());
-    const int n = WideCharToMultiByte(CP_ACP, 0, wide, int(document.size()), nullptr, 0, nullptr, nullptr);
+    const std::wstring wide = ToWide(document);
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), int(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string out(std::size_t(n > 0 ? n : 0), '\0');
-    if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide, int(document.size()), out.data(), n, nullptr, nullptr);
+    if (n > 0) WideCharToMultiByte(CP_ACP, 0, wide.c_str(), int(wide.size()), out.data(), n, nullptr, nullptr);
     return out;
 }

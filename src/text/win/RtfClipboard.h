@@ -3,9 +3,6 @@
 
 #include <string>
 
-// The clipboard format registered for "Rich Text Format"; 0 when it failed.
-UINT RegisterRtfClipboardFormat();
-
 // Replaces the whole clipboard content with one block holding `rtf` and a
 // NUL, under `format`. An allocation failure leaves the clipboard as it was.
 void PutRtfOnClipboard(HWND owner, UINT format, const std::string& rtf);

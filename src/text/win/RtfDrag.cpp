@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/win/WideText.h"
 #include "text/DragDetection.h"
 #include "text/win/RtfClipboard.h"
 
@@ -195,7 +196,7 @@ void RunRtfDrag(const std::u16string& rtf, UINT rtfFormat) {
     std::vector<std::uint8_t> unicode(reinterpret_cast<const std::uint8_t*>(rtf.c_str()),
                                       reinterpret_cast<const std::uint8_t*>(rtf.c_str() + rtf.size() + 1));
     std::string oem(ansi.size(), '\0');
-    std::wstring wide(rtf.begin(), rtf.end());
+    const std::wstring wide = ToWide(rtf);
     CharToOemBuffW(wide.c_str(), oem.data(), DWORD(wide.size()));
     const LCID locale = GetThreadLocale();
     std::vector<std::uint8_t> localeBytes(sizeof locale);

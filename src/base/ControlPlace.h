@@ -1,0 +1,7 @@
+#pragma once
+// Where a child control sits in its window: client pixels of the window's
+// left-to-right design. A mirrored (Arabic) window flips them itself.
+struct TControlPlace {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+    bool operator==(const TControlPlace&) const = default;
+};

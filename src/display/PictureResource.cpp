@@ -1,0 +1,14 @@
+#include "display/PictureResource.h"
+
+#include <exception>
+
+#include "base/ResourceSource.h"
+
+std::unique_ptr<TPicture> LoadPngResource(const TResourceSource& resources, std::u16string_view name) {
+    try {
+        if (auto found = resources.Find(name)) return TPicture::LoadPng(found->Bytes);
+    } catch (const std::exception&) {
+        // drawn as a missing picture
+    }
+    return nullptr;
+}
