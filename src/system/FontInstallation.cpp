@@ -61,11 +61,11 @@ int InstallFont(TFontPlatform& p, const TFontFace& face) {
     const bool needCopy = !p.FontFileExists(face.FileName);
     const std::optional<std::u16string> value = p.RegistryValue(face.ValueName);
     const bool needRegister = !value || !IsFontVersionCurrent(*value);
-    if (needCopy && !p.WriteFontFile(face.Resource, face.FileName)) {
+    if (needCopy && !p.CopyFontFile(face.Resource, face.FileName)) {
         p.ShowMessage(std::u16string(CantCopyFontFile) + face.FileName, u"");
         return 2;
     }
-    if (needRegister && !p.WriteRegistryValue(face.ValueName, face.FileName)) p.ShowMessage(CantOpenFontsKey, u"");
+    if (needRegister && !p.AddFontToRegistry(face.ValueName, face.FileName)) p.ShowMessage(CantOpenFontsKey, u"");
     return 1;
 }
 

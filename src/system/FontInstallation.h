@@ -50,9 +50,9 @@ public:
     virtual bool FontFileExists(std::u16string_view fileName) = 0;
     // Changes (installation run): write an embedded font into the Fonts
     // folder, false when writing failed; write a string value.
-    virtual bool WriteFontFile(std::u16string_view resource, std::u16string_view fileName) = 0;
+    virtual bool CopyFontFile(std::u16string_view resource, std::u16string_view fileName) = 0;
     // False when the key cannot be opened for writing.
-    virtual bool WriteRegistryValue(std::u16string_view valueName, std::u16string_view data) = 0;
+    virtual bool AddFontToRegistry(std::u16string_view valueName, std::u16string_view data) = 0;
     virtual bool IsUserAdmin() = 0;
     // Starts this program elevated with "\installfonts", serves messages
     // until it ends and answers its exit code (0 when the user refused the

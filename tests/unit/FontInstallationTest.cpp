@@ -48,13 +48,13 @@ struct TFakeFontSystem : TFontPlatform {
         return it->second;
     }
     bool FontFileExists(std::u16string_view f) override { return Files.count(S(f)) != 0; }
-    bool WriteFontFile(std::u16string_view r, std::u16string_view f) override {
+    bool CopyFontFile(std::u16string_view r, std::u16string_view f) override {
         Log.push_back(u"copy " + S(r) + u" " + S(f));
         if (UnwritableFiles.count(S(f))) return false;
         Files.insert(S(f));
         return true;
     }
-    bool WriteRegistryValue(std::u16string_view n, std::u16string_view d) override {
+    bool AddFontToRegistry(std::u16string_view n, std::u16string_view d) override {
         Log.push_back(u"value " + S(n) + u"=" + S(d));
         if (!KeyWritable) return false;
         Values[S(n)] = S(d);

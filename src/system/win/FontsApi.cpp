@@ -42,6 +42,51 @@ bool HasArabic(std::u16string_view text) {
 // Arabic message boxes read right to left.
 UINT ReadingOrder(std::u16string_view text) { return HasArabic(text) ? MB_RTLREADING | MB_RIGHT : 0; }
 
+// Starts `file` with the "runas" verb and waits for its exit code, serving
+// this thread's messages meanwhile; 0 when the user refused the elevation.
+int RunElevatedAndWait(const wchar_t* file, const wchar_t* parameters, HWND owner) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"runas";
+    info.lpFile = file;
+    info.lpParameters = parameters;
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_CANCELLED) return 0;  // the user refused the elevation prompt
+        wchar_t* text = nullptr;
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        const std::string message = text ? Utf16ToUtf8(FromWide(text)) : "The installation could not be started.";
+        if (text) LocalFree(text);
+        throw std::runtime_error(message);
+    }
+    if (!info.hProcess) return 0;
+    // Serve this thread's messages while the installation runs; waiting on
+    // the process and the queue together keeps the loop from spinning.
+    DWORD code = STILL_ACTIVE;
+    bool quitting = false;
+    while (!quitting) {
+        if (!GetExitCodeProcess(info.hProcess, &code) || code != STILL_ACTIVE) break;
+        MsgWaitForMultipleObjects(1, &info.hProcess, FALSE, INFINITE, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(int(msg.wParam));
+                quitting = true;
+                break;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    return int(code);
+}
+
 }  // namespace
 
 TWinFontPlatform::TWinFontPlatform(const TResourceSource& resources)
@@ -85,7 +130,7 @@ bool TWinFontPlatform::FontFileExists(std::u16string_view fileName) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool TWinFontPlatform::WriteFontFile(std::u16string_view resource, std::u16string_view fileName) {
+bool TWinFontPlatform::CopyFontFile(std::u16string_view resource, std::u16string_view fileName) {
     const std::optional<TResourceBytes> bytes = FResources.Find(resource);
     if (!bytes || FFontsFolder.empty()) return false;
     const std::wstring path = FFontsFolder + ToWide(fileName);
@@ -100,7 +145,7 @@ bool TWinFontPlatform::WriteFontFile(std::u16string_view resource, std::u16strin
     return false;
 }
 
-bool TWinFontPlatform::WriteRegistryValue(std::u16string_view valueName, std::u16string_view data) {
+bool TWinFontPlatform::AddFontToRegistry(std::u16string_view valueName, std::u16string_view data) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, FontsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
@@ -122,45 +167,7 @@ bool TWinFontPlatform::IsUserAdmin() {
 int TWinFontPlatform::RunElevatedInstallation() {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    info.lpVerb = L"runas";
-    info.lpFile = self;
-    info.lpParameters = L"\\installfonts";
-    info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info)) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_CANCELLED) return 0;  // the user refused the elevation prompt
-        wchar_t* text = nullptr;
-        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                       nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        const std::string message = text ? Utf16ToUtf8(FromWide(text)) : "The installation could not be started.";
-        if (text) LocalFree(text);
-        throw std::runtime_error(message);
-    }
-    if (!info.hProcess) return 0;
-    // Serve this thread's messages while the installation runs; waiting on
-    // the process and the queue together keeps the loop from spinning.
-    DWORD code = STILL_ACTIVE;
-    bool quitting = false;
-    while (!quitting) {
-        if (!GetExitCodeProcess(info.hProcess, &code) || code != STILL_ACTIVE) break;
-        MsgWaitForMultipleObjects(1, &info.hProcess, FALSE, INFINITE, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) {
-                PostQuitMessage(int(msg.wParam));
-                quitting = true;
-                break;
-            }
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hProcess);
-    return int(code);
+    return RunElevatedAndWait(self, L"\\installfonts", nullptr);
 }
 
 void TWinFontPlatform::LoadFontsNow() {

@@ -14,8 +14,8 @@ public:
     bool FamilyListed(std::u16string_view family) override;
     std::optional<std::u16string> RegistryValue(std::u16string_view valueName) override;
     bool FontFileExists(std::u16string_view fileName) override;
-    bool WriteFontFile(std::u16string_view resource, std::u16string_view fileName) override;
-    bool WriteRegistryValue(std::u16string_view valueName, std::u16string_view data) override;
+    bool CopyFontFile(std::u16string_view resource, std::u16string_view fileName) override;
+    bool AddFontToRegistry(std::u16string_view valueName, std::u16string_view data) override;
     bool IsUserAdmin() override;
     int RunElevatedInstallation() override;
     void LoadFontsNow() override;
