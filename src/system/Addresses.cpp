@@ -1,0 +1,8 @@
+#include "system/Addresses.h"
+
+std::u16string HelpAddress() { return std::u16string(ProductSiteAddress) + HelpPath; }
+
+std::u16string UpdateAddress(std::u16string_view configured) {
+    if (!configured.empty()) return std::u16string(configured);
+    return std::u16string(UpdateServerAddress) + UpdatePath;
+}
