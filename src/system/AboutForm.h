@@ -17,10 +17,12 @@ inline constexpr int AboutTextPixels = 19;     // rights and credits: bold Naskh
 inline constexpr int AboutSmallTextPixels = 16;  // the developer's heading and name
 inline constexpr int AboutLinkPixels = 17;
 inline constexpr int AboutLineStep = 30;  // pixels a line of scrolling moves
-// Naskh faces for the rights and credits, the first one installed wins: the
-// program's own Quran font family (its bold face is a Naskh) first.
-inline constexpr const char16_t* AboutTextFaces[] = {u"Harvik HAFS Uthmanic Script", u"Traditional Arabic",
-                                                     u"Amiri", u"Simplified Arabic"};
+// Naskh faces for the rights and credits, the first one installed wins;
+// without any, the interface font. The Quran font family (Amiri's) is not
+// among them: its line height is over four times its character height, room
+// made for stacked Quran marks that prose does not need.
+inline constexpr const char16_t* AboutTextFaces[] = {u"Traditional Arabic", u"Simplified Arabic",
+                                                     u"Arabic Typesetting"};
 
 enum TAboutElementKind { akPicture, akText, akLink };
 

@@ -3,6 +3,7 @@
 //   <window number> <control id> <left> <top> <right> <bottom> <text>
 // screen coordinates, the text in UTF-8 with line breaks written as \n. With
 // no visible window of the class it prints nothing and exits with 1.
+// With --foreground it prints the class of the foreground window instead.
 // With --post CLASS MESSAGE it posts MESSAGE (a number, WParam and LParam 0)
 // to the first window of the class instead, as another window would.
 #include <windows.h>
@@ -68,9 +69,15 @@ BOOL CALLBACK NoteChild(HWND hwnd, LPARAM param) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wstring(argv[1]) == L"--foreground") {
+        wchar_t cls[256] = L"";
+        if (HWND h = GetForegroundWindow()) GetClassNameW(h, cls, 256);
+        Write(Utf8(cls) + "\n");
+        return 0;
+    }
     const bool post = argc == 4 && std::wstring(argv[1]) == L"--post";
     if (argc != 2 && !post) {
-        Write("usage: tiravel-wintext CLASSNAME | --post CLASSNAME MESSAGE\n");
+        Write("usage: tiravel-wintext CLASSNAME | --foreground | --post CLASSNAME MESSAGE\n");
         return 2;
     }
     TSearch search{argv[post ? 2 : 1], {}};

@@ -25,9 +25,9 @@ bool FaceInstalled(const char16_t* face) {
 }
 
 // Bold Naskh of that character height: the first preferred face that is
-// installed, otherwise whatever face the font mapper gives Arabic.
+// installed, otherwise the interface face asked for Arabic letters.
 HFONT CreateNaskhFont(int pixels) {
-    const wchar_t* face = L"";
+    const wchar_t* face = L"Tahoma";
     for (const char16_t* f : AboutTextFaces)
         if (FaceInstalled(f)) {
             face = WidePtr(f);
