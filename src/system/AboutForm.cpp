@@ -28,11 +28,11 @@ constexpr std::array<TAboutElement, 10> Elements{{
     {akPicture, 190, 129, u"AboutProductLogoPNG"},
     {akText, 359, 236, RightsText},
     {akText, 599, 535, CreditsText},
-    {akLink, 1138, 29, MakerSiteAddress},
+    {akLink, 1138, 29, MakerSite},
     {akText, 1206, 20, u"برمجة وتطوير"},
     {akPicture, 1238, 169, u"AboutDeveloperLogoPNG"},
     {akText, 1413, 19, u"فريق تيرافيل"},
-    {akLink, 1459, 29, DeveloperSiteAddress},
+    {akLink, 1459, 29, DeveloperSite},
 }};
 
 }  // namespace

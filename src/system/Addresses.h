@@ -7,22 +7,24 @@
 #include <string_view>
 
 // The product's web site; the update notice shows and opens it.
-inline constexpr char16_t ProductSiteAddress[] = u"https://www.tiravel.app";
-// Help lives below the product site.
+inline constexpr char16_t ProductSite[] = u"https://tiravel.app";
+// Below the product site: help, and the Quran fonts to fetch by hand when
+// installing them fails.
 inline constexpr char16_t HelpPath[] = u"/app/";
-// Where the Quran fonts can be fetched by hand when installing them fails.
-inline constexpr char16_t FontDownloadAddress[] = u"https://www.tiravel.app/fonts/";
+inline constexpr char16_t FontDownloadPath[] = u"/fonts/";
 // The maker (publisher) and the developer, linked from the about window.
-inline constexpr char16_t MakerSiteAddress[] = u"https://www.corvaneschool.org";
-inline constexpr char16_t DeveloperSiteAddress[] = u"https://dev.tiravel.app";
+inline constexpr char16_t MakerSite[] = u"https://corvaneschool.org";
+inline constexpr char16_t DeveloperSite[] = u"https://dev.tiravel.app";
 // The update server and the path that answers with the newest version.
-inline constexpr char16_t UpdateServerAddress[] = u"https://update.tiravel.app";
+inline constexpr char16_t UpdateServer[] = u"https://update.tiravel.app";
 inline constexpr char16_t UpdatePath[] = u"/appversion/getappvr.php";
 
 // The environment variable that replaces the whole update address (http is
 // allowed there, for a test server on the loopback address).
 inline constexpr char16_t UpdateAddressVariable[] = u"TIRAVEL_UPDATE_URL";
 
+std::u16string ProductSiteAddress();
+std::u16string FontDownloadAddress();
 // The product site followed by the help path.
 std::u16string HelpAddress();
 // The address the update check asks: `configured` (the variable's value)

@@ -12,4 +12,4 @@ TUpdateNoticeTexts UpdateNoticeTexts(TAppLanguge language) {
             u"Cancel"};
 }
 
-const char16_t* UpdateNoticeLinkText() { return ProductSiteAddress; }
+const char16_t* UpdateNoticeLinkText() { return ProductSite; }

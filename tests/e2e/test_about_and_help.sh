@@ -10,8 +10,8 @@ require_resource AboutBasmalaPNG
 start_display
 record_browser
 # As the table of addresses gives them.
-PRODUCT_SITE=https://www.tiravel.app HELP=https://www.tiravel.app/app/
-MAKER_SITE=https://www.corvaneschool.org DEVELOPER_SITE=https://dev.tiravel.app
+PRODUCT_SITE=https://tiravel.app HELP=https://tiravel.app/app/
+MAKER_SITE=https://corvaneschool.org DEVELOPER_SITE=https://dev.tiravel.app
 start_on_page 1
 
 # menu_item N: the popup menu's Nth command (separators are skipped; Copy,

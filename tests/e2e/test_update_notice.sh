@@ -7,7 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 record_browser
-PRODUCT_SITE=https://www.tiravel.app  # the table of addresses
+PRODUCT_SITE=https://tiravel.app  # the table of addresses
 
 notice_titled() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 

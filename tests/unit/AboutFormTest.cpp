@@ -31,7 +31,7 @@ TEST(AboutForm, ElementsRunDownTheColumnWithoutOverlapping) {
     std::vector<std::u16string_view> links;
     for (const TAboutElement& e : elements)
         if (e.Kind == akLink) links.push_back(e.Content);
-    EXPECT_EQ(links, (std::vector<std::u16string_view>{MakerSiteAddress, DeveloperSiteAddress}));
+    EXPECT_EQ(links, (std::vector<std::u16string_view>{MakerSite, DeveloperSite}));
 }
 
 TEST(AboutForm, PlacesSpanTheClientWidthAndFollowTheScroll) {
@@ -57,5 +57,5 @@ TEST(UpdateNoticeForm, ControlsFitTheClientAreaApart) {
         EXPECT_LE(p.Top + p.Height, UpdateNoticeClientHeight);
     }
     for (std::size_t i = 1; i < std::size(places); ++i) EXPECT_GE(places[i].Top, places[i - 1].Top + places[i - 1].Height);
-    EXPECT_EQ(std::u16string_view(UpdateNoticeLinkText()), ProductSiteAddress);
+    EXPECT_EQ(std::u16string_view(UpdateNoticeLinkText()), ProductSite);
 }

@@ -1,11 +1,12 @@
-// The table of addresses: help below the product site, and the update
-// address that the environment variable replaces whole.
+// The table of addresses: help and the font page below the product site, and
+// the update address that the environment variable replaces whole.
 #include <gtest/gtest.h>
 
 #include "system/Addresses.h"
 
-TEST(Addresses, HelpIsTheProductSiteFollowedByItsPath) {
-    EXPECT_EQ(HelpAddress(), u"https://www.tiravel.app/app/");
+TEST(Addresses, HelpAndFontPageAreBelowTheProductSite) {
+    EXPECT_EQ(HelpAddress(), u"https://tiravel.app/app/");
+    EXPECT_EQ(FontDownloadAddress(), u"https://tiravel.app/fonts/");
 }
 
 TEST(Addresses, UpdateAddressDefaultsToTheServerAndIsReplacedWhole) {
@@ -16,7 +17,6 @@ TEST(Addresses, UpdateAddressDefaultsToTheServerAndIsReplacedWhole) {
 }
 
 TEST(Addresses, EveryAddressIsHttps) {
-    for (const char16_t* a :
-         {ProductSiteAddress, FontDownloadAddress, MakerSiteAddress, DeveloperSiteAddress, UpdateServerAddress})
+    for (const char16_t* a : {ProductSite, MakerSite, DeveloperSite, UpdateServer})
         EXPECT_EQ(std::u16string_view(a).substr(0, 8), u"https://");
 }

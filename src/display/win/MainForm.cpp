@@ -324,7 +324,7 @@ void TMainForm::RunCommand(TCommandId command) {
         OpenWebAddress(Handle(), HelpAddress());
         break;
     case cmWebsite:
-        OpenWebAddress(Handle(), ProductSiteAddress);
+        OpenWebAddress(Handle(), ProductSiteAddress());
         break;
     case cmAbout:
         if (auto* open = FWindows.Find<TAboutWindow>()) {

@@ -194,8 +194,8 @@ bool TAboutWindow::OnKeyDown(int key) {
 
 bool TAboutWindow::OnCommand(int, int code, HWND control) {
     if (code != STN_CLICKED || !control) return false;
-    if (control == FMakerLink) OpenWebAddress(Handle(), MakerSiteAddress);
-    else if (control == FDeveloperLink) OpenWebAddress(Handle(), DeveloperSiteAddress);
+    if (control == FMakerLink) OpenWebAddress(Handle(), MakerSite);
+    else if (control == FDeveloperLink) OpenWebAddress(Handle(), DeveloperSite);
     else return false;
     return true;
 }

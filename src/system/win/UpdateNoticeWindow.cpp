@@ -31,6 +31,10 @@ bool TUpdateNoticeWindow::Create(HWND owner, TAppLanguge language) {
 }
 
 bool TUpdateNoticeWindow::OnCommand(int id, int code, HWND) {
+    if (id == IDOK) {  // Enter: the only button is Cancel
+        OnClose();
+        return true;
+    }
     if (id != LinkId || code != STN_CLICKED) return false;
     OpenWebAddress(Handle(), UpdateNoticeLinkText());
     return true;
