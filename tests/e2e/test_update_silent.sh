@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The update check stays silent and never holds the reader up. For an equal
 # version (2.6), an answer one byte over the limit (1025 bytes that would
-# read as 2.7) and a server that drops the request, no notice comes (answers
-# that are no version are the unit tests' cases): once the server has seen the check through, a
-# page turn (handled after anything the check posted) shows no notice. A
-# server that never answers leaves the pages turning, and Escape still ends
-# the run at once, cleanly, while the check waits.
+# read as 2.7) and a server that drops the request, no notice comes: once
+# the server has seen the check through, a page turn (handled after anything
+# the check posted) shows no notice. Answers that are no version at all are
+# the unit tests' cases. A server that never answers leaves the pages
+# turning, and Escape still ends the run at once, cleanly, while the check
+# waits.
 source "$(dirname "$0")/lib.sh"
 start_display
 
