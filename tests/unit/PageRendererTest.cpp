@@ -10,7 +10,7 @@
 
 #include "display/Canvas.h"
 #include "display/PageRenderer.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "pagemodel/PageScale.h"
 #include "pagemodel/PageView.h"
 
@@ -98,9 +98,7 @@ TBitmap24 AntiAlias(TPageView& page, int width, int height) {
 
 class PageRendererTest : public ::testing::Test {
 protected:
-    void SetUp() override { FSavedScale = PageScale; }
-    void TearDown() override { PageScale = FSavedScale; }
-    float FSavedScale = 0;
+    TPageScaleGuard FScaleGuard;
 };
 }  // namespace
 
