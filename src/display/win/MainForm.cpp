@@ -6,7 +6,7 @@
 #include <exception>
 
 #include "base/ResourceSource.h"
-#include "display/PictureResource.h"
+#include "base/PictureResource.h"
 #include "display/SizeGrip.h"
 #include "display/WindowPainting.h"
 #include "display/win/GdiBlit.h"
@@ -366,6 +366,7 @@ void TMainForm::StartUpdateCheck() {
     FCollector = TChkVersion::Create(ConfiguredUpdateAddress());
     if (!FCollector) return;
     FCollector->MainFormHandle = Handle();
+    FCollector->AnswerMessage = MsgUpdateVersion;
     FCollector->Start();
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/PictureResource.h"
 #include "base/win/TextLabel.h"
-#include "display/PictureResource.h"
 #include "system/AboutForm.h"
 #include "system/Addresses.h"
 #include "system/win/OwnVersion.h"
@@ -74,8 +74,7 @@ bool TAboutWindow::Create(HWND owner, const TResourceSource& resources) {
         if (e.Kind == akPicture) {
             auto picture = LoadPngResource(resources, e.Content);
             auto control = std::make_unique<TPictureControl>();
-            control->Create(Handle(), picture.get(), white, place);
-            SetWindowLongPtrW(control->Handle(), GWLP_ID, id);
+            control->Create(Handle(), picture.get(), white, place, id);
             FElements.push_back(control->Handle());
             FPictures.push_back(std::move(picture));
             FControls.push_back(std::move(control));

@@ -5,10 +5,10 @@
 #include <memory>
 #include <vector>
 
+#include "base/Picture.h"
+#include "base/win/PictureControl.h"
 #include "base/win/TextLabel.h"
 #include "base/win/Window.h"
-#include "display/Picture.h"
-#include "display/win/PictureControl.h"
 
 class TResourceSource;
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "base/win/WideText.h"
-#include "display/MainFormCore.h"
 #include "system/Addresses.h"
 #include "system/UpdateAnswer.h"
 
@@ -39,7 +38,7 @@ void TChkVersion::Execute() {
     const TVersionPair version = PostedVersion(buffer.Bytes());
     // Posted even when the answer held no version (both numbers 0); a main
     // window that is gone makes the post fail, which is fine.
-    PostMessageW(MainFormHandle, MsgUpdateVersion, WPARAM(std::uintptr_t(std::intptr_t(version.Major))),
+    PostMessageW(MainFormHandle, AnswerMessage, WPARAM(std::uintptr_t(std::intptr_t(version.Major))),
                  LPARAM(version.Minor));
 }
 

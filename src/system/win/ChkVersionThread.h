@@ -1,10 +1,10 @@
 #pragma once
 // The update check: one thread per run asks the update address for the
-// newest version and reports only by posting MsgUpdateVersion (major,
-// minor) to the main window. It shares nothing with the rest of the program:
-// it owns a copy of the address and the window handle, and frees itself when
-// its request ends. Nobody waits for it; a run that ends first simply takes
-// it down with the process.
+// newest version and reports only by posting the main window's update
+// message (major, minor). It shares nothing with the rest of the program:
+// it owns a copy of the address, the window handle and the message number,
+// and frees itself when its request ends. Nobody waits for it; a run that
+// ends first simply takes it down with the process.
 #include <windows.h>
 
 #include <string>
@@ -21,6 +21,7 @@ public:
     void Start();
 
     HWND MainFormHandle = nullptr;  // the window that receives the answer
+    UINT AnswerMessage = 0;         // posted with WParam = major, LParam = minor
 
 private:
     explicit TChkVersion(std::wstring address) : FAddress(std::move(address)) {}

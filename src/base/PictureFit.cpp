@@ -1,9 +1,9 @@
-#include "display/PictureFit.h"
+#include "base/PictureFit.h"
 
 #include <algorithm>
 #include <cstdint>
 
-TPixelRect FitPictureRect(int pictureWidth, int pictureHeight, int boxWidth, int boxHeight) {
+TControlPlace FitPictureRect(int pictureWidth, int pictureHeight, int boxWidth, int boxHeight) {
     if (pictureWidth <= 0 || pictureHeight <= 0 || boxWidth <= 0 || boxHeight <= 0) return {};
     int w = pictureWidth, h = pictureHeight;
     if (w > boxWidth || h > boxHeight) {
@@ -19,5 +19,5 @@ TPixelRect FitPictureRect(int pictureWidth, int pictureHeight, int boxWidth, int
         h = std::max(1, h);
     }
     const int left = (boxWidth - w) / 2, top = (boxHeight - h) / 2;
-    return {left, top, left + w, top + h};
+    return {left, top, w, h};
 }

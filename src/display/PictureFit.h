@@ -1,7 +1,0 @@
-#pragma once
-// Where a picture goes in a box that shows it centred and proportional: a
-// picture larger than the box is scaled down to fit, a smaller one keeps its
-// size. Box coordinates, right and bottom exclusive.
-#include "display/Canvas.h"
-
-TPixelRect FitPictureRect(int pictureWidth, int pictureHeight, int boxWidth, int boxHeight);
