@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 RESOURCES=${TIRAVEL_RESOURCES_DIR:?TIRAVEL_RESOURCES_DIR names the generated resources}
 start_display
-wine "$TIRAVEL_EXE" '\installfonts' >"$E2E_OUTPUT/app.log" 2>&1 </dev/null && code=0 || code=$?
+TIRAVEL_UPDATE_URL="$APP_UPDATE_URL" wine "$TIRAVEL_EXE" '\installfonts' >"$E2E_OUTPUT/app.log" 2>&1 </dev/null && code=0 || code=$?
 [ "$code" = 0 ] || fail "the installation run exited with $code"
 fonts_installed || fail "the installation run left the fonts uninstalled"
 cmp "$(fonts_folder)/$REGULAR_FONT_FILE" "$RESOURCES/VerizevuZivoFont18" || fail "the regular face differs from the build's"

@@ -50,6 +50,8 @@ wait_for_display() {
 
 cleanup() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${UPDATE_SERVER_PID:-}" ] && kill "$UPDATE_SERVER_PID" 2>/dev/null || true
+    [ -n "${BROWSER_RECORDED:-}" ] && wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1 || true
     wineserver -k >/dev/null 2>&1 || true
     [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
@@ -63,8 +65,17 @@ fresh_wineserver() {
     wineserver -p >/dev/null 2>&1 </dev/null || true
 }
 
+# The update check of every run asks a loopback address, never the maker's
+# server: a closed port unless the scenario starts a server of its own
+# (start_update_server). Whatever the caller's environment says is replaced.
+APP_UPDATE_URL=http://127.0.0.1:9/appversion/getappvr.php
 start_app() {
-    wine "$TIRAVEL_EXE" "$@" >"$E2E_OUTPUT/app.log" 2>&1 </dev/null &
+    case "$APP_UPDATE_URL" in
+    http://127.0.0.1:*) ;;
+    *) fail "the update address $APP_UPDATE_URL is not on the loopback address" ;;
+    esac
+    env -u http_proxy -u https_proxy -u HTTP_PROXY -u HTTPS_PROXY -u all_proxy -u ALL_PROXY \
+        TIRAVEL_UPDATE_URL="$APP_UPDATE_URL" wine "$TIRAVEL_EXE" "$@" >"$E2E_OUTPUT/app.log" 2>&1 </dev/null &
     APP_PID=$!
 }
 
@@ -144,10 +155,11 @@ page_rect() {
 green_in_view() { count_colour "$VX" "$VY" "$VW" "$VH" '#008000'; }
 green_at_least() { [ "$(green_in_view)" -ge "$1" ]; }
 green_at_most() { [ "$(green_in_view)" -le "$1" ]; }
-# Starts the run on PAGE (written into the settings file) and waits until the
-# page is open: the opening rewrites the file.
+# Starts the run on PAGE (written into the settings file, with LANGUAGE as
+# write_settings takes it) and waits until the page is open: the opening
+# rewrites the file.
 start_on_page() {
-    write_settings "$1"
+    write_settings "$1" "${2:-0}"
     touch -d '2000-01-01' "$(settings_file)"
     start_app
     wait_until 60 "the main window" has_main_window
@@ -156,6 +168,61 @@ start_on_page() {
     view_rect
 }
 settings_rewritten() { [ "$(stat -c %Y "$(settings_file)")" -gt 946684800 ]; }
+
+# --- the update server and the browser ----------------------------------------
+# start_update_server MODE [BODY]: the loopback server of update_server.py
+# ("answer" with BODY, or "silent"), its log in $UPDATE_LOG; the next
+# start_app asks it. The scenario's cleanup stops it.
+start_update_server() {
+    local port_file="$E2E_OUTPUT/update-port"
+    UPDATE_LOG="$E2E_OUTPUT/update-server.log"
+    rm -f "$port_file" "$UPDATE_LOG"
+    touch "$UPDATE_LOG"
+    printf '%s' "${2:-}" >"$E2E_OUTPUT/update-body"
+    [ -n "${UPDATE_SERVER_PID:-}" ] && kill "$UPDATE_SERVER_PID" 2>/dev/null || true
+    /usr/bin/python3 "$E2E_DIR/update_server.py" --mode "$1" --body-file "$E2E_OUTPUT/update-body" \
+        --port-file "$port_file" --log "$UPDATE_LOG" --max-connections 2 --lifetime 120 &
+    UPDATE_SERVER_PID=$!
+    wait_until 10 "the update server to listen" test -s "$port_file"
+    APP_UPDATE_URL="http://127.0.0.1:$(cat "$port_file")/appversion/getappvr.php"
+}
+update_log_has() { grep -qx "$1" "$UPDATE_LOG"; }
+
+# Points the prefix's browser launcher (winebrowser) at a script that writes
+# each address it is given to $BROWSER_LOG; the cleanup restores the launcher.
+record_browser() {
+    BROWSER_LOG="$E2E_OUTPUT/browser.log"
+    : >"$BROWSER_LOG"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$BROWSER_LOG" >"$E2E_OUTPUT/browser.sh"
+    chmod +x "$E2E_OUTPUT/browser.sh"
+    BROWSER_RECORDED=1
+    wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$E2E_OUTPUT/browser.sh" /f >/dev/null 2>&1 ||
+        fail "cannot point the browser launcher at the recording script"
+}
+# browser_got ADDRESS: the launcher was given ADDRESS (the shell may add the
+# root's "/" to a bare site address).
+browser_got() { grep -qxF -e "$1" -e "$1/" "$BROWSER_LOG"; }
+
+# post_to_window CLASS MESSAGE: posts a window message (decimal) to the first
+# visible window of that Win32 class, as another window of the program would.
+post_to_window() { wine "${TIRAVEL_WINTEXT:?}" --post "$1" "$2" >/dev/null 2>&1; }
+# foreground_is CLASS: the Win32 foreground window is of that class.
+foreground_is() { [ "$(wine "${TIRAVEL_WINTEXT:?}" --foreground 2>/dev/null | tr -d '\r')" = "$1" ]; }
+# window_controls CLASS: the child controls of the visible windows of that
+# Win32 class, one line each: window number, id, screen left top right
+# bottom, text (line breaks as \n). Fails when there is no such window.
+window_controls() { wine "${TIRAVEL_WINTEXT:?TIRAVEL_WINTEXT names tiravel-wintext.exe}" "$1" 2>/dev/null | tr -d '\r'; }
+has_window_of_class() { window_controls "$1" >/dev/null; }
+no_window_of_class() { ! window_controls "$1" >/dev/null; }
+# control_text CLASS ID: the text of one control of the first such window.
+control_text() { window_controls "$1" | awk -v id="$2" '$1 == 0 && $2 == id' | head -n 1 | cut -d' ' -f7-; }
+# click_control CLASS ID: a left click in the middle of that control.
+click_control() {
+    local l t r b
+    read -r l t r b < <(window_controls "$1" | awk -v id="$2" '$1 == 0 && $2 == id { print $3, $4, $5, $6; exit }')
+    [ -n "${b:-}" ] || fail "no control $2 in a window of class $1"
+    xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) click 1
+}
 
 # Scenarios that need a resource the executable does not carry yet end as
 # skipped (ctest counts exit code 77 as a skip), never as passed.

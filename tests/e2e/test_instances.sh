@@ -21,7 +21,7 @@ wait_until 10 "page 43 drawn" bash -c 'capture first-run && ! same first-run pag
 first=$APP_PID
 
 before=$(visible_windows)
-wine "$TIRAVEL_EXE" >"$E2E_OUTPUT/second.log" 2>&1 </dev/null &
+TIRAVEL_UPDATE_URL="$APP_UPDATE_URL" wine "$TIRAVEL_EXE" >"$E2E_OUTPUT/second.log" 2>&1 </dev/null &
 second=$!
 wait_until 30 "the second start to end" bash -c "! kill -0 $second 2>/dev/null"
 [ "$(visible_windows)" = "$before" ] || fail "the second start changed the windows shown"

@@ -1,6 +1,6 @@
 #include "display/win/HeaderStripWindow.h"
 
-#include "display/PictureResource.h"
+#include "base/PictureResource.h"
 #include "display/WindowPainting.h"
 #include "display/win/GdiBlit.h"
 

@@ -6,7 +6,7 @@
 #include <exception>
 
 #include "base/ResourceSource.h"
-#include "display/PictureResource.h"
+#include "base/PictureResource.h"
 #include "display/SizeGrip.h"
 #include "display/WindowPainting.h"
 #include "display/win/GdiBlit.h"
@@ -16,6 +16,12 @@
 #include "shell/win/Cursors.h"
 #include "shell/win/MainWindowRun.h"
 #include "shell/win/PopupMenuWin.h"
+#include "system/Addresses.h"
+#include "system/win/AboutWindow.h"
+#include "system/win/ChkVersionThread.h"
+#include "system/win/OwnVersion.h"
+#include "system/win/UpdateNoticeWindow.h"
+#include "system/win/WebAddress.h"
 #include "text/CopyRangeForm.h"
 #include "text/win/CopyRangeWindow.h"
 #include "text/win/RtfClipboard.h"
@@ -315,9 +321,24 @@ void TMainForm::RunCommand(TCommandId command) {
         if (window) window->Preset(CopyRangePreselectedSura(FCore->View().PageView()));
         break;
     }
+    case cmHelp:
+        OpenWebAddress(Handle(), HelpAddress());
+        break;
+    case cmWebsite:
+        OpenWebAddress(Handle(), ProductSiteAddress());
+        break;
+    case cmAbout:
+        if (auto* open = FWindows.Find<TAboutWindow>()) {
+            open->BringToFront();
+        } else {
+            auto about = std::make_unique<TAboutWindow>();
+            about->Create(Handle(), FResources);
+            FWindows.Add(std::move(about));
+        }
+        break;
     default:
-        // Index, search, settings, help, website and about open windows of
-        // their own that this build does not have yet.
+        // Index, search and settings open windows of their own that this
+        // build does not have yet.
         break;
     }
 }
@@ -340,10 +361,23 @@ void TMainForm::BeginWindowMove() {
 
 void TMainForm::StopStartupTimer() { KillTimer(Handle(), StartupTimerId); }
 
-// The update check and its notice come with their own windows; until then
-// the check does not run.
-void TMainForm::StartUpdateCheck() {}
-void TMainForm::ShowUpdateNotice(int, int) {}
+void TMainForm::StartUpdateCheck() {
+    if (FCollector) return;
+    FCollector = TChkVersion::Create(ConfiguredUpdateAddress());
+    if (!FCollector) return;
+    FCollector->MainFormHandle = Handle();
+    FCollector->AnswerMessage = MsgUpdateVersion;
+    FCollector->Start();
+}
+
+void TMainForm::ShowUpdateNotice(int major, int minor) {
+    // A version of our own that cannot be read compares with nothing: no notice.
+    const auto own = GetOwnFileVersion();
+    if (!own || !UpdateNoticeWanted({major, minor}, *own)) return;
+    auto notice = std::make_unique<TUpdateNoticeWindow>();
+    notice->Create(Handle(), FRun.CurrentSettings.Languge);
+    FWindows.Add(std::move(notice));
+}
 
 void TMainForm::PointerMovedOver(HWND window) {
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};

@@ -15,6 +15,7 @@
 #include "display/win/HeaderStripWindow.h"
 #include "display/win/PageViewWindow.h"
 
+class TChkVersion;
 class TResourceSource;
 struct TRunValues;
 
@@ -80,6 +81,9 @@ private:
     THeaderStripWindow FStrip;
     std::unique_ptr<TMainFormCore> FCore;
     TOwnedWindows FWindows;  // go to page, copy range and the other tool windows
+    // The update check of this run, made once. It frees itself when it
+    // ends, so this is only ever compared with null, never followed.
+    TChkVersion* FCollector = nullptr;
     std::unique_ptr<TPicture> FFrame, FSplash, FPageNumbers;
     // The last composite blitted, kept while size, phase and page stay.
     TBitmap24 FPainted;

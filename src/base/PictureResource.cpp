@@ -1,4 +1,4 @@
-#include "display/PictureResource.h"
+#include "base/PictureResource.h"
 
 #include <exception>
 

@@ -1,0 +1,27 @@
+#pragma once
+// A child control that shows one picture centred and proportional (scaled
+// down to fit, never enlarged) on a plain background, the picture's alpha
+// blended over it. It keeps the left-to-right layout whatever its parent's,
+// so pictures are never mirrored.
+#include <cstdint>
+#include <vector>
+
+#include "base/win/Window.h"
+
+class TPicture;
+
+class TPictureControl final : public TWindow {
+public:
+    static constexpr wchar_t ClassName[] = L"TPictureControl";
+
+    // `picture` (may be null: only the background) must outlive the control.
+    bool Create(HWND parent, const TPicture* picture, COLORREF background, const TControlPlace& place, int id);
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Paint(HDC dc);
+
+    const TPicture* FPicture = nullptr;
+    COLORREF FBackground = RGB(255, 255, 255);
+    std::vector<std::uint8_t> FBlended;  // the picture over the background, 24-bit rows
+};

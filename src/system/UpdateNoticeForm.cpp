@@ -1,0 +1,15 @@
+#include "system/UpdateNoticeForm.h"
+
+#include "system/Addresses.h"
+
+TUpdateNoticeTexts UpdateNoticeTexts(TAppLanguge language) {
+    if (language == appArabic)
+        return {u"يوجد تحديث للتطبيق",
+                u"يوجد إصدار جديد لهذا التطبيق، ننصح بتحديث النسخة الآن. يمكن تحميل النسخة الجديدة من موقعنا على "
+                u"الشبكة.",
+                u"إلغاء"};
+    return {u"Update Notice", u"There is new version available for download, we highly recommend you to upgrade now. ",
+            u"Cancel"};
+}
+
+const char16_t* UpdateNoticeLinkText() { return ProductSite; }
