@@ -12,6 +12,7 @@
 #include "display/win/GdiBlit.h"
 #include "display/win/InputWin.h"
 #include "pagemodel/PagePictures.h"
+#include "settings/win/SettingsWindow.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
 #include "shell/win/PopupMenuWin.h"
@@ -314,8 +315,18 @@ void TMainForm::RunCommand(TCommandId command) {
         if (window) window->Preset(CopyRangePreselectedSura(FCore->View().PageView()));
         break;
     }
+    case cmSettings:
+        if (auto* open = FWindows.Find<TSettingsWindow>()) {
+            open->BringToFront();
+        } else {
+            auto window = std::make_unique<TSettingsWindow>();
+            window->Create(Handle(), FRun.CurrentSettings, FRun.DefaultSettings,
+                           std::filesystem::path(FRun.DataFolder));
+            FWindows.Add(std::move(window));
+        }
+        break;
     default:
-        // Index, search, settings, help, website and about open windows of
+        // Index, search, help, website and about open windows of
         // their own that this build does not have yet.
         break;
     }
