@@ -3,7 +3,7 @@
 namespace {
 
 // The English design, groups from x = 0.
-constexpr int LabelLeft = 15, LabelWidth = 140, BoxLeft = 160;
+constexpr int LabelLeft = 15, LabelWidth = 165, BoxLeft = 185;
 constexpr int RowPitch = 38, GroupHead = 24;
 constexpr int LanguageTop = 6, QuranTop = 62;
 constexpr int BracketRowExtra = 12;  // the bracket list's items are drawn in the larger Quran font

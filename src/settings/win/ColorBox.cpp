@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <commdlg.h>
+
 #include "base/win/WideText.h"
 #include "settings/ColorBoxItems.h"
 

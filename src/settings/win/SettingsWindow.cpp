@@ -1,6 +1,6 @@
 #include "settings/win/SettingsWindow.h"
 
-#include <windowsx.h>
+#include <commdlg.h>
 
 #include <cwchar>
 #include <string>
@@ -128,8 +128,8 @@ bool TSettingsWindow::Create(HWND owner, TStettingsData& current, const TStettin
     FOwner = owner;
     FMirrored = current.Languge == appArabic;
     const std::u16string title = SettingsOpeningCaption(current);
-    TCreateArgs a = ToolWindowArgs(ClassName, title, owner, 0, 0, FMirrored,
-                                   WS_THICKFRAME | WS_VSCROLL | WS_CLIPCHILDREN);
+    // No WS_CLIPCHILDREN: the window paints the inside of its group boxes.
+    TCreateArgs a = ToolWindowArgs(ClassName, title, owner, 0, 0, FMirrored, WS_THICKFRAME | WS_VSCROLL);
     a.Width = SettingsWindowWidth;
     a.Height = SettingsWindowHeight;
     a.X = (GetSystemMetrics(SM_CXSCREEN) - a.Width) / 2;
@@ -141,7 +141,7 @@ bool TSettingsWindow::Create(HWND owner, TStettingsData& current, const TStettin
                              L"Harvik HAFS Uthmanic Script");
     BuildMenu();
     BuildControls();
-    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, *this);
+    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsFormView&>(*this));
     FForm->Create();
     UpdateScrollBar();
     ShowWindow(Handle(), SW_SHOW);
@@ -273,7 +273,7 @@ void TSettingsWindow::ShowLanguage(TAppLanguge language) {
     SetCaptions(language);
     SetAlignment(language);
     PlaceControls();
-    InvalidateRect(Handle(), nullptr, TRUE);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void TSettingsWindow::SetCaptions(TAppLanguge language) {
@@ -428,6 +428,14 @@ bool TSettingsWindow::PreviewMessage(MSG& msg) {
             SendMessageW(Handle(), WM_VSCROLL, pages ? (up ? SB_PAGEUP : SB_PAGEDOWN) : (up ? SB_LINEUP : SB_LINEDOWN), 0);
             SendMessageW(Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
         }
+        return true;
+    }
+    // F10 opens the menu bar wherever the focus is; a drop-down list would
+    // otherwise keep the key to itself. The menu starts at the key's release,
+    // as the system's own handling does.
+    if ((msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSKEYUP) && msg.wParam == VK_F10 &&
+        !(GetKeyState(VK_SHIFT) & 0x8000)) {
+        if (msg.message == WM_SYSKEYUP) SendMessageW(Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
         return true;
     }
     if (msg.message == WM_CHAR) {
