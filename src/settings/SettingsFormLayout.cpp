@@ -81,7 +81,10 @@ TSettingsPlaces EnglishDesign() {
 }  // namespace
 
 TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth) {
-    const int groupLeft = clientWidth > SettingsGroupWidth ? (clientWidth - SettingsGroupWidth) / 2 : 0;
+    const int contentWidth = clientWidth - SettingsScrollBarWidth;
+    const int contentLeft = language == appArabic ? SettingsScrollBarWidth : 0;
+    const int groupLeft =
+        contentLeft + (contentWidth > SettingsGroupWidth ? (contentWidth - SettingsGroupWidth) / 2 : 0);
     TSettingsPlaces p = EnglishDesign();
     for (TControlPlace& place : p) {
         // Arabic: mirrored inside the group, so labels stand at its right edge.
@@ -89,6 +92,11 @@ TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth) {
         place.Left += groupLeft;
     }
     return p;
+}
+
+TControlPlace SettingsScrollBarPlace(TAppLanguge language, int clientWidth, int clientHeight) {
+    const int left = language == appArabic ? 0 : clientWidth - SettingsScrollBarWidth;
+    return {left, 0, SettingsScrollBarWidth, clientHeight};
 }
 
 TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, int clientWidth) {

@@ -17,6 +17,8 @@ inline constexpr int SettingsWindowHeight = 457;
 inline constexpr int SettingsContentHeight = 720;
 inline constexpr int SettingsGroupWidth = 509;
 inline constexpr int SettingsScrollLine = 16;  // pixels a scroll-bar arrow moves
+// The scroll bar stands at the language's far edge: right in English, left in Arabic.
+inline constexpr int SettingsScrollBarWidth = 17;
 
 enum TSettingsPart : int {
     spLanguageGroup, spArabicItem, spEnglishItem,
@@ -33,8 +35,11 @@ enum TSettingsPart : int {
 // Combo boxes' heights include their dropped-down lists.
 using TSettingsPlaces = std::array<TControlPlace, spPartCount>;
 
-// The places seen in a client area `clientWidth` wide, the groups centred.
+// The places seen in a client area `clientWidth` wide, the groups centred
+// beside the scroll bar.
 TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth);
+// The scroll bar, the whole client height; it does not scroll.
+TControlPlace SettingsScrollBarPlace(TAppLanguge language, int clientWidth, int clientHeight);
 
 // `visual` as the coordinates of a window that is mirrored or not.
 TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, int clientWidth);

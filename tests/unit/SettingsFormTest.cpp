@@ -397,7 +397,8 @@ TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
     EXPECT_EQ(group.Width, SettingsGroupWidth);
     EXPECT_EQ(en[spWaqfLabel].Left - group.Left, 15);
     EXPECT_GT(en[spWaqfBox].Left, en[spWaqfLabel].Left + en[spWaqfLabel].Width - 1);
-    EXPECT_EQ(group.Left + group.Width - (ar[spWaqfLabel].Left + ar[spWaqfLabel].Width), 15);
+    const TControlPlace arGroup = ar[spQuranGroup];
+    EXPECT_EQ(arGroup.Left + arGroup.Width - (ar[spWaqfLabel].Left + ar[spWaqfLabel].Width), 15);
     EXPECT_LT(ar[spWaqfBox].Left + ar[spWaqfBox].Width, ar[spWaqfLabel].Left + 1);
     // A window created mirrored shows the Arabic arrangement with the design's own places.
     for (int part = 0; part < spPartCount; ++part) {
@@ -409,9 +410,13 @@ TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
 TEST(SettingsFormLayout, EverythingFitsTheScrolledContent) {
     for (TAppLanguge language : {appArabic, appEnglish}) {
         const TSettingsPlaces p = SettingsFormLayout(language, 530);
+        // Beside the scroll bar, at the language's far edge.
+        const TControlPlace bar = SettingsScrollBarPlace(language, 530, 400);
+        EXPECT_EQ(bar.Left == 0, language == appArabic);
         for (const TSettingsPart group : {spLanguageGroup, spQuranGroup, spCitationGroup, spAdditionsGroup}) {
             EXPECT_GE(p[group].Left, 0);
             EXPECT_LE(p[group].Left + p[group].Width, 530);
+            EXPECT_TRUE(p[group].Left >= bar.Left + bar.Width || p[group].Left + p[group].Width <= bar.Left);
         }
         EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight);
         EXPECT_GT(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight - 60)

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -49,6 +51,8 @@ constexpr TSettingsPart ListParts[] = {spFontSizeBox,      spTextColorBox,    sp
                                        spCitationSizeBox,  spCitationColorBox};
 
 constexpr int PartIdBase = 200;
+constexpr int ScrollBarId = 299;
+constexpr int BracketItemHeight = 34;
 enum : int { idOpen = 301, idDefaults, idSaveAs, idExit, idHelp };
 
 const char16_t* PartCaption(TSettingsPart part, const TSettingsFormTexts& t) {
@@ -92,7 +96,7 @@ DWORD CreationStyle(TPartKind kind) {
     case pkLabel: return SS_NOPREFIX | WS_GROUP;
     case pkSizeBox: return CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
     case pkColorBox: return TColorBox::Style | WS_GROUP;
-    case pkBracketList: return CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
+    case pkBracketList: return CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
     case pkFontBox: return CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
     case pkCheck: return BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP;
     }
@@ -128,8 +132,10 @@ bool TSettingsWindow::Create(HWND owner, TStettingsData& current, const TStettin
     FOwner = owner;
     FMirrored = current.Languge == appArabic;
     const std::u16string title = SettingsOpeningCaption(current);
-    // No WS_CLIPCHILDREN: the window paints the inside of its group boxes.
-    TCreateArgs a = ToolWindowArgs(ClassName, title, owner, 0, 0, FMirrored, WS_THICKFRAME | WS_VSCROLL);
+    // No WS_CLIPCHILDREN: the window paints the inside of its group boxes. The
+    // scroll bar is a control of its own: the frame's bar is not drawn in a
+    // mirrored window, and this one can change sides with the language.
+    TCreateArgs a = ToolWindowArgs(ClassName, title, owner, 0, 0, FMirrored, WS_THICKFRAME);
     a.Width = SettingsWindowWidth;
     a.Height = SettingsWindowHeight;
     a.X = (GetSystemMetrics(SM_CXSCREEN) - a.Width) / 2;
@@ -167,10 +173,10 @@ void TSettingsWindow::BuildMenu() {
 
 void TSettingsWindow::BuildControls() {
     for (const TPartInfo& info : PartInfos) {
-        const HFONT font = info.Kind == pkBracketList ? FQuranFont : nullptr;
-        FParts[std::size_t(info.Part)] = AddControl(ControlClass(info.Kind), u"", CreationStyle(info.Kind), {},
-                                                    PartIdBase + info.Part, font);
+        FParts[std::size_t(info.Part)] =
+            AddControl(ControlClass(info.Kind), u"", CreationStyle(info.Kind), {}, PartIdBase + info.Part);
     }
+    FScrollBar = AddControl(L"SCROLLBAR", u"", SBS_VERT, {}, ScrollBarId);
     for (std::size_t i = 0; i < FColorBoxes.size(); ++i) FColorBoxes[i].Attach(Part(ColorBoxParts[i]));
     for (HWND box : {Part(spFontSizeBox), Part(spCitationSizeBox)})
         for (const std::u16string& item : FontSizeItems()) SendMessageW(box, CB_ADDSTRING, 0, LPARAM(ToWide(item).c_str()));
@@ -273,7 +279,7 @@ void TSettingsWindow::ShowLanguage(TAppLanguge language) {
     SetCaptions(language);
     SetAlignment(language);
     PlaceControls();
-    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
 }
 
 void TSettingsWindow::SetCaptions(TAppLanguge language) {
@@ -320,15 +326,21 @@ void TSettingsWindow::SetAlignment(TAppLanguge language) {
 }
 
 void TSettingsWindow::PlaceControls() {
-    if (!Part(spQalaTaallah) || FLanguage == TAppLanguge(255)) return;
+    if (!FScrollBar || FLanguage == TAppLanguge(255)) return;
     RECT client{};
     GetClientRect(Handle(), &client);
     const TSettingsPlaces places = SettingsFormLayout(FLanguage, client.right);
-    for (int p = 0; p < spPartCount; ++p) {
-        const TControlPlace at = PlaceInWindow(places[std::size_t(p)], FMirrored, client.right);
-        SetWindowPos(FParts[std::size_t(p)], nullptr, at.Left, at.Top - FScrollY, at.Width, at.Height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    // No copying of old pixels: in a mirrored window they land in the wrong place.
+    HDWP batch = BeginDeferWindowPos(spPartCount + 1);
+    auto place = [&](HWND h, const TControlPlace& visual, int scroll) {
+        const TControlPlace at = PlaceInWindow(visual, FMirrored, client.right);
+        if (batch)
+            batch = DeferWindowPos(batch, h, nullptr, at.Left, at.Top - scroll, at.Width, at.Height,
+                                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    };
+    for (int p = 0; p < spPartCount; ++p) place(FParts[std::size_t(p)], places[std::size_t(p)], FScrollY);
+    place(FScrollBar, SettingsScrollBarPlace(FLanguage, client.right, client.bottom), 0);
+    if (batch) EndDeferWindowPos(batch);
 }
 
 void TSettingsWindow::ShowCaption(std::u16string_view caption) { SetWindowTextW(Handle(), ToWide(caption).c_str()); }
@@ -422,12 +434,15 @@ bool TSettingsWindow::PreviewMessage(MSG& msg) {
         CloseDropDowns();
         UINT lines = 3;
         SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-        const bool up = GET_WHEEL_DELTA_WPARAM(msg.wParam) > 0;
+        const int delta = GET_WHEEL_DELTA_WPARAM(msg.wParam);
+        const bool up = delta > 0;
+        // One notch is WHEEL_DELTA; one message may carry several.
+        const int notches = std::max(1, std::abs(delta) / WHEEL_DELTA);
         const bool pages = lines == WHEEL_PAGESCROLL;
-        for (UINT i = 0; i < (pages ? 1u : lines); ++i) {
+        const int steps = pages ? notches : notches * int(lines);
+        for (int i = 0; i < steps; ++i)
             SendMessageW(Handle(), WM_VSCROLL, pages ? (up ? SB_PAGEUP : SB_PAGEDOWN) : (up ? SB_LINEUP : SB_LINEDOWN), 0);
-            SendMessageW(Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
-        }
+        SendMessageW(Handle(), WM_VSCROLL, SB_ENDSCROLL, 0);
         return true;
     }
     // F10 opens the menu bar wherever the focus is; a drop-down list would
@@ -447,53 +462,85 @@ bool TSettingsWindow::PreviewMessage(MSG& msg) {
     return false;
 }
 
+void TSettingsWindow::DrawBracketItem(const DRAWITEMSTRUCT& d) const {
+    const bool selected = (d.itemState & ODS_SELECTED) != 0;
+    FillRect(d.hDC, &d.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (int(d.itemID) >= 0 && std::size_t(d.itemID) < BracketItems().size()) {
+        // The font's line is far taller than its brackets: the pair is set on a
+        // baseline low in the item, centred, left to right.
+        const std::wstring pair = ToWide(BracketItems()[d.itemID]);
+        HGDIOBJ old = SelectObject(d.hDC, FQuranFont);
+        SetBkMode(d.hDC, TRANSPARENT);
+        SetTextColor(d.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        const UINT align = SetTextAlign(d.hDC, TA_BASELINE | TA_CENTER);
+        const int height = d.rcItem.bottom - d.rcItem.top;
+        ExtTextOutW(d.hDC, (d.rcItem.left + d.rcItem.right) / 2, d.rcItem.top + height * 7 / 10, ETO_CLIPPED,
+                    &d.rcItem, pair.c_str(), UINT(pair.size()), nullptr);
+        SetTextAlign(d.hDC, align);
+        SelectObject(d.hDC, old);
+    }
+    if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
+}
+
 void TSettingsWindow::CloseDropDowns() {
     for (TSettingsPart p : ListParts) SendMessageW(Part(p), CB_SHOWDROPDOWN, FALSE, 0);
 }
 
 void TSettingsWindow::UpdateScrollBar() {
+    if (!FScrollBar) return;
     RECT client{};
     GetClientRect(Handle(), &client);
     SCROLLINFO si{};
     si.cbSize = sizeof si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     si.nMin = 0;
     si.nMax = SettingsContentHeight - 1;
     si.nPage = UINT(client.bottom);
     si.nPos = FScrollY;
-    SetScrollInfo(Handle(), SB_VERT, &si, TRUE);
+    SetScrollInfo(FScrollBar, SB_CTL, &si, TRUE);
 }
 
-void TSettingsWindow::ScrollTo(int position) {
+void TSettingsWindow::ScrollTo(int position, bool showNow) {
     RECT client{};
     GetClientRect(Handle(), &client);
     position = ClampScrollPosition(position, client.bottom);
-    if (position == FScrollY) return;
-    ScrollWindowEx(Handle(), 0, FScrollY - position, nullptr, nullptr, nullptr, nullptr,
-                   SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-    FScrollY = position;
-    SetScrollPos(Handle(), SB_VERT, FScrollY, TRUE);
+    if (position != FScrollY) {
+        FScrollY = position;
+        SetScrollPos(FScrollBar, SB_CTL, FScrollY, TRUE);
+        FScrollShown = false;
+    }
+    if (showNow && !FScrollShown) {
+        FScrollShown = true;
+        // The controls are placed anew rather than scrolled as pixels, which a
+        // mirrored window does not do reliably.
+        PlaceControls();
+        RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
 }
 
-void TSettingsWindow::OnVScroll(int request) {
+void TSettingsWindow::OnVScroll(int request, bool fromScrollBar) {
     RECT client{};
     GetClientRect(Handle(), &client);
+    // The scroll bar's own steps show at once; the wheel's lines show
+    // together at its end-of-scroll.
+    const bool now = fromScrollBar;
     switch (request) {
-    case SB_LINEUP: ScrollTo(FScrollY - SettingsScrollLine); break;
-    case SB_LINEDOWN: ScrollTo(FScrollY + SettingsScrollLine); break;
-    case SB_PAGEUP: ScrollTo(FScrollY - client.bottom); break;
-    case SB_PAGEDOWN: ScrollTo(FScrollY + client.bottom); break;
-    case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(SettingsContentHeight); break;
+    case SB_LINEUP: ScrollTo(FScrollY - SettingsScrollLine, now); break;
+    case SB_LINEDOWN: ScrollTo(FScrollY + SettingsScrollLine, now); break;
+    case SB_PAGEUP: ScrollTo(FScrollY - client.bottom, now); break;
+    case SB_PAGEDOWN: ScrollTo(FScrollY + client.bottom, now); break;
+    case SB_TOP: ScrollTo(0, now); break;
+    case SB_BOTTOM: ScrollTo(SettingsContentHeight, now); break;
     case SB_THUMBTRACK:  // the content follows the thumb while it is dragged
     case SB_THUMBPOSITION: {
         SCROLLINFO si{};
         si.cbSize = sizeof si;
         si.fMask = SIF_TRACKPOS;
-        GetScrollInfo(Handle(), SB_VERT, &si);
-        ScrollTo(si.nTrackPos);
+        GetScrollInfo(FScrollBar, SB_CTL, &si);
+        ScrollTo(si.nTrackPos, true);
         break;
     }
+    case SB_ENDSCROLL: ScrollTo(FScrollY, true); break;
     default: break;
     }
 }
@@ -507,7 +554,7 @@ void TSettingsWindow::OnSize(int, int height) {
 LRESULT TSettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_VSCROLL:
-        OnVScroll(LOWORD(wParam));
+        OnVScroll(LOWORD(wParam), lParam != 0 && HWND(lParam) == FScrollBar);
         return 0;
     case WM_GETMINMAXINFO: {
         // The width is fixed; only the height follows the frame.
@@ -518,16 +565,21 @@ LRESULT TSettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_MEASUREITEM: {
         auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        if (m->CtlType == ODT_COMBOBOX) {
+        if (m->CtlType != ODT_COMBOBOX) break;
+        if (int(m->CtlID) == PartIdBase + spBracketList)
+            m->itemHeight = BracketItemHeight;
+        else
             TColorBox::Measure(*m);
-            return TRUE;
-        }
-        break;
+        return TRUE;
     }
     case WM_DRAWITEM: {
         const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (const TColorBox* box = ColorBoxById(int(d->CtlID))) {
             box->Draw(*d, FLanguage);
+            return TRUE;
+        }
+        if (int(d->CtlID) == PartIdBase + spBracketList) {
+            DrawBracketItem(*d);
             return TRUE;
         }
         break;

@@ -49,9 +49,11 @@ private:
     void SetCaptions(TAppLanguge language);
     void SetAlignment(TAppLanguge language);
     void UpdateScrollBar();
-    void ScrollTo(int position);
-    void OnVScroll(int request);
+    // Clamps and takes the new first row; the controls move when `showNow`.
+    void ScrollTo(int position, bool showNow);
+    void OnVScroll(int request, bool fromScrollBar);
     void CloseDropDowns();
+    void DrawBracketItem(const DRAWITEMSTRUCT& d) const;
     std::optional<std::u16string> ChooseProfile(bool save);
 
     HWND Part(TSettingsPart p) const { return FParts[std::size_t(p)]; }
@@ -69,6 +71,8 @@ private:
     std::array<TColorBox, 6> FColorBoxes;
     HMENU FMenu = nullptr, FFileMenu = nullptr, FHelpMenu = nullptr;
     HFONT FQuranFont = nullptr;
-    int FScrollY = 0;
+    HWND FScrollBar = nullptr;
+    int FScrollY = 0;  // the first content row shown
+    bool FScrollShown = true;  // the controls stand where FScrollY puts them
     HWND FLastFocus = nullptr;
 };
