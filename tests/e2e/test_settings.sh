@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The settings dialog, opened from the popup menu. Switching to English is
-# saved at once and the next popup menu opens left to right; a new waqf colour
+# saved at once and the next popup menu opens left to right; letters typed
+# into a size box are dropped; a new waqf colour
 # reaches the colour table of the next copy; Save As writes a profile and the
 # caption names it; after another colour change, Open brings the profile's
 # colour back. A second Settings command shows the same dialog; Escape closes it.
@@ -17,7 +18,7 @@ data = open(sys.argv[1], 'rb').read()
 n1 = struct.unpack_from('<i', data, 1)[0]
 o = 5 + 2 * n1
 fields = {'language': data[0], 'profile': data[5:o].decode('utf-16-le'),
-          'waqf': struct.unpack_from('<I', data, o + 9)[0]}
+          'size': struct.unpack_from('<i', data, o)[0], 'waqf': struct.unpack_from('<I', data, o + 9)[0]}
 print(fields[sys.argv[2]])
 PY
 }
@@ -73,8 +74,12 @@ wait_until 10 "English stored in the settings file" field_is language 1
 wait_until 10 "the English caption" has_window_named 'Settings'
 screenshot dialog-english
 
-# Tab: Quran size, Normal/Bold, text colour, waqf colour; Down: maroon after black.
-xdotool key Tab Tab Tab Tab Down
+# Tab selects the Quran size box's text; of what is typed, only the digits stay.
+xdotool key Tab
+xdotool type 'x2y4'
+wait_until 10 "the typed size stored without its letters" field_is size 24
+# Tab: Normal/Bold, text colour, waqf colour; Down: maroon after black.
+xdotool key Tab Tab Tab Down
 wait_until 10 "the waqf colour stored" field_is waqf $((0x000080))
 
 # The popup menu is English now: left to right, it opens to the right of the pointer.
