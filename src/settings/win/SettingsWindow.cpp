@@ -305,8 +305,12 @@ void TSettingsWindow::SetAlignment(TAppLanguge language) {
         HWND h = Part(info.Part);
         switch (info.Kind) {
         case pkLabel:
-            SetStyleBits(h, GWL_STYLE, SS_TYPEMASK, arabic ? SS_RIGHT : SS_LEFT);
-            break;
+            // An Arabic label is the base's own right-to-left label, whatever
+            // the window's mirroring: drawn flush with its right edge.
+            SetStyleBits(h, GWL_STYLE, SS_TYPEMASK, arabic ? SS_OWNERDRAW : SS_LEFT);
+            SetStyleBits(h, GWL_EXSTYLE, WS_EX_LAYOUTRTL | WS_EX_RTLREADING, arabic ? WS_EX_LAYOUTRTL : 0);
+            SetWindowPos(h, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+            continue;
         case pkGroup:
             SetStyleBits(h, GWL_STYLE, BS_RIGHT | BS_LEFT, arabic ? BS_RIGHT : 0);
             break;
