@@ -36,25 +36,45 @@ std::uint32_t TColorBox::Colour() const {
     return PlainRgb(ItemColour(FCombo, item < 0 ? FItem : item));
 }
 
-bool TColorBox::SelectionChanged(HWND dialogOwner) {
+bool TColorBox::Notified(int code, HWND dialogOwner) {
+    switch (code) {
+    case CBN_SELCHANGE:
+        if (SendMessageW(FCombo, CB_GETDROPPEDSTATE, 0, 0)) return false;
+        return Take(false, dialogOwner);
+    case CBN_SELENDOK:
+        FChosenInList = true;
+        return false;
+    case CBN_CLOSEUP:
+        if (!FChosenInList) return false;
+        FChosenInList = false;
+        return Take(true, dialogOwner);
+    default:
+        return false;
+    }
+}
+
+bool TColorBox::Take(bool chosenInList, HWND dialogOwner) {
     const int item = int(SendMessageW(FCombo, CB_GETCURSEL, 0, 0));
     if (item < 0) return false;
-    if (item == CustomColorItem) {
-        // The list may still be open; the dialog comes after it closes.
-        SendMessageW(FCombo, CB_SHOWDROPDOWN, FALSE, 0);
-        CHOOSECOLORW cc{};
-        cc.lStructSize = sizeof cc;
-        cc.hwndOwner = dialogOwner;
-        cc.rgbResult = ItemColour(FCombo, FItem);
-        cc.lpCustColors = CustomColours;
-        cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-        if (!ChooseColorW(&cc)) {
-            SendMessageW(FCombo, CB_SETCURSEL, WPARAM(FItem), 0);
-            return false;
-        }
-        SendMessageW(FCombo, CB_SETITEMDATA, CustomColorItem, LPARAM(PlainRgb(cc.rgbResult)));
-        InvalidateRect(FCombo, nullptr, TRUE);
+    if (item != CustomColorItem) {
+        if (item == FItem) return false;
+        FItem = item;
+        return true;
     }
+    // The custom item chosen again from the list asks for another colour.
+    if (item == FItem && !chosenInList) return false;
+    CHOOSECOLORW cc{};
+    cc.lStructSize = sizeof cc;
+    cc.hwndOwner = dialogOwner;
+    cc.rgbResult = ItemColour(FCombo, FItem);
+    cc.lpCustColors = CustomColours;
+    cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+    if (!ChooseColorW(&cc)) {
+        SendMessageW(FCombo, CB_SETCURSEL, WPARAM(FItem), 0);
+        return false;
+    }
+    SendMessageW(FCombo, CB_SETITEMDATA, CustomColorItem, LPARAM(PlainRgb(cc.rgbResult)));
+    InvalidateRect(FCombo, nullptr, TRUE);
     FItem = item;
     return true;
 }

@@ -20,14 +20,20 @@ public:
     // Shows `colour`: its standard item, else the custom item holding it.
     void Select(std::uint32_t colour);
     std::uint32_t Colour() const;
-    // CBN_SELCHANGE: true when the box holds a new choice. The custom item
-    // asks the colour dialog; cancelling it restores the previous item.
-    bool SelectionChanged(HWND dialogOwner);
+    // A notification of the box (CBN_…): true when it now holds a new choice.
+    // Moving through the open list chooses nothing; the item is taken when
+    // the list closes on it, or at once when the closed box is stepped with
+    // the keyboard. The custom item asks the colour dialog; cancelling it
+    // restores the previous item.
+    bool Notified(int code, HWND dialogOwner);
 
     static void Measure(MEASUREITEMSTRUCT& m);
     void Draw(const DRAWITEMSTRUCT& d, TAppLanguge language) const;
 
 private:
+    bool Take(bool chosenInList, HWND dialogOwner);
+
     HWND FCombo = nullptr;
+    bool FChosenInList = false;  // the open list was closed on an item
     int FItem = 1;  // the item selected before the current change
 };

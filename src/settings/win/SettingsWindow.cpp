@@ -397,7 +397,7 @@ bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
     const int part = id - PartIdBase;
     if (part < 0 || part >= spPartCount || control != Part(TSettingsPart(part))) return false;
     if (TColorBox* box = ColorBoxOf(control)) {
-        if (code == CBN_SELCHANGE && box->SelectionChanged(Handle())) FForm->OnControlsChange();
+        if (box->Notified(code, Handle())) FForm->OnControlsChange();
         return true;
     }
     for (const TPartInfo& info : PartInfos) {
