@@ -10,6 +10,7 @@
 
 #include "base/Utf.h"
 #include "base/win/ExeResourceSource.h"
+#include "pagemodel/UnpackingResourceSource.h"
 #include "base/win/WideText.h"
 #include "display/win/MainForm.h"
 #include "shell/EntrySequence.h"
@@ -97,7 +98,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
             if (Active) OleUninitialize();
         }
     } oleEnd{ole};
-    TExeResourceSource resources;
+    TExeResourceSource stored;
+    TUnpackingResourceSource resources(stored);
     TRunValues run;
     TWinEntryPlatform platform(resources, run, showCommand);
     try {
