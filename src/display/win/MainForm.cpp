@@ -321,8 +321,10 @@ void TMainForm::RunCommand(TCommandId command) {
             open->BringToFront();
         } else {
             auto window = std::make_unique<TSettingsWindow>();
+            // The dialog's Help posts the main window's help message.
             window->Create(Handle(), FRun.CurrentSettings, FRun.DefaultSettings,
-                           std::filesystem::path(FRun.DataFolder));
+                           std::filesystem::path(FRun.DataFolder),
+                           [main = Handle()] { PostMessageW(main, MsgHelp, 0, 0); });
             FWindows.Add(std::move(window));
         }
         break;

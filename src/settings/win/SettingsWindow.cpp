@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "display/MainFormCore.h"
 #include "settings/SettingsFormTexts.h"
 
 namespace {
@@ -128,8 +127,8 @@ int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
 }  // namespace
 
 bool TSettingsWindow::Create(HWND owner, TStettingsData& current, const TStettingsData& defaults,
-                             const std::filesystem::path& dataFolder) {
-    FOwner = owner;
+                             const std::filesystem::path& dataFolder, std::function<void()> requestHelp) {
+    FRequestHelp = std::move(requestHelp);
     FMirrored = current.Languge == appArabic;
     const std::u16string title = SettingsOpeningCaption(current);
     // No WS_CLIPCHILDREN: the window paints the inside of its group boxes. The
@@ -378,7 +377,9 @@ std::optional<std::u16string> TSettingsWindow::ChooseProfile(bool save) {
 std::optional<std::u16string> TSettingsWindow::ChooseProfileToOpen() { return ChooseProfile(false); }
 std::optional<std::u16string> TSettingsWindow::ChooseProfileToSave() { return ChooseProfile(true); }
 
-void TSettingsWindow::RequestHelp() { PostMessageW(FOwner, MsgHelp, 0, 0); }
+void TSettingsWindow::RequestHelp() {
+    if (FRequestHelp) FRequestHelp();
+}
 
 void TSettingsWindow::CloseForm() { DestroyWindow(Handle()); }
 

@@ -6,6 +6,7 @@
 // the interface language changes. One at a time, owned by the main window.
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "base/win/Window.h"
@@ -18,9 +19,9 @@ public:
     static constexpr wchar_t ClassName[] = L"TSettingsForm";
 
     // Centred on the desktop, in the language of `current`. Neither record is
-    // owned; both outlive the window. Help is posted to `owner`.
+    // owned; both outlive the window. `requestHelp` runs for Help, Help.
     bool Create(HWND owner, TStettingsData& current, const TStettingsData& defaults,
-                const std::filesystem::path& dataFolder);
+                const std::filesystem::path& dataFolder, std::function<void()> requestHelp);
     bool WantsDialogKeys() const override { return true; }
     bool PreviewMessage(MSG& msg) override;
 
@@ -63,7 +64,7 @@ private:
     const TColorBox* ColorBoxById(int id) const;
 
     std::unique_ptr<TSettingsForm> FForm;
-    HWND FOwner = nullptr;
+    std::function<void()> FRequestHelp;
     bool FMirrored = false;  // decided at creation
     TAppLanguge FLanguage = TAppLanguge(255);
     std::array<HWND, spPartCount> FParts{};
