@@ -47,6 +47,14 @@ void AppendControl(std::u16string& out, std::u16string_view word, std::uint32_t 
     AppendDecimal(out, n);
 }
 
+// The citation font's name is typed by the user: the characters that would
+// end the font table entry or start a control word are left out, so any name
+// keeps the document well formed.
+void AppendFontName(std::u16string& out, std::u16string_view name) {
+    for (char16_t c : name)
+        if (c >= u' ' && c != u'\\' && c != u'{' && c != u'}' && c != u';') out.push_back(c);
+}
+
 }  // namespace
 
 std::u16string EscapeRtfUnicode(std::u16string_view text) {
@@ -75,7 +83,7 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
     d.reserve(600 + aya.size() * 13);
     d += u"{\\rtf1\\fbidis\\ansi\\ansicpg1256\\deff0\\deflang1025{\\fonttbl{\\f0\\fnil\\fcharset178 "
          u"Harvik HAFS Uthmanic Script;}{\\f1\\fnil\\fcharset178 ";
-    d += s.TakreejFontName;
+    AppendFontName(d, s.TakreejFontName);
     d += u";}}";
     d += BuildRtfColorTable(s.BracketColor, s.QuranTextColor, s.SajdaSignColor, s.JozzaSignColor,
                             s.WaqfSignColor, s.TakreejFontColor);

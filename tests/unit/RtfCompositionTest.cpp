@@ -99,3 +99,12 @@ TEST(RtfComposition, HelpersOnTheirOwn) {
               u"\\red0\\green0\\blue00;\\red0\\green0\\blue00;\\red255\\green255\\blue0255;}");
     EXPECT_EQ(RtfToEightBit(u"{\\f1 Ab\u0639c}"), "{\\f1 Ab?c}");
 }
+
+TEST(RtfComposition, TypedCitationFontNameCannotBreakTheFontTable) {
+    TStettingsData s;
+    s.TakreejFontName = u"My}{\\par Font;\n";
+    const std::string doc = Rtf(s, Allah, 1, 1, 1);
+    EXPECT_TRUE(Has(doc, "{\\f1\\fnil\\fcharset178 Mypar Font;}}{\\colortbl")) << doc;
+    s.TakreejFontName = u"Times New Roman";
+    EXPECT_TRUE(Has(Rtf(s, Allah, 1, 1, 1), "{\\f1\\fnil\\fcharset178 Times New Roman;}}"));
+}

@@ -6,7 +6,10 @@ bool TOwnedWindows::PreTranslate(MSG& msg) const {
     if (!msg.hwnd) return false;
     const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
     for (const auto& w : FWindows)
-        if (w->Handle() && w->Handle() == root && w->WantsDialogKeys()) return IsDialogMessageW(root, &msg) != 0;
+        if (w->Handle() && w->Handle() == root) {
+            if (w->PreviewMessage(msg)) return true;
+            return w->WantsDialogKeys() && IsDialogMessageW(root, &msg) != 0;
+        }
     return false;
 }
 

@@ -33,7 +33,8 @@ public:
         return nullptr;
     }
 
-    // Tab, Enter and Escape for the window that holds msg.hwnd; true when used.
+    // The preview and then Tab, Enter and Escape of the window that holds
+    // msg.hwnd; true when used.
     bool PreTranslate(MSG& msg) const;
     // Frees the windows that are gone.
     void ReapClosed();

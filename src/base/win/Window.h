@@ -41,6 +41,10 @@ public:
     virtual void BringToFront();
     // Tool windows answer Tab, Enter and Escape as dialogs do (IsDialogMessage).
     virtual bool WantsDialogKeys() const { return false; }
+    // A message for this window or one of its controls, before the message
+    // loop dispatches it (a form that sees keys and the wheel before its
+    // controls); true when consumed.
+    virtual bool PreviewMessage(MSG& /*msg*/) { return false; }
 
 protected:
     bool CreateWindowFrom(const TCreateArgs& args);

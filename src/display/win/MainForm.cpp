@@ -12,6 +12,7 @@
 #include "display/win/GdiBlit.h"
 #include "display/win/InputWin.h"
 #include "pagemodel/PagePictures.h"
+#include "settings/win/SettingsWindow.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
 #include "shell/win/MainWindowRun.h"
@@ -336,9 +337,21 @@ void TMainForm::RunCommand(TCommandId command) {
             FWindows.Add(std::move(about));
         }
         break;
+    case cmSettings:
+        if (auto* open = FWindows.Find<TSettingsWindow>()) {
+            open->BringToFront();
+        } else {
+            auto window = std::make_unique<TSettingsWindow>();
+            // The dialog's Help posts the main window's help message.
+            window->Create(Handle(), FRun.CurrentSettings, FRun.DefaultSettings,
+                           std::filesystem::path(FRun.DataFolder),
+                           [main = Handle()] { PostMessageW(main, MsgHelp, 0, 0); });
+            FWindows.Add(std::move(window));
+        }
+        break;
     default:
-        // Index, search and settings open windows of their own that this
-        // build does not have yet.
+        // Index and search open windows of their own that this build does
+        // not have yet.
         break;
     }
 }

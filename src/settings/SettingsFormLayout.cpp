@@ -1,0 +1,113 @@
+#include "settings/SettingsFormLayout.h"
+
+namespace {
+
+// The English design, groups from x = 0.
+constexpr int LabelLeft = 15, LabelWidth = 165, BoxLeft = 185;
+constexpr int RowPitch = 38, GroupHead = 24;
+constexpr int LanguageTop = 6, QuranTop = 62;
+constexpr int BracketRowExtra = 12;  // the bracket list's items are drawn in the larger Quran font
+
+TControlPlace Label(int y) { return {LabelLeft, y + 4, LabelWidth, 18}; }
+TControlPlace Box(int y, int width, int listHeight) { return {BoxLeft, y, width, listHeight}; }
+
+TSettingsPlaces EnglishDesign() {
+    TSettingsPlaces p{};
+    p[spLanguageGroup] = {0, LanguageTop, SettingsGroupWidth, 48};
+    p[spArabicItem] = {LabelLeft, LanguageTop + 22, 110, 20};
+    p[spEnglishItem] = {LabelLeft + 130, LanguageTop + 22, 110, 20};
+
+    int y = QuranTop + GroupHead;
+    auto row = [&] {
+        const int top = y;
+        y += RowPitch;
+        return top;
+    };
+    int r = row();
+    p[spFontSizeLabel] = Label(r);
+    p[spFontSizeBox] = Box(r, 80, 220);
+    r = row();
+    p[spFontStyleLabel] = Label(r);
+    p[spNormal] = {BoxLeft, r + 3, 110, 20};
+    p[spBold] = {BoxLeft + 120, r + 3, 110, 20};
+    const TSettingsPart colourRows[][2] = {{spTextColorLabel, spTextColorBox},
+                                           {spWaqfLabel, spWaqfBox},
+                                           {spHizbLabel, spHizbBox},
+                                           {spSajdaLabel, spSajdaBox}};
+    for (const auto& pair : colourRows) {
+        r = row();
+        p[pair[0]] = Label(r);
+        p[pair[1]] = Box(r, 180, 340);
+    }
+    r = row();
+    p[spBracketsLabel] = Label(r);
+    p[spNoBrackets] = {BoxLeft, r + 3, 180, 20};
+    r = row();
+    p[spAddBrackets] = {BoxLeft, r + 9, 120, 20};
+    p[spBracketList] = {BoxLeft + 130, r, 120, 420};
+    y += BracketRowExtra;
+    r = row();
+    p[spBracketColorLabel] = Label(r);
+    p[spBracketColorBox] = Box(r, 180, 340);
+    p[spQuranGroup] = {0, QuranTop, SettingsGroupWidth, y - QuranTop};
+
+    const int citationTop = y + 8;
+    y = citationTop + GroupHead;
+    r = row();
+    p[spNoCitation] = {LabelLeft, r + 3, 130, 20};
+    p[spSameLine] = {LabelLeft + 145, r + 3, 150, 20};
+    p[spNewLine] = {LabelLeft + 310, r + 3, 160, 20};
+    r = row();
+    p[spCitationFontLabel] = Label(r);
+    p[spCitationFontBox] = Box(r, 240, 300);
+    r = row();
+    p[spCitationSizeLabel] = Label(r);
+    p[spCitationSizeBox] = Box(r, 80, 220);
+    r = row();
+    p[spCitationColorLabel] = Label(r);
+    p[spCitationColorBox] = Box(r, 180, 340);
+    p[spCitationGroup] = {0, citationTop, SettingsGroupWidth, y - citationTop};
+
+    const int additionsTop = y + 8;
+    y = additionsTop + GroupHead;
+    r = row();
+    p[spIsteada] = {LabelLeft, r + 3, 120, 20};
+    p[spBasmalla] = {LabelLeft + 135, r + 3, 110, 20};
+    p[spQalaTaallah] = {LabelLeft + 255, r + 3, 235, 20};
+    p[spAdditionsGroup] = {0, additionsTop, SettingsGroupWidth, y - additionsTop};
+    return p;
+}
+
+}  // namespace
+
+TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth) {
+    const int contentWidth = clientWidth - SettingsScrollBarWidth;
+    const int contentLeft = language == appArabic ? SettingsScrollBarWidth : 0;
+    const int groupLeft =
+        contentLeft + (contentWidth > SettingsGroupWidth ? (contentWidth - SettingsGroupWidth) / 2 : 0);
+    TSettingsPlaces p = EnglishDesign();
+    for (TControlPlace& place : p) {
+        // Arabic: mirrored inside the group, so labels stand at its right edge.
+        if (language == appArabic) place.Left = SettingsGroupWidth - place.Left - place.Width;
+        place.Left += groupLeft;
+    }
+    return p;
+}
+
+TControlPlace SettingsScrollBarPlace(TAppLanguge language, int clientWidth, int clientHeight) {
+    const int left = language == appArabic ? 0 : clientWidth - SettingsScrollBarWidth;
+    return {left, 0, SettingsScrollBarWidth, clientHeight};
+}
+
+TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, int clientWidth) {
+    if (!mirroredWindow) return visual;
+    TControlPlace p = visual;
+    p.Left = clientWidth - visual.Left - visual.Width;
+    return p;
+}
+
+int ClampScrollPosition(int position, int clientHeight) {
+    const int last = SettingsContentHeight - clientHeight;
+    if (position > last) position = last;
+    return position < 0 ? 0 : position;
+}

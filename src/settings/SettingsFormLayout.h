@@ -1,0 +1,49 @@
+#pragma once
+// Where the settings dialog's controls stand, by interface language: in
+// English each label at the left edge of its group with its box to the
+// right; in Arabic the same arrangement mirrored inside each group, the label
+// at the right edge. Places are what the user sees, in client pixels of the
+// content before scrolling; PlaceInWindow turns them into the coordinates of
+// a window that may itself be mirrored (created in Arabic).
+#include <array>
+
+#include "base/ControlPlace.h"
+#include "settings/SettingsData.h"
+
+// The window: fixed width, first height, and the height of its content,
+// over which it scrolls vertically.
+inline constexpr int SettingsWindowWidth = 556;
+inline constexpr int SettingsWindowHeight = 457;
+inline constexpr int SettingsContentHeight = 720;
+inline constexpr int SettingsGroupWidth = 509;
+inline constexpr int SettingsScrollLine = 16;  // pixels a scroll-bar arrow moves
+// The scroll bar stands at the language's far edge: right in English, left in Arabic.
+inline constexpr int SettingsScrollBarWidth = 17;
+
+enum TSettingsPart : int {
+    spLanguageGroup, spArabicItem, spEnglishItem,
+    spQuranGroup, spFontSizeLabel, spFontSizeBox, spFontStyleLabel, spNormal, spBold,
+    spTextColorLabel, spTextColorBox, spWaqfLabel, spWaqfBox, spHizbLabel, spHizbBox,
+    spSajdaLabel, spSajdaBox, spBracketsLabel, spNoBrackets, spAddBrackets, spBracketList,
+    spBracketColorLabel, spBracketColorBox,
+    spCitationGroup, spNoCitation, spSameLine, spNewLine, spCitationFontLabel, spCitationFontBox,
+    spCitationSizeLabel, spCitationSizeBox, spCitationColorLabel, spCitationColorBox,
+    spAdditionsGroup, spIsteada, spBasmalla, spQalaTaallah,
+    spPartCount
+};
+
+// Combo boxes' heights include their dropped-down lists.
+using TSettingsPlaces = std::array<TControlPlace, spPartCount>;
+
+// The places seen in a client area `clientWidth` wide, the groups centred
+// beside the scroll bar.
+TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth);
+// The scroll bar, the whole client height; it does not scroll.
+TControlPlace SettingsScrollBarPlace(TAppLanguge language, int clientWidth, int clientHeight);
+
+// `visual` as the coordinates of a window that is mirrored or not.
+TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, int clientWidth);
+
+// The first content row shown when the client area is `clientHeight` high:
+// within 0 and the content height less the client height.
+int ClampScrollPosition(int position, int clientHeight);

@@ -1,0 +1,79 @@
+#pragma once
+// The settings tool window over TSettingsForm: a menu bar, the language
+// choice and the three option groups, scrolled vertically over their content.
+// Every change goes straight into the current settings; there is no OK.
+// Mirrored when created in Arabic; its controls are arranged again whenever
+// the interface language changes. One at a time, owned by the main window.
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "base/win/Window.h"
+#include "settings/SettingsForm.h"
+#include "settings/SettingsFormLayout.h"
+#include "settings/win/ColorBox.h"
+
+class TSettingsWindow final : public TWindow, private TSettingsFormView {
+public:
+    static constexpr wchar_t ClassName[] = L"TSettingsForm";
+
+    // Centred on the desktop, in the language of `current`. Neither record is
+    // owned; both outlive the window. `requestHelp` runs for Help, Help.
+    bool Create(HWND owner, TStettingsData& current, const TStettingsData& defaults,
+                const std::filesystem::path& dataFolder, std::function<void()> requestHelp);
+    bool WantsDialogKeys() const override { return true; }
+    bool PreviewMessage(MSG& msg) override;
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnSize(int width, int height) override;
+    void Destroyed() override;
+
+    // TSettingsFormView
+    void ShowControls(const TSettingsControls& c, bool withLanguage) override;
+    void ShowAdditions(bool isteada, bool basmalla, bool qalaTaallah) override;
+    TSettingsControls ReadControls() const override;
+    void ShowLanguage(TAppLanguge language) override;
+    void ShowCaption(std::u16string_view caption) override;
+    void ReportError(std::u16string_view message) override;
+    std::optional<std::u16string> ChooseProfileToOpen() override;
+    std::optional<std::u16string> ChooseProfileToSave() override;
+    void RequestHelp() override;
+    void CloseForm() override;
+
+    void BuildMenu();
+    void BuildControls();
+    void FillFontList();
+    void PlaceControls();
+    void SetCaptions(TAppLanguge language);
+    void SetAlignment(TAppLanguge language);
+    void UpdateScrollBar();
+    // Clamps and takes the new first row; the controls move when `showNow`.
+    void ScrollTo(int position, bool showNow);
+    void OnVScroll(int request, bool fromScrollBar);
+    void CloseDropDowns();
+    void DrawBracketItem(const DRAWITEMSTRUCT& d) const;
+    std::optional<std::u16string> ChooseProfile(bool save);
+
+    HWND Part(TSettingsPart p) const { return FParts[std::size_t(p)]; }
+    bool Checked(TSettingsPart p) const;
+    void Check(TSettingsPart p, bool on);
+    TColorBox* ColorBoxOf(HWND control);
+    const TColorBox* ColorBoxById(int id) const;
+
+    std::unique_ptr<TSettingsForm> FForm;
+    std::function<void()> FRequestHelp;
+    bool FMirrored = false;  // decided at creation
+    TAppLanguge FLanguage = TAppLanguge(255);
+    std::array<HWND, spPartCount> FParts{};
+    // Text, waqf, hizb, sajda, brackets, citation.
+    std::array<TColorBox, 6> FColorBoxes;
+    HMENU FMenu = nullptr, FFileMenu = nullptr, FHelpMenu = nullptr;
+    HFONT FQuranFont = nullptr;
+    HWND FScrollBar = nullptr;
+    int FScrollY = 0;  // the first content row shown
+    bool FScrollShown = true;  // the controls stand where FScrollY puts them
+    HWND FLastFocus = nullptr;
+};

@@ -1,0 +1,437 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "settings/ColorBoxItems.h"
+#include "settings/SettingsForm.h"
+#include "settings/SettingsFormLayout.h"
+#include "settings/SettingsFormTexts.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Controls as plain values. Like real controls, they report a change even
+// when the program sets them, so every fill runs into the ExitChange guard.
+class TFakeSettingsView : public TSettingsFormView {
+public:
+    void ShowControls(const TSettingsControls& c, bool withLanguage) override {
+        const int language = Controls.LanguageItem;
+        Controls = c;
+        if (!withLanguage) Controls.LanguageItem = language;
+        if (Form) Form->OnControlsChange();
+    }
+    void ShowAdditions(bool isteada, bool basmalla, bool qala) override {
+        Controls.AdditionIsteada = isteada;
+        Controls.AddtionBasmalla = basmalla;
+        Controls.AdditionQalaTaallah = qala;
+        if (Form) Form->OnControlsChange();
+    }
+    TSettingsControls ReadControls() const override { return Controls; }
+    void ShowLanguage(TAppLanguge language) override { Language = language; }
+    void ShowCaption(std::u16string_view caption) override { Caption = caption; }
+    void ReportError(std::u16string_view message) override { Errors.emplace_back(message); }
+    std::optional<std::u16string> ChooseProfileToOpen() override { return OpenAnswer; }
+    std::optional<std::u16string> ChooseProfileToSave() override { return SaveAnswer; }
+    void RequestHelp() override { ++HelpRequests; }
+    void CloseForm() override { Closed = true; }
+
+    // The user changes one control.
+    void Change(const std::function<void(TSettingsControls&)>& edit) {
+        edit(Controls);
+        Form->OnControlsChange();
+    }
+
+    TSettingsForm* Form = nullptr;
+    TSettingsControls Controls;
+    TAppLanguge Language = TAppLanguge(255);
+    std::u16string Caption;
+    std::vector<std::u16string> Errors;
+    std::optional<std::u16string> OpenAnswer, SaveAnswer;
+    int HelpRequests = 0;
+    bool Closed = false;
+};
+
+class SettingsForm : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Dir = fs::temp_directory_path() /
+              ("tiravel-form-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(Dir);
+        fs::create_directories(Dir);
+    }
+    void TearDown() override { fs::remove_all(Dir); }
+
+    // Opens the dialog over the current record.
+    void Open() {
+        Form = std::make_unique<TSettingsForm>(Current, Defaults, Dir, View);
+        View.Form = Form.get();
+        Form->Create();
+    }
+    // What the next start would read from the settings file.
+    TStettingsData Saved() const {
+        TStettingsData s;
+        EXPECT_TRUE(s.LoadFromFile(TStettingsData::SettingsFile(Dir)));
+        return s;
+    }
+    std::u16string PathText(const char* name) const {
+        const std::u16string p = (Dir / name).u16string();
+        return p;
+    }
+
+    fs::path Dir;
+    TStettingsData Current, Defaults;
+    TFakeSettingsView View;
+    std::unique_ptr<TSettingsForm> Form;
+};
+
+}  // namespace
+
+TEST_F(SettingsForm, OpeningShowsTheRecordAndWritesNothing) {
+    Current.Languge = appEnglish;
+    Current.UseTakreej = false;
+    Current.TakreejInNewLine = true;
+    Current.BracketA = u'\uFD6A';
+    Current.BracketB = u'\uFD6B';
+    Current.QuranFontSize = 26;
+    Current.CurrentProfileFullFileName = u"C:\\Profiles\\درس الجمعة.cvprofile";
+    const TStettingsData before = Current;
+    Open();
+    EXPECT_EQ(View.Controls.LanguageItem, 1);
+    EXPECT_EQ(View.Controls.Citation, ccNoInfo);
+    EXPECT_EQ(View.Controls.Brackets, u"\uFD6B\uFD6A");
+    EXPECT_EQ(View.Controls.QuranFontSize, u"26");
+    EXPECT_EQ(View.Language, appEnglish);
+    EXPECT_EQ(View.Caption, u"الإعدادات - درس الجمعة");
+    // The fill's own control events were ignored: nothing changed or saved.
+    EXPECT_EQ(Current, before);
+    EXPECT_FALSE(fs::exists(TStettingsData::SettingsFile(Dir)));
+}
+
+TEST_F(SettingsForm, EveryChangeRewritesTheWholeRecordAndSaves) {
+    Current.UseTakreej = false;
+    Current.CurrentProfileFullFileName = u"C:\\p.cvprofile";
+    Current.PageNumber = 77;
+    Open();
+    View.Change([](TSettingsControls& c) { c.WaqfSignColor = 0x000080; });
+    EXPECT_EQ(Current.WaqfSignColor, 0x000080u);
+    EXPECT_FALSE(Current.UseTakreej) << "citation off stays off through an unrelated change";
+    EXPECT_TRUE(Current.CurrentProfileFullFileName.empty()) << "the next start must not reload the profile";
+    EXPECT_EQ(Current.PageNumber, 77);
+    EXPECT_EQ(View.Caption, u"الإعدادات");
+    EXPECT_EQ(Saved(), Current);
+
+    View.Change([](TSettingsControls& c) { c.LanguageItem = 1; });
+    EXPECT_EQ(Current.Languge, appEnglish);
+    EXPECT_EQ(View.Language, appEnglish);
+    EXPECT_EQ(View.Caption, u"Settings");
+    EXPECT_EQ(Saved().Languge, appEnglish);
+
+    View.Change([](TSettingsControls& c) { c.Citation = ccNewLine; });
+    EXPECT_TRUE(Current.UseTakreej);
+    EXPECT_TRUE(Current.TakreejInNewLine);
+    View.Change([](TSettingsControls& c) { c.Citation = ccSameLine; });
+    EXPECT_TRUE(Current.UseTakreej);
+    EXPECT_FALSE(Current.TakreejInNewLine);
+}
+
+TEST_F(SettingsForm, AdditionsRuleInItsThreeSteps) {
+    Open();
+    View.Change([](TSettingsControls& c) { c.AdditionIsteada = c.AddtionBasmalla = true; });
+    ASSERT_TRUE(Current.AdditionIsteada && Current.AddtionBasmalla);
+
+    // 1. Checking "قال تعالى" clears both formulas.
+    View.Change([](TSettingsControls& c) { c.AdditionQalaTaallah = true; });
+    EXPECT_TRUE(Current.AdditionQalaTaallah);
+    EXPECT_FALSE(Current.AdditionIsteada);
+    EXPECT_FALSE(Current.AddtionBasmalla);
+    EXPECT_FALSE(View.Controls.AdditionIsteada || View.Controls.AddtionBasmalla) << "the boxes are cleared too";
+
+    // 2. While it is checked, checking the isti'adha box is undone at once.
+    View.Change([](TSettingsControls& c) { c.AdditionIsteada = true; });
+    EXPECT_FALSE(View.Controls.AdditionIsteada);
+    EXPECT_FALSE(Current.AdditionIsteada);
+
+    // 3. Once it is cleared, both formulas can be checked together.
+    View.Change([](TSettingsControls& c) { c.AdditionQalaTaallah = false; });
+    View.Change([](TSettingsControls& c) { c.AdditionIsteada = c.AddtionBasmalla = true; });
+    EXPECT_TRUE(Current.AdditionIsteada && Current.AddtionBasmalla);
+    EXPECT_FALSE(Current.AdditionQalaTaallah);
+    EXPECT_EQ(Saved(), Current);
+}
+
+TEST_F(SettingsForm, SizeBoxesStoreTheirNumberOrTheDefault) {
+    Current.QuranFontSize = 30;
+    Current.TakreejFontSize = 14;
+    Open();
+    const struct {
+        const char16_t* Text;
+        int Quran, Citation;
+    } cases[] = {
+        {u"", 18, 10},
+        {u"9", 9, 9},
+        {u"28", 28, 28},
+        {u"0", 0, 0},          // no range is enforced
+        {u"1a", 18, 10},       // letters pasted in
+        {u"-4", 18, 10},
+        {u"99999999999", 18, 10},  // does not fit
+    };
+    for (const auto& c : cases) {
+        View.Change([&](TSettingsControls& ctl) { ctl.QuranFontSize = ctl.TakreejFontSize = c.Text; });
+        EXPECT_EQ(Current.QuranFontSize, c.Quran) << "case " << &c - cases;
+        EXPECT_EQ(Current.TakreejFontSize, c.Citation) << "case " << &c - cases;
+    }
+}
+
+TEST(SettingsFormRules, SizeBoxesTakeDigitsAndBackspaceOnly) {
+    for (char16_t c : u"0123456789\b") EXPECT_TRUE(c == 0 || SizeBoxAcceptsChar(c)) << int(c);
+    for (char16_t c : {u'a', u'-', u'+', u' ', u'.', u'\u0663', u'\x16', u'\r'}) EXPECT_FALSE(SizeBoxAcceptsChar(c)) << int(c);
+}
+
+TEST_F(SettingsForm, BracketListAndItsLookup) {
+    const auto& items = BracketItems();
+    ASSERT_EQ(items.size(), 18u);
+    EXPECT_EQ(items.front(), u"\uFD5B\uFD5A");
+    EXPECT_EQ(items.back(), u"\uFD7D\uFD7C");
+    EXPECT_EQ(BracketItemIndex(Defaults.BracketA, Defaults.BracketB), 2);
+    EXPECT_EQ(BracketItemIndex(u'\uFD5B', u'\uFD5A'), -1) << "a pair written the wrong way round is not offered";
+
+    // A pair that is not offered selects nothing; reading back then takes the default pair.
+    Current.BracketA = u'(';
+    Current.BracketB = u')';
+    Open();
+    EXPECT_TRUE(View.Controls.Brackets.empty());
+    View.Change([](TSettingsControls& c) { c.UseBrackets = false; });
+    EXPECT_EQ(Current.BracketA, Defaults.BracketA);
+    EXPECT_EQ(Current.BracketB, Defaults.BracketB);
+    // Choosing item 17: its second character is BracketA, its first BracketB.
+    View.Change([&](TSettingsControls& c) { c.Brackets = items[17]; });
+    EXPECT_EQ(Current.BracketA, u'\uFD7C');
+    EXPECT_EQ(Current.BracketB, u'\uFD7D');
+}
+
+TEST_F(SettingsForm, SaveAsThenOpenReproducesTheRecord) {
+    Open();
+    View.Change([](TSettingsControls& c) {
+        c.QuranFontSize = u"24";
+        c.QuranFontBold = true;
+        c.QuranTextColor = 0x112233;
+        c.JozzaSignColor = 0x00FF00;
+        c.SajdaSignColor = 0xFF0000;
+        c.UseBrackets = false;
+        c.Brackets = BracketItems()[9];
+        c.BracketColor = 0x808080;
+        c.Citation = ccNewLine;
+        c.TakreejFontName = u"Font Not Installed Anywhere";
+        c.TakreejFontSize = u"12";
+        c.TakreejFontColor = 0xABCDEF;
+        c.AdditionIsteada = true;
+    });
+    ASSERT_EQ(Current.TakreejFontName, u"Font Not Installed Anywhere") << "a typed name is stored as typed";
+    const TStettingsData saved = Current;
+
+    View.SaveAnswer = PathText("lesson.cvprofile");
+    Form->N6Click();
+    EXPECT_EQ(Current.CurrentProfileFullFileName, *View.SaveAnswer);
+    EXPECT_EQ(View.Caption, u"الإعدادات - lesson");
+    EXPECT_EQ(Saved().CurrentProfileFullFileName, *View.SaveAnswer);
+
+    Form->DefaultSettingsMneuItemClick();
+    View.Change([](TSettingsControls& c) { c.WaqfSignColor = 0x0000FF; });
+    View.OpenAnswer = View.SaveAnswer;
+    Form->N3Click();
+    TStettingsData expected = saved;
+    expected.CurrentProfileFullFileName = *View.OpenAnswer;
+    EXPECT_EQ(Current, expected);
+    EXPECT_EQ(View.Controls, ControlsFromSettings(saved));
+    EXPECT_EQ(View.Caption, u"الإعدادات - lesson");
+    EXPECT_EQ(Saved(), Current);
+
+    // Any change afterwards forgets the profile.
+    View.Change([](TSettingsControls& c) { c.QuranFontBold = false; });
+    EXPECT_TRUE(Saved().CurrentProfileFullFileName.empty());
+    EXPECT_EQ(View.Caption, u"الإعدادات");
+}
+
+TEST_F(SettingsForm, OpenShowsTheProfilesLanguageAndKeepsThePageShown) {
+    TStettingsData profile;
+    profile.Languge = appEnglish;
+    profile.PageNumber = 300;
+    profile.WaqfSignColor = 0x0000FF;
+    profile.SaveToFile(Dir / "english.cvprofile");
+    Current.PageNumber = 42;
+    Open();
+    ASSERT_EQ(View.Language, appArabic);
+
+    View.OpenAnswer = PathText("english.cvprofile");
+    Form->N3Click();
+    EXPECT_EQ(Current.Languge, appEnglish);
+    EXPECT_EQ(View.Controls.LanguageItem, 1);
+    EXPECT_EQ(View.Language, appEnglish);
+    EXPECT_EQ(Current.PageNumber, 42) << "the page on screen is the page to remember";
+    // The next change keeps the profile's language.
+    View.Change([](TSettingsControls& c) { c.QuranFontBold = true; });
+    EXPECT_EQ(Saved().Languge, appEnglish);
+    EXPECT_EQ(Saved().WaqfSignColor, 0x0000FFu);
+}
+
+TEST_F(SettingsForm, AProfileThatCannotBeReadWhollyIsStillRecorded) {
+    TStettingsData profile;
+    profile.QuranFontSize = 22;
+    profile.BracketColor = 0x0000FF;
+    profile.TakreejFontSize = 16;
+    std::vector<std::uint8_t> image = profile.Serialize();
+    image.resize(1 + 4 + 4 + 1 + 16 + 1 + 4 + 4);  // cut right after BracketColor
+    std::ofstream(Dir / "short.cvprofile", std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
+    Open();
+    View.OpenAnswer = PathText("short.cvprofile");
+    Form->N3Click();
+    EXPECT_EQ(Current.CurrentProfileFullFileName, *View.OpenAnswer);
+    EXPECT_EQ(Current.QuranFontSize, 22);
+    EXPECT_EQ(Current.BracketColor, 0x0000FFu);
+    EXPECT_EQ(Current.TakreejFontSize, 10) << "fields after the cut keep their values";
+    EXPECT_EQ(View.Controls.QuranFontSize, u"22");
+    EXPECT_TRUE(View.Errors.empty());
+}
+
+TEST_F(SettingsForm, CancelledDialogsChangeNothing) {
+    Current.CurrentProfileFullFileName = u"C:\\p.cvprofile";
+    Open();
+    const TStettingsData before = Current;
+    const std::u16string caption = View.Caption;
+    Form->N3Click();
+    Form->N6Click();
+    EXPECT_EQ(Current, before);
+    EXPECT_EQ(View.Caption, caption);
+    EXPECT_FALSE(fs::exists(TStettingsData::SettingsFile(Dir)));
+}
+
+TEST_F(SettingsForm, AProfileThatCannotBeWrittenIsReportedAndTheOldFileStays) {
+    Open();
+    TStettingsData old;
+    old.QuranFontSize = 20;
+    const fs::path target = Dir / "kept.cvprofile";
+    old.SaveToFile(target);
+    // The temporary file beside the target cannot be made: a folder holds its name.
+    fs::create_directories(Dir / "kept.cvprofile.new");
+    View.Change([](TSettingsControls& c) { c.QuranFontSize = u"26"; });
+    View.SaveAnswer = target.u16string();
+    Form->N6Click();
+    ASSERT_EQ(View.Errors.size(), 1u);
+    EXPECT_NE(View.Errors[0].find(u"not saved"), std::u16string::npos);
+    EXPECT_TRUE(Current.CurrentProfileFullFileName.empty()) << "a profile that was not written is not current";
+    EXPECT_EQ(View.Caption, u"الإعدادات");
+    TStettingsData reread;
+    EXPECT_TRUE(reread.LoadFromFile(target));
+    EXPECT_EQ(reread, old);
+}
+
+TEST_F(SettingsForm, DefaultSettingsKeepLanguageAndPageAndStayAfterARestart) {
+    Current.Languge = appEnglish;
+    Current.PageNumber = 250;
+    Current.QuranFontSize = 28;
+    Current.TakreejFontColor = 0x00FF00;
+    Current.CurrentProfileFullFileName = PathText("mine.cvprofile");
+    Current.SaveToFile(Dir / "mine.cvprofile");
+    Open();
+    Form->DefaultSettingsMneuItemClick();
+    EXPECT_EQ(Current.Languge, appEnglish);
+    EXPECT_EQ(Current.PageNumber, 250);
+    EXPECT_EQ(Current.QuranFontSize, 18);
+    EXPECT_EQ(Current.TakreejFontColor, 0u);
+    EXPECT_EQ(View.Controls.LanguageItem, 1);
+    EXPECT_EQ(View.Controls.QuranFontSize, u"18");
+    EXPECT_EQ(View.Caption, u"الإعدادات - الوضع الافتراضي");
+    // Saved, and no longer tied to the profile that the next start would reload.
+    const TStettingsData next = Saved();
+    EXPECT_TRUE(next.CurrentProfileFullFileName.empty());
+    EXPECT_EQ(next.QuranFontSize, 18);
+    EXPECT_EQ(next.Languge, appEnglish);
+}
+
+TEST_F(SettingsForm, HelpAndExitGoToTheWindow) {
+    Open();
+    Form->N5Click();
+    Form->N9Click();
+    EXPECT_EQ(View.HelpRequests, 1);
+    EXPECT_TRUE(View.Closed);
+    EXPECT_FALSE(fs::exists(TStettingsData::SettingsFile(Dir)));
+}
+
+TEST_F(SettingsForm, SettingsFileThatCannotBeWrittenIsReported) {
+    Open();
+    fs::create_directories(TStettingsData::SettingsFile(Dir));  // a folder in the file's place
+    View.Change([](TSettingsControls& c) { c.QuranFontBold = true; });
+    EXPECT_TRUE(Current.QuranFontBold) << "the change is in effect for the next copy";
+    ASSERT_EQ(View.Errors.size(), 1u);
+    EXPECT_NE(View.Errors[0].find(u"settings file"), std::u16string::npos);
+}
+
+TEST(SettingsFormRules, Captions) {
+    EXPECT_EQ(SettingsProfileCaption(u"C:\\Users\\me\\Profiles\\Friday.cvprofile"), u"الإعدادات - Friday");
+    EXPECT_EQ(SettingsProfileCaption(u"/home/me/a.b.cvprofile"), u"الإعدادات - a.b");
+    EXPECT_EQ(SettingsProfileCaption(u"C:\\x\\noext"), u"الإعدادات - noext");
+    EXPECT_EQ(SettingsPlainTitle(appEnglish), u"Settings");
+    EXPECT_EQ(std::u16string(SettingsFormTexts(appArabic).SameLine), u"في  السطر");
+    EXPECT_EQ(std::u16string(SettingsFormTexts(appEnglish).QalaTaallah), u"قَالَ تَعالَى (Allah the Exalted says)");
+    EXPECT_EQ(std::u16string(SettingsFormTexts(TAppLanguge(7)).FileMenu), u"File");
+}
+
+TEST(SettingsFormRules, ColourBoxesOfferPlainColours) {
+    ASSERT_EQ(StandardColors().size(), 16u);
+    EXPECT_EQ(ColorBoxItemOf(0x000080), 2);                   // maroon, after the custom item
+    EXPECT_EQ(ColorBoxItemOf(0x123456), CustomColorItem);
+    EXPECT_EQ(PlainRgb(0x80000005), 0x000005u);                // a system-colour constant becomes plain RGB
+    EXPECT_EQ(std::u16string(ColorItemName(10, appEnglish)), u"Red");
+    EXPECT_EQ(std::u16string(ColorItemName(CustomColorItem, appArabic)), u"مخصص...");
+}
+
+TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
+    const int width = 530;
+    const TSettingsPlaces en = SettingsFormLayout(appEnglish, width);
+    const TSettingsPlaces ar = SettingsFormLayout(appArabic, width);
+    const TControlPlace group = en[spQuranGroup];
+    EXPECT_EQ(group.Width, SettingsGroupWidth);
+    EXPECT_EQ(en[spWaqfLabel].Left - group.Left, 15);
+    EXPECT_GT(en[spWaqfBox].Left, en[spWaqfLabel].Left + en[spWaqfLabel].Width - 1);
+    const TControlPlace arGroup = ar[spQuranGroup];
+    EXPECT_EQ(arGroup.Left + arGroup.Width - (ar[spWaqfLabel].Left + ar[spWaqfLabel].Width), 15);
+    EXPECT_LT(ar[spWaqfBox].Left + ar[spWaqfBox].Width, ar[spWaqfLabel].Left + 1);
+    // A window created mirrored shows the Arabic arrangement with the design's own places.
+    for (int part = 0; part < spPartCount; ++part) {
+        const TControlPlace inWindow = PlaceInWindow(ar[std::size_t(part)], true, width);
+        EXPECT_NEAR(inWindow.Left, en[std::size_t(part)].Left, 1) << part;
+    }
+}
+
+TEST(SettingsFormLayout, EverythingFitsTheScrolledContent) {
+    for (TAppLanguge language : {appArabic, appEnglish}) {
+        const TSettingsPlaces p = SettingsFormLayout(language, 530);
+        // Beside the scroll bar, at the language's far edge.
+        const TControlPlace bar = SettingsScrollBarPlace(language, 530, 400);
+        EXPECT_EQ(bar.Left == 0, language == appArabic);
+        for (const TSettingsPart group : {spLanguageGroup, spQuranGroup, spCitationGroup, spAdditionsGroup}) {
+            EXPECT_GE(p[group].Left, 0);
+            EXPECT_LE(p[group].Left + p[group].Width, 530);
+            EXPECT_TRUE(p[group].Left >= bar.Left + bar.Width || p[group].Left + p[group].Width <= bar.Left);
+        }
+        EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight);
+        EXPECT_GT(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight - 60)
+            << "the content fills the scrolled range";
+        // Groups follow each other without overlapping.
+        EXPECT_LE(p[spLanguageGroup].Top + p[spLanguageGroup].Height, p[spQuranGroup].Top);
+        EXPECT_LE(p[spQuranGroup].Top + p[spQuranGroup].Height, p[spCitationGroup].Top);
+        EXPECT_LE(p[spCitationGroup].Top + p[spCitationGroup].Height, p[spAdditionsGroup].Top);
+    }
+}
+
+TEST(SettingsFormRules, FontListAndScrollRange) {
+    EXPECT_EQ(FontFamilyItems({u"Tahoma", u"@MS Gothic", u"Arial", u"Tahoma", u""}),
+              (std::vector<std::u16string>{u"Arial", u"Tahoma"}));
+    EXPECT_EQ(ClampScrollPosition(500, 400), SettingsContentHeight - 400);
+    EXPECT_EQ(ClampScrollPosition(-20, 400), 0);
+    EXPECT_EQ(ClampScrollPosition(100, 900), 0) << "a window taller than its content does not scroll";
+}
