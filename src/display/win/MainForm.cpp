@@ -12,6 +12,10 @@
 #include "display/win/GdiBlit.h"
 #include "display/win/InputWin.h"
 #include "pagemodel/PagePictures.h"
+#include "search/FahrasForm.h"
+#include "search/SearchHistory.h"
+#include "search/win/FahrasWindow.h"
+#include "search/win/SearchWindow.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
 #include "shell/win/PopupMenuWin.h"
@@ -36,6 +40,7 @@ TMainForm::~TMainForm() {
 }
 
 bool TMainForm::Create(int showCommand) {
+    SuraIndexMode = SuraIndexShort;  // each run starts with the short index
     FFrame = LoadPngResource(FResources, u"PngImage_fream_standard");
     FSplash = LoadPngResource(FResources, u"PngImage_1");
     FPageNumbers = LoadPngResource(FResources, u"PageNumbersPNG");
@@ -314,9 +319,25 @@ void TMainForm::RunCommand(TCommandId command) {
         if (window) window->Preset(CopyRangePreselectedSura(FCore->View().PageView()));
         break;
     }
+    case cmIndex:
+        if (auto* open = FWindows.Find<TFahrasWindow>()) {
+            open->BringToFront();
+        } else {
+            auto index = std::make_unique<TFahrasWindow>();
+            index->Create(Handle(), language, *FCore, FResources);
+            FWindows.Add(std::move(index));
+        }
+        break;
+    case cmSearch: {
+        // A new, independent window for every use; the history file is their one list.
+        auto search = std::make_unique<TSearchWindow>();
+        search->Create(Handle(), language, *FCore, FRun.DataFolder + u"\\" + SearchHistoryFileName);
+        FWindows.Add(std::move(search));
+        break;
+    }
     default:
-        // Index, search, settings, help, website and about open windows of
-        // their own that this build does not have yet.
+        // Settings, help, website and about open windows of their own that
+        // this build does not have yet.
         break;
     }
 }

@@ -1,0 +1,47 @@
+#pragma once
+// The string grid of the search results and of both index views: a child
+// window over a TGridModel that paints the grid lines and asks its host to
+// draw each visible cell, scrolls by whole rows (scroll bar, wheel, keys),
+// and turns clicks, double clicks and keys into selections and events.
+#include "base/win/Window.h"
+#include "search/GridModel.h"
+
+class TGridControl final : public TWindow {
+public:
+    static constexpr wchar_t ClassName[] = L"TTiravelStringGrid";
+
+    class THost {
+    public:
+        virtual ~THost() = default;
+        // Draws one cell into `rect` (the clip is set to it).
+        virtual void PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const RECT& rect, bool selected) = 0;
+        virtual void CellDoubleClicked(TGridControl& /*grid*/, TGridCell /*cell*/) {}
+        // The top row changed (scroll bar, wheel, keys).
+        virtual void GridScrolled(TGridControl& /*grid*/) {}
+        // A key reached the grid; true when the host used it.
+        virtual bool GridKeyDown(TGridControl& /*grid*/, int /*key*/) { return false; }
+    };
+
+    // `model` and `host` outlive the control. Without a scroll bar the rows
+    // are expected to fit.
+    bool Create(HWND parent, const TControlPlace& place, TGridModel& model, THost& host, bool scrollBar);
+    void Place(const TControlPlace& place);
+    // The model changed: scroll bar and picture follow it.
+    void Refresh();
+    TGridModel& Model() { return *FModel; }
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint(HDC dc, const RECT& dirty) override;
+    void OnSize(int width, int height) override;
+    bool OnKeyDown(int key) override;
+    void Scroll(int code);
+    void ScrollTo(int topRow);
+    void UpdateScrollBar();
+    TGridCell CellAt(LPARAM lParam) const;
+
+    TGridModel* FModel = nullptr;
+    THost* FHost = nullptr;
+    bool FScrollBar = false;
+    int FWheelRest = 0;  // wheel distance not yet turned into rows
+};
