@@ -49,7 +49,8 @@ void TGridModel::SetClientSize(int width, int height) {
 int TGridModel::MaxTopRow() const {
     int fixed = 0;
     for (int r = 0; r < std::min(FFixedRows, RowCount()); ++r) fixed += RowHeight(r) + LineWidth;
-    const int room = FClientHeight - fixed;
+    // The line under the last row may fall outside.
+    const int room = FClientHeight - fixed + LineWidth;
     int top = RowCount() - 1, used = 0;
     // Walk up from the last row while the rows still fit.
     while (top >= FFixedRows) {

@@ -70,6 +70,11 @@ TEST(GridModel, ScrollingStopsWhenTheLastRowIsShownWhole) {
     // A last row taller than the room may still be reached.
     g.SetRowHeight(9, 90);
     EXPECT_EQ(g.MaxTopRow(), 9);
+    // The line under the last row may fall outside the client area.
+    g.SetRowHeight(9, 20);
+    g.SetRowHeight(8, 20);
+    g.SetClientSize(200, 21 + 3 * 21 - 1);
+    EXPECT_EQ(g.MaxTopRow(), 7);
     // Everything fits: no scrolling at all.
     g.SetClientSize(200, 1000);
     EXPECT_EQ(g.MaxTopRow(), 1);

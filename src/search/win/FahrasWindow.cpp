@@ -67,10 +67,9 @@ bool TFahrasWindow::Create(HWND owner, TAppLanguge language, TMainFormCore& main
     const TControlPlace gridPlace{0, FahrasStripHeight, client.right, client.bottom - FahrasStripHeight};
     if (!FShort.Create(Handle(), gridPlace, FShortModel, *this, false)) return false;
     if (!FDetailed.Create(Handle(), gridPlace, FDetailedModel, *this, true)) return false;
-    // The grids sit in the window's client area; their models follow the
-    // controls' client areas (the detailed one loses its scroll bar's width).
+    // Column widths follow the window's client width, as the grids fill it.
     for (int c = 0; c < ShortIndexColumns; ++c)
-        FShortModel.SetColumnWidth(c, ShortIndexColumnWidth(FShortModel.ClientWidth(), FShortModel.LineWidth));
+        FShortModel.SetColumnWidth(c, ShortIndexColumnWidth(client.right, FShortModel.LineWidth));
     SetColumnFullWidth(FDetailedModel, client.right, 0);
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
@@ -120,6 +119,11 @@ void TFahrasWindow::ShowMode() {
 }
 
 LRESULT TFahrasWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        // The grid shown has the keys whenever the window is active.
+        SetFocus(SuraIndexMode == SuraIndexDetailed ? FDetailed.Handle() : FShort.Handle());
+        return 0;
+    }
     if (message == WM_LBUTTONDOWN) {
         const POINT p{short(LOWORD(lParam)), short(HIWORD(lParam))};
         const RECT button = ButtonRect();

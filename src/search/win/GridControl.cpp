@@ -50,8 +50,9 @@ void TGridControl::Refresh() {
 void TGridControl::UpdateScrollBar() {
     if (!FScrollBar || !Handle()) return;
     const TGridScrollBar bar = FModel->ScrollBar();
-    SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL};
-    si.nMin = 0;
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     si.nMax = bar.Needed ? bar.Max : 0;
     si.nPage = bar.Needed ? UINT(bar.Page) : 1;
     si.nPos = bar.Needed ? bar.Position : 0;
@@ -76,7 +77,9 @@ void TGridControl::Scroll(int code) {
     case SB_BOTTOM: ScrollTo(FModel->MaxTopRow()); break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
-        SCROLLINFO si{sizeof si, SIF_TRACKPOS};
+        SCROLLINFO si{};
+        si.cbSize = sizeof si;
+        si.fMask = SIF_TRACKPOS;
         GetScrollInfo(Handle(), SB_VERT, &si);
         ScrollTo(FModel->FixedRows() + si.nTrackPos);
         break;

@@ -59,11 +59,21 @@ bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMainFormCore& main
     LoadHistory();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
+    FFocus = FCombo;
     SetFocus(FCombo);
     return true;
 }
 
 LRESULT TSearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE) {
+        // The control that had the focus gets it back with the window.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) FFocus = focus;
+        } else if (FFocus && IsWindow(FFocus)) {
+            SetFocus(FFocus);
+            return 0;
+        }
+    }
     if (message == WM_GETMINMAXINFO) {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         info->ptMinTrackSize = POINT{SearchMinWindowWidth, SearchMinWindowHeight};

@@ -46,5 +46,6 @@ private:
     std::u16string FHistoryFile;
     TGridControl FGrid;
     HWND FCombo = nullptr, FLabel = nullptr, FCounts = nullptr;
+    HWND FFocus = nullptr;  // the control to focus when the window is activated again
     HFONT FQuranFont = nullptr, FArabicFont = nullptr;
 };

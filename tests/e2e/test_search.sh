@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Searching: Ctrl+F opens the search window; typing "286" lists one result
+# (2:286); a double click on it opens page 49 with the aya selected; Ctrl+C
+# on the result puts the aya's document on the clipboard; the used text is in
+# the history file; Escape closes the window, and Ctrl+F opens a new one.
+source "$(dirname "$0")/lib.sh"
+COPYTEXT=${TIRAVEL_COPYTEXT:?TIRAVEL_COPYTEXT names the native tiravel-copytext}
+start_display
+start_on_page 42
+wait_until 10 "the page drawn without a selection" green_at_most 0
+rm -f "$(data_folder)/shistory.ini"
+
+search_window() { xdotool search --onlyvisible --name '^البحث$' 2>/dev/null | head -n 1; }
+has_search_window() { [ -n "$(search_window)" ]; }
+press ctrl+f
+wait_until 10 "the search window" has_search_window
+S=$(search_window)
+# The client area of the 584 × 582 design inside the window's frame.
+eval "$(xdotool getwindowgeometry --shell "$S" | sed 's/^/S_/')"
+BORDER=$(((S_WIDTH - 584) / 2))
+CLX=$((S_X + BORDER)); CLY=$((S_Y + S_HEIGHT - 582 - BORDER))
+# The grid below the 81-pixel strip; its header row is 24 pixels and a line.
+GX=$CLX; GY=$((CLY + 81)); GW=584; GH=$((582 - 81))
+ROW1_Y=$((GY + 2 + 25 + 12))
+
+xdotool windowfocus --sync "$S" 2>/dev/null || true
+xdotool type --delay 50 286
+selected_green() { count_colour "$GX" "$GY" "$GW" "$GH" '#D6E9CF'; }
+# A click on the first data row selects it once the results are there.
+row_selected() {
+    xdotool mousemove $((GX + GW / 2)) "$ROW1_Y" click 1
+    [ "$(selected_green)" -gt 1000 ]
+}
+wait_until 10 "a result in the first row" row_selected
+screenshot search-286
+
+# One result: below the selected row the grid holds no text.
+green_bottom=$(import -window root -crop "${GW}x${GH}+$GX+$GY" -depth 8 txt:- 2>/dev/null |
+    awk -F'[,:]' '/#D6E9CF/ {y = $2} END {print y + 0}')
+below=$(count_colour "$GX" $((GY + green_bottom + 3)) "$GW" $((GH - green_bottom - 6)) '#000000')
+[ "$below" -eq 0 ] || fail "text below the first result ($below dark pixels): more than one result"
+
+xdotool mousemove $((GX + GW / 2)) "$ROW1_Y" click --repeat 2 --delay 80 1
+wait_until 30 "page 49 to open" stored_page_is 49
+main_geometry
+view_rect
+wait_until 10 "the aya selected on page 49" green_at_least 200
+
+echo sentinel | xclip -selection clipboard
+xdotool windowfocus --sync "$S" 2>/dev/null || true
+xdotool key --window "$S" ctrl+c
+rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
+wait_until 10 "the clipboard to offer rich text" rtf_offered
+xclip -selection clipboard -o -t text/rtf >"$E2E_OUTPUT/clipboard.rtf"
+{ "$COPYTEXT" --range 2 286 286; printf '\0'; } >"$E2E_OUTPUT/expected.rtf"
+cmp "$E2E_OUTPUT/clipboard.rtf" "$E2E_OUTPUT/expected.rtf" ||
+    fail "the clipboard differs from the composed aya (see $E2E_OUTPUT)"
+
+# Used twice, the text stands once in the history, as character references.
+history_holds() { tr -d '\0\r' <"$(data_folder)/shistory.ini" | grep -qx 'search0=&#50;&#56;&#54;'; }
+wait_until 10 "the history file" history_holds
+[ "$(tr -d '\0' <"$(data_folder)/shistory.ini" | grep -c '^search')" = 1 ] || fail "the history holds more than one text"
+
+xdotool key --window "$S" Escape
+search_closed() { ! has_search_window; }
+wait_until 10 "the search window to close" search_closed
+app_ended && fail "Escape in the search window ended the run"
+
+press ctrl+f
+wait_until 10 "a new search window" has_search_window
+press Escape
+wait_until 30 "the run to end after Escape" app_ended
+echo "search scenario passed"
