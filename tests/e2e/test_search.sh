@@ -2,7 +2,8 @@
 # Searching: Ctrl+F opens the search window; typing "286" lists one result
 # (2:286); a double click on it opens page 49 with the aya selected; Ctrl+C
 # on the result puts the aya's document on the clipboard; the used text is in
-# the history file; Escape closes the window, and Ctrl+F opens a new one.
+# the history file; Escape closes the window; Ctrl+F and the menu item each
+# open a new one.
 source "$(dirname "$0")/lib.sh"
 COPYTEXT=${TIRAVEL_COPYTEXT:?TIRAVEL_COPYTEXT names the native tiravel-copytext}
 start_display
@@ -42,9 +43,6 @@ below=$(count_colour "$GX" $((GY + green_bottom + 3)) "$GW" $((GH - green_bottom
 
 xdotool mousemove $((GX + GW / 2)) "$ROW1_Y" click --repeat 2 --delay 80 1
 wait_until 30 "page 49 to open" stored_page_is 49
-main_geometry
-view_rect
-wait_until 10 "the aya selected on page 49" green_at_least 200
 
 echo sentinel | xclip -selection clipboard
 xdotool windowfocus --sync "$S" 2>/dev/null || true
@@ -65,9 +63,29 @@ xdotool key --window "$S" Escape
 search_closed() { ! has_search_window; }
 wait_until 10 "the search window to close" search_closed
 app_ended && fail "Escape in the search window ended the run"
+# The window stood over the page: now the selected aya shows.
+main_geometry
+view_rect
+wait_until 10 "the aya selected on page 49" green_at_least 200
 
+# Every use of the command opens a window of its own: Ctrl+F, then the
+# popup menu's search item (the third) with the first window moved aside.
 press ctrl+f
 wait_until 10 "a new search window" has_search_window
+xdotool windowmove --sync "$(search_window)" 0 0
+main_geometry
+before=$(visible_windows)
+xdotool mousemove $((X + WIDTH - 40)) $((Y + HEIGHT / 2)) click 3
+wait_until 10 "the popup menu" has_new_window "$before"
+xdotool key Down Down Down Return
+search_windows() { xdotool search --onlyvisible --name '^البحث$' 2>/dev/null | wc -l; }
+two_windows() { [ "$(search_windows)" -eq 2 ]; }
+wait_until 10 "a second search window" two_windows
+for w in $(xdotool search --onlyvisible --name '^البحث$'); do
+    xdotool windowfocus --sync "$w" 2>/dev/null || true
+    xdotool key --window "$w" Escape
+done
+wait_until 10 "both search windows to close" search_closed
 press Escape
 wait_until 30 "the run to end after Escape" app_ended
 echo "search scenario passed"

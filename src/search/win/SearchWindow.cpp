@@ -94,6 +94,7 @@ void TSearchWindow::OnSize(int width, int height) {
 
 bool TSearchWindow::OnCommand(int id, int code, HWND) {
     if (id != idCombo) return false;
+    if (FRefilling) return true;
     if (code == CBN_EDITCHANGE) {
         TextChanged(WindowText(FCombo));
         return true;
@@ -135,7 +136,7 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
         // The header row, as a grid draws its fixed cells.
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-        SelectObject(dc, FCore->Language() == appArabic ? FArabicFont : WindowFont());
+        SelectObject(dc, WindowFont());
         const std::wstring header = ToWide(FCore->HeaderText(cell.Col));
         InflateRect(&r, -4, 0);
         DrawTextW(dc, header.c_str(), int(header.size()), &r,
@@ -186,9 +187,15 @@ void TSearchWindow::LoadHistory() {
 }
 
 void TSearchWindow::FillHistoryList() {
+    // Emptying the list empties the box too: the text is put back as it was,
+    // without a search, since the results still describe it.
+    const std::u16string text = WindowText(FCombo);
+    FRefilling = true;
     SendMessageW(FCombo, CB_RESETCONTENT, 0, 0);
-    for (const std::u16string& text : FCore->History().Entries())
-        SendMessageW(FCombo, CB_ADDSTRING, 0, LPARAM(WidePtr(text.c_str())));
+    for (const std::u16string& entry : FCore->History().Entries())
+        SendMessageW(FCombo, CB_ADDSTRING, 0, LPARAM(WidePtr(entry.c_str())));
+    SetWindowTextW(FCombo, WidePtr(text.c_str()));
+    FRefilling = false;
 }
 
 void TSearchWindow::AddSearchTextToHistory() {

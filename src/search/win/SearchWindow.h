@@ -46,6 +46,7 @@ private:
     std::u16string FHistoryFile;
     TGridControl FGrid;
     HWND FCombo = nullptr, FLabel = nullptr, FCounts = nullptr;
+    bool FRefilling = false;  // the history list is being refilled: no search
     HWND FFocus = nullptr;  // the control to focus when the window is activated again
     HFONT FQuranFont = nullptr, FArabicFont = nullptr;
 };
