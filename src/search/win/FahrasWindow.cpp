@@ -161,22 +161,17 @@ void TFahrasWindow::PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, fore);
     std::u16string text = detailed ? DetailedIndexText(cell, FLanguage) : std::u16string(ShortIndexText(cell));
-    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_RTLREADING;
-    RECT r = rect;
     if (header) {
         SelectObject(dc, FHeaderFont);
-        format |= DT_CENTER;
+        DrawCellLine(dc, text, rect, TCellTextAlign::Centre);
     } else if (digits) {
         SelectObject(dc, FDigitFont);
-        text = AyaNumberGlyphs(std::stoi(std::string(text.begin(), text.end())));
-        format |= DT_CENTER;
+        DrawCellLine(dc, AyaNumberGlyphs(std::stoi(std::string(text.begin(), text.end()))), rect,
+                     TCellTextAlign::Centre);
     } else {
         SelectObject(dc, FGridFont);
-        format |= DT_RIGHT;
-        InflateRect(&r, -3, 0);
+        DrawCellLine(dc, text, rect, TCellTextAlign::Right);
     }
-    const std::wstring wide = ToWide(text);
-    DrawTextW(dc, wide.c_str(), int(wide.size()), &r, format);
 }
 
 void TFahrasWindow::CellDoubleClicked(TGridControl& grid, TGridCell cell) {

@@ -1,5 +1,6 @@
 #include "search/win/GridControl.h"
 
+#include <usp10.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -13,7 +14,72 @@ void Fill(HDC dc, const RECT& r, COLORREF colour) {
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
 }
 
+// The width of a line as it is drawn: joined letters and marks placed by the
+// font's shaping (Uniscribe), where GetTextExtentPoint32 may add the marks'
+// own advances.
+int ShapedWidth(HDC dc, std::u16string_view line) {
+    if (line.empty()) return 0;
+    const std::wstring wide = ToWide(line);
+    SCRIPT_STRING_ANALYSIS analysis = nullptr;
+    if (SUCCEEDED(ScriptStringAnalyse(dc, wide.c_str(), int(wide.size()), int(wide.size() * 3 / 2 + 16), -1,
+                                      SSA_GLYPHS | SSA_RTL, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                      &analysis))) {
+        const SIZE* size = ScriptString_pSize(analysis);
+        const int width = size ? int(size->cx) : 0;
+        ScriptStringFree(&analysis);
+        if (width > 0) return width;
+    }
+    SIZE size{};
+    GetTextExtentPoint32W(dc, wide.c_str(), int(wide.size()), &size);
+    return int(size.cx);
+}
+
 }  // namespace
+
+void DrawCellLine(HDC dc, std::u16string_view text, const RECT& cell, TCellTextAlign align, int inset,
+                  bool centreVertically) {
+    if (text.empty()) return;
+    const std::wstring wide = ToWide(text);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int y = centreVertically ? (cell.top + cell.bottom - metrics.tmHeight) / 2 : cell.top;
+    // TA_CENTER and TA_RIGHT measure the shaped glyphs, as DrawText does not.
+    const UINT previous = SetTextAlign(dc, (align == TCellTextAlign::Centre ? TA_CENTER : TA_RIGHT) | TA_TOP |
+                                               TA_RTLREADING | TA_NOUPDATECP);
+    const int x = align == TCellTextAlign::Centre ? (cell.left + cell.right) / 2 : cell.right - inset;
+    ExtTextOutW(dc, x, y, ETO_CLIPPED | ETO_RTLREADING, &cell, wide.c_str(), UINT(wide.size()), nullptr);
+    SetTextAlign(dc, previous);
+}
+
+int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, bool draw) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int width = cell.right - cell.left;
+    auto widthOf = [dc](std::u16string_view line) { return ShapedWidth(dc, line); };
+    int y = cell.top, lines = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        // Greedy: as many words as fit, at least one.
+        std::size_t end = text.find(u' ', start);
+        if (end == text.npos) end = text.size();
+        for (;;) {
+            if (end >= text.size()) break;
+            std::size_t next = text.find(u' ', end + 1);
+            if (next == text.npos) next = text.size();
+            if (widthOf(text.substr(start, next - start)) > width) break;
+            end = next;
+        }
+        if (draw) {
+            const RECT line{cell.left, y, cell.right, y + metrics.tmHeight};
+            DrawCellLine(dc, text.substr(start, end - start), line, TCellTextAlign::Right, 0, false);
+        }
+        y += metrics.tmHeight;
+        ++lines;
+        start = end + 1;
+        while (start < text.size() && text[start] == u' ') ++start;
+    }
+    return lines * metrics.tmHeight;
+}
 
 bool TGridControl::Create(HWND parent, const TControlPlace& place, TGridModel& model, THost& host, bool scrollBar) {
     FModel = &model;

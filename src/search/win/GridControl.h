@@ -3,8 +3,21 @@
 // window over a TGridModel that paints the grid lines and asks its host to
 // draw each visible cell, scrolls by whole rows (scroll bar, wheel, keys),
 // and turns clicks, double clicks and keys into selections and events.
+#include <string_view>
+
 #include "base/win/Window.h"
 #include "search/GridModel.h"
+
+enum class TCellTextAlign { Right, Centre };
+// One line of right-to-left text in a cell, vertically centred. Placed by
+// the width of the shaped text, so joined Arabic letters line up exactly.
+// `centreVertically` false: at the top of the cell.
+void DrawCellLine(HDC dc, std::u16string_view text, const RECT& cell, TCellTextAlign align, int inset = 2,
+                  bool centreVertically = true);
+// Right-to-left text wrapped at spaces into lines no wider than the cell,
+// each line placed at the cell's right edge by its shaped width; answers the
+// height the lines take. `draw` false only measures.
+int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, bool draw = true);
 
 class TGridControl final : public TWindow {
 public:

@@ -44,15 +44,13 @@ bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMainFormCore& main
     RECT client{};
     GetClientRect(Handle(), &client);
     const TSearchFormPlaces places = SearchFormPlaces(client.right, client.bottom);
-    // Arabic reads right to left and stands at the right, the window's
-    // leading edge; the search text is Arabic in either language.
-    const DWORD readingExStyle = arabic ? WS_EX_RTLREADING : 0;
-    FLabel = AddControl(L"STATIC", texts.Label, arabic ? SS_RIGHT : SS_LEFT, places.Label, idLabel, nullptr,
-                        readingExStyle);
+    // In Arabic the label and the counts line are mirrored too, so that they
+    // read right to left and stand at the window's leading edge.
+    const DWORD readingExStyle = arabic ? WS_EX_LAYOUTRTL : 0;
+    FLabel = AddControl(L"STATIC", texts.Label, SS_LEFT, places.Label, idLabel, nullptr, readingExStyle);
     FCombo = AddControl(L"COMBOBOX", u"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, places.Combo,
                         idCombo, FArabicFont, WS_EX_LAYOUTRTL);
-    FCounts = AddControl(L"STATIC", FCore->CountsLine(), arabic ? SS_RIGHT : SS_LEFT, places.Counts, idCounts,
-                         nullptr, readingExStyle);
+    FCounts = AddControl(L"STATIC", FCore->CountsLine(), SS_LEFT, places.Counts, idCounts, nullptr, readingExStyle);
     if (!FGrid.Create(Handle(), places.Grid, FCore->Grid(), *this, true)) return false;
     FCore->SetColumnFullWidth(FCore->Grid().ClientWidth());
     FGrid.Refresh();
@@ -118,10 +116,7 @@ void TSearchWindow::UpdateRowHeights() {
     HDC dc = GetDC(FGrid.Handle());
     HGDIOBJ old = SelectObject(dc, FQuranFont);
     FCore->UpdateRowHeights([dc](std::u16string_view text, int width) {
-        RECT r{0, 0, width, 0};
-        const std::wstring wide = ToWide(text);
-        DrawTextW(dc, wide.c_str(), int(wide.size()), &r, DT_CALCRECT | DT_WORDBREAK | DT_RTLREADING | DT_NOPREFIX);
-        return int(r.bottom - r.top);
+        return DrawWrappedRightToLeft(dc, text, RECT{0, 0, width, 0}, false);
     });
     SelectObject(dc, old);
     ReleaseDC(FGrid.Handle(), dc);
@@ -137,10 +132,7 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
         SelectObject(dc, WindowFont());
-        const std::wstring header = ToWide(FCore->HeaderText(cell.Col));
-        InflateRect(&r, -4, 0);
-        DrawTextW(dc, header.c_str(), int(header.size()), &r,
-                  DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX | DT_RTLREADING);
+        DrawCellLine(dc, FCore->HeaderText(cell.Col), rect, TCellTextAlign::Right, 4);
         return;
     }
     SetBkColor(dc, selected && FCore->HasResults() ? COLORREF(SearchSelectedColour) : COLORREF(SearchCellColour));
@@ -148,9 +140,16 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
     const TSearchCell content = FCore->Cell(cell.Col, cell.Row);
     if (content.Text.empty()) return;
     SelectObject(dc, FQuranFont);
-    const std::wstring text = ToWide(content.Text);
-    DrawTextW(dc, text.c_str(), int(text.size()), &r,
-              DT_WORDBREAK | DT_NOPREFIX | DT_RTLREADING | (content.Align == caCentre ? DT_CENTER : DT_RIGHT));
+    if (cell.Col != 2) {
+        // Numbers and sura names stand on one line.
+        DrawCellLine(dc, content.Text, rect, content.Align == caCentre ? TCellTextAlign::Centre : TCellTextAlign::Right,
+                     2, false);
+        return;
+    }
+    // The aya, wrapped as it was measured (the measure's width is 4 pixels narrower).
+    r.right -= 2;
+    r.left += 2;
+    DrawWrappedRightToLeft(dc, content.Text, r);
 }
 
 void TSearchWindow::CellDoubleClicked(TGridControl&, TGridCell) {
