@@ -59,7 +59,9 @@ bool TFahrasWindow::Create(HWND owner, TAppLanguge language, TMainFormCore& main
     if (!CreateWindowFrom(a)) return false;
     SetWindowFont(CreateInterfaceFont(arabic, -11));  // Tahoma 8 points
     FGridFont = CreateQuranFontOfHeight(-FahrasFontHeight);
-    FHeaderFont = CreateQuranFontOfHeight(PointsToPixels(FahrasTexts(language).HeaderPoints));
+    // The Quran face has no Latin letters: English headers take the interface face.
+    FHeaderFont = arabic ? CreateQuranFontOfHeight(PointsToPixels(FahrasTexts(language).HeaderPoints))
+                         : CreateInterfaceFont(false, PointsToPixels(FahrasTexts(language).HeaderPoints));
     FDigitFont = CreateQuranFontOfHeight(PointsToPixels(14));
 
     RECT client{};
