@@ -21,7 +21,10 @@
 
 #include "display/Canvas.h"
 #include "display/PageRenderer.h"
+#include "LargestPage.h"
+#include "base/ResourceFolder.h"
 #include "pagemodel/PageData.h"
+#include "pagemodel/PageResource.h"
 #include "pagemodel/PageScale.h"
 #include "pagemodel/PageView.h"
 
@@ -184,22 +187,12 @@ BENCHMARK(BM_MemoryFloor3x)->Unit(benchmark::kMillisecond);
 // The largest composed page, when the build has made the pages: the same two
 // drawings on real glyph outlines.
 std::unique_ptr<TPageView> LargestComposedPage(std::string& name) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path largest;
-    for (const auto& e : fs::directory_iterator(TIRAVEL_RESOURCES_DIR, ec))
-        if (e.path().filename().string().rfind("SVG_", 0) == 0 &&
-            (largest.empty() || e.file_size() > fs::file_size(largest)))
-            largest = e.path();
-    if (largest.empty()) return nullptr;
-    std::ifstream in(largest, std::ios::binary);
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const int number = LargestPageNumber();
+    if (number == 0) return nullptr;
     auto page = std::make_unique<TPageView>();
-    page->PageNumber = std::stoi(largest.filename().string().substr(4));
-    LoadPageData(*page, bytes);
-    page->InitialLinesData();
+    ReadPageResource(*page, number, TResourceFolder(TIRAVEL_RESOURCES_DIR));
     page->FitToView(ViewWidth, ViewHeight);
-    name = largest.filename().string();
+    name = "SVG_" + std::to_string(number);
     return page;
 }
 }  // namespace

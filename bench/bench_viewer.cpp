@@ -15,9 +15,9 @@
 #include "display/DXFGraphPanel.h"
 #include "display/MainWindowGeometry.h"
 #include "display/PageRenderer.h"
-#include "pagemodel/PackedPage.h"
-#include "pagemodel/PageData.h"
-#include "pagemodel/PagePictures.h"
+#include "LargestPage.h"
+#include "pagemodel/PageResource.h"
+#include "pagemodel/UnpackingResourceSource.h"
 
 namespace {
 
@@ -29,28 +29,13 @@ TRectI ViewRect() {
     return MushafRect(window.Width, window.Height);
 }
 
-std::string LargestPage() {
-    std::string best;
-    std::uintmax_t bestSize = 0;
-    for (const auto& e : std::filesystem::directory_iterator(TIRAVEL_RESOURCES_DIR))
-        if (e.path().filename().string().rfind("SVG_", 0) == 0 && e.file_size() > bestSize) {
-            bestSize = e.file_size();
-            best = e.path().filename().string();
-        }
-    return best;
-}
-
-// Opens `name` into a fresh view control as page loading does, then paints it once.
-void OpenAndPaint(TDXFGraphPanel& view, const TResourceSource& packed, const TResourceSource& pictures,
-                  const std::string& name, TCanvas& canvas, TBitmap24& bitmap) {
+// Opens page `number` into a fresh view control as page loading does, then paints it once.
+void OpenAndPaint(TDXFGraphPanel& view, const TResourceSource& resources, int number, TCanvas& canvas,
+                  TBitmap24& bitmap) {
     TPageView& page = view.PageView();
-    page.PageNumber = std::stoi(name.substr(4));
     const TRectI r = ViewRect();
     view.Resize(r.Width(), r.Height());
-    const TResourceBytes stored = RequireResource(packed, AsciiToResourceName(name));
-    LoadPageData(page, UnpackResource(stored.Bytes));
-    page.InitialLinesData();
-    AttachPagePictures(page, pictures);
+    OpenPageResource(page, number, resources);
     view.Resize(r.Width(), r.Height());
     bitmap.Fill(PageBackground);
     DrawAntiAlias(canvas, page);
@@ -58,14 +43,15 @@ void OpenAndPaint(TDXFGraphPanel& view, const TResourceSource& packed, const TRe
 
 // The resources, the largest page's name and a view bitmap, shared by both benchmarks.
 struct TViewerScene {
-    TResourceFolder Packed{PackedDir}, Pictures{TIRAVEL_RESOURCES_DIR};
-    std::string Name = LargestPage();
+    TResourceFolder Packed{PackedDir};
+    TUnpackingResourceSource Resources{Packed};
+    int Number = LargestPageNumber();
     TRectI Rect = ViewRect();
     TBitmap24 Bitmap{Rect.Width(), Rect.Height()};
     TBitmapTarget Target{Bitmap};
     TCanvas Canvas{Target};
 
-    void Open(TDXFGraphPanel& view) { OpenAndPaint(view, Packed, Pictures, Name, Canvas, Bitmap); }
+    void Open(TDXFGraphPanel& view) { OpenAndPaint(view, Resources, Number, Canvas, Bitmap); }
 };
 
 void BM_OpenLargestPage(benchmark::State& state) {
@@ -75,7 +61,7 @@ void BM_OpenLargestPage(benchmark::State& state) {
         scene.Open(view);
         benchmark::DoNotOptimize(scene.Bitmap.Row(0)[0]);
     }
-    state.SetLabel(scene.Name + " into " + std::to_string(scene.Rect.Width()) + "x" +
+    state.SetLabel("SVG_" + std::to_string(scene.Number) + " into " + std::to_string(scene.Rect.Width()) + "x" +
                    std::to_string(scene.Rect.Height()));
 }
 BENCHMARK(BM_OpenLargestPage)->Unit(benchmark::kMillisecond);

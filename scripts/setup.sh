@@ -26,6 +26,8 @@ APT_PACKAGES=(
     fonts-hosny-amiri
     # running under Wine on a virtual display, and observing it
     xvfb xauth xdotool xclip imagemagick x11-apps fontconfig
+    # an interface font with Arabic for the Wine prefixes
+    fonts-dejavu-core
     libreoffice-writer-nogui poppler-utils
 )
 # Wine wants its recommended packages (fonts, XRender support).
@@ -161,13 +163,12 @@ install_npm() {
 
 # --- Wine ----------------------------------------------------------------------
 
+source "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh"
+
 install_wine_prefix() {
-    [ -f "$WINEPREFIX/system.reg" ] && return 0
-    say "creating the Wine prefix $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver -w || true
-    [ -f "$WINEPREFIX/system.reg" ] || { say "wineboot did not create $WINEPREFIX"; return 1; }
+    wine_prefix_ready "$WINEPREFIX" && return 0
+    say "preparing the Wine prefix $WINEPREFIX (interface fonts with Arabic)"
+    make_wine_prefix "$WINEPREFIX" || { say "could not prepare the Wine prefix $WINEPREFIX"; return 1; }
 }
 
 install_apt

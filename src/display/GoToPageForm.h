@@ -23,7 +23,7 @@ struct TGoToPageTexts {
 // Arabic texts come with a mirrored window layout its children do not inherit.
 TGoToPageTexts GoToPageTexts(TAppLanguge language);
 
-inline constexpr TControlPlace GoToPageLabelPlace{43, 35, 93, 13};
+inline constexpr TControlPlace GoToPageLabelPlace{16, 34, 122, 16};
 inline constexpr TControlPlace GoToPageBoxPlace{142, 32, 73, 21};
 inline constexpr TControlPlace GoToPageOkPlace{43, 72, 75, 25};
 inline constexpr TControlPlace GoToPageCancelPlace{142, 72, 75, 25};

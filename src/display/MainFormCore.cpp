@@ -6,7 +6,7 @@
 
 #include "base/ResourceSource.h"
 #include "base/Utf.h"
-#include "pagemodel/PageData.h"
+#include "pagemodel/PageResource.h"
 #include "settings/SettingsData.h"
 #include "text/AyaStore.h"
 #include "text/CopyRangeText.h"
@@ -30,19 +30,6 @@ private:
     bool& FFlag;
 };
 
-class TPageUnreadable : public std::exception {
-public:
-    explicit TPageUnreadable(std::u16string name) : Name(std::move(name)) {}
-    const char* what() const noexcept override { return "resource missing"; }
-    std::u16string Name;
-};
-
-std::unique_ptr<TAyaStore> LoadAyaStore(const TResourceSource& resources) {
-    const TResourceBytes store = RequireResource(resources, u"HAFSUNICODE");
-    return std::make_unique<TAyaStore>(
-        std::string_view(reinterpret_cast<const char*>(store.Bytes.data()), store.Bytes.size()));
-}
-
 }  // namespace
 
 TMainFormCore::TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvents,
@@ -53,7 +40,7 @@ TMainFormCore::TMainFormCore(TMainFormEvents& events, TPageViewEvents* viewEvent
       FResources(resources),
       FSettings(settings),
       FDataFolder(std::move(dataFolder)),
-      FAyaStore(LoadAyaStore(resources)),
+      FAyaStore(LoadAyaStoreResource(resources)),
       FInitialSize(InitialWindowSize(screenHeight)),
       FView(std::make_unique<TDXFGraphPanel>(viewEvents)) {
     PageNumber = 0;
@@ -111,12 +98,8 @@ bool TMainFormCore::OpenPage(std::int32_t sora, std::int32_t aya) {
     auto fresh = std::make_unique<TDXFGraphPanel>(FViewEvents);
     fresh->PageView().PageNumber = page;
     fresh->Resize(FMushafRect.Width(), FMushafRect.Height());
-    const std::u16string name = u"SVG_" + Decimal(page);
     try {
-        const auto data = FResources.Find(name);
-        if (!data) throw TPageUnreadable(name);
-        LoadPageData(fresh->PageView(), data->Bytes);
-        fresh->PageView().InitialLinesData();
+        ReadPageResource(fresh->PageView(), page, FResources);
         FEvents.AttachPagePictures(fresh->PageView());
     } catch (const std::exception& e) {
         // The page on screen stays, with its scale and its number.
@@ -124,8 +107,8 @@ bool TMainFormCore::OpenPage(std::int32_t sora, std::int32_t aya) {
         FView->Resize(FMushafRect.Width(), FMushafRect.Height());
         if (FShownPage != 0) PageNumber = FShownPage;
         std::u16string message = u"Page " + Decimal(page) + u" cannot be shown: ";
-        if (auto* missing = dynamic_cast<const TPageUnreadable*>(&e))
-            message += u"the resource " + missing->Name + u" is missing.";
+        if (auto* missing = dynamic_cast<const TMissingResource*>(&e))
+            message += u"the resource " + missing->Name() + u" is missing.";
         else
             message += Utf8ToUtf16(e.what());
         FEvents.ReportError(message);

@@ -54,6 +54,16 @@ void AppendWordRecord(std::vector<std::uint8_t>& out, const TSimpleSVG& word) {
     PutU8(out, static_cast<std::uint8_t>(word.objecttype));
 }
 
+std::vector<std::uint8_t> WritePageData(std::span<const TSimpleSVG> words) {
+    std::vector<std::uint8_t> out;
+    PutI32(out, static_cast<std::int32_t>(words.size()));
+    for (const TSimpleSVG& w : words) {
+        PutI32(out, w.LineNumber);
+        AppendWordRecord(out, w);
+    }
+    return out;
+}
+
 std::vector<std::uint8_t> WritePageData(const TPageView& page) {
     std::int32_t n = 0;
     for (int i = 1; i <= TPageView::LineCount; ++i) n += page.Line(i).Count();

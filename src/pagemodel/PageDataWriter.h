@@ -3,6 +3,7 @@
 // LoadFromStream and LoadPageData read (little-endian, no alignment, segment
 // padding written as zero). Used by the data compiler and to build test data.
 #include <cstdint>
+#include <span>
 #include <vector>
 
 class TSimpleShapeSVG;
@@ -11,6 +12,10 @@ class TPageView;
 
 void AppendShapeRecord(std::vector<std::uint8_t>& out, const TSimpleShapeSVG& shape);
 void AppendWordRecord(std::vector<std::uint8_t>& out, const TSimpleSVG& word);
+
+// The page data of `words` in the order given, each record preceded by the
+// word's own LineNumber: what the data compiler writes for a composed page.
+std::vector<std::uint8_t> WritePageData(std::span<const TSimpleSVG> words);
 
 // Every word object of lines 1 to 15, each line in its current Words order
 // (reading order once sorted), each record preceded by the number of the line

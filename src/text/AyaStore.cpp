@@ -7,6 +7,7 @@
 
 #include <pugixml.hpp>
 
+#include "base/ResourceSource.h"
 #include "base/Utf.h"
 #include "text/AyaText.h"
 
@@ -117,4 +118,10 @@ std::u16string TAyaStore::GetAyaUnicodeEx(int sura, int aya) const {
 
 std::u16string TAyaStore::GetAyaSpaceExWords(int sura, int aya, int first, int count) const {
     return TakeWords(AyaText(sura, aya, TAyaForm::afUnicodeSpaceEx), first, count);
+}
+
+std::unique_ptr<TAyaStore> LoadAyaStoreResource(const TResourceSource& resources) {
+    const TResourceBytes store = RequireResource(resources, u"HAFSUNICODE");
+    return std::make_unique<TAyaStore>(
+        std::string_view(reinterpret_cast<const char*>(store.Bytes.data()), store.Bytes.size()));
 }

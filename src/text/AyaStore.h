@@ -43,6 +43,8 @@ struct TAyaEntry {
     int Page = 0;
 };
 
+class TResourceSource;
+
 class TAyaStore {
 public:
     // Parses the UTF-8 XML document (the encoding is taken from its
@@ -77,3 +79,6 @@ private:
     struct TImpl;
     std::unique_ptr<TImpl> FImpl;
 };
+
+// The store of resource HAFSUNICODE, parsed; TMissingResource when absent.
+std::unique_ptr<TAyaStore> LoadAyaStoreResource(const TResourceSource& resources);

@@ -13,17 +13,19 @@ class TPageView;
 
 inline constexpr char16_t CopyRangeFormName[] = u"CopyRangeForm";  // at most one such window
 inline constexpr int CopyRangeClientWidth = 300;
-inline constexpr int CopyRangeClientHeight = 196;
+inline constexpr int CopyRangeClientHeight = 200;
 // Places in client pixels of the left-to-right design; a combo box's height
-// includes its dropped-down list.
-inline constexpr TControlPlace CopyRangeSuraLabelPlace{12, 16, 112, 18};
-inline constexpr TControlPlace CopyRangeSuraPlace{132, 10, 156, 290};
-inline constexpr TControlPlace CopyRangeFromLabelPlace{12, 60, 112, 18};
-inline constexpr TControlPlace CopyRangeAya1Place{132, 56, 156, 244};
-inline constexpr TControlPlace CopyRangeToLabelPlace{12, 100, 112, 18};
-inline constexpr TControlPlace CopyRangeAya2Place{132, 96, 156, 204};
-inline constexpr TControlPlace CopyRangeCopyPlace{54, 148, 90, 30};
-inline constexpr TControlPlace CopyRangeCancelPlace{156, 148, 90, 30};
+// includes its dropped-down list. The sura list is set in the Quran font, in
+// items of a fixed height.
+inline constexpr int CopyRangeSuraItemHeight = 30;
+inline constexpr TControlPlace CopyRangeSuraLabelPlace{12, 18, 112, 18};
+inline constexpr TControlPlace CopyRangeSuraPlace{132, 10, 156, 300};
+inline constexpr TControlPlace CopyRangeFromLabelPlace{12, 64, 112, 18};
+inline constexpr TControlPlace CopyRangeAya1Place{132, 60, 156, 244};
+inline constexpr TControlPlace CopyRangeToLabelPlace{12, 104, 112, 18};
+inline constexpr TControlPlace CopyRangeAya2Place{132, 100, 156, 204};
+inline constexpr TControlPlace CopyRangeCopyPlace{54, 152, 90, 30};
+inline constexpr TControlPlace CopyRangeCancelPlace{156, 152, 90, 30};
 
 struct TCopyRangeTexts {
     const char16_t* Caption;

@@ -173,3 +173,23 @@ PY
 require_resource() {
     exe_has_resource "$1" || { echo "skipped: the executable has no resource $1" >&2; exit 77; }
 }
+
+# --- the Quran fonts -------------------------------------------------------------
+FONTS_KEY='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
+REGULAR_FONT_FILE='VerizevuZivo1 Ver18.ttf'
+BOLD_FONT_FILE='VerizevuZivo1B Ver18.ttf'
+REGULAR_FONT_VALUE='Harvik HAFS Uthmanic Script (TrueType)'
+BOLD_FONT_VALUE='Harvik HAFS Uthmanic Script Bold (TrueType)'
+fonts_folder() { echo "$WINEPREFIX/drive_c/windows/Fonts"; }
+# font_value NAME: the data of a value under the system Fonts key, or nothing.
+font_value() {
+    wine reg query "$FONTS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 {sub(/^[ \t]+/, "", $2); print $2}'
+}
+# Both faces are in the Fonts folder and both values name them.
+fonts_installed() {
+    [ -f "$(fonts_folder)/$REGULAR_FONT_FILE" ] && [ -f "$(fonts_folder)/$BOLD_FONT_FILE" ] &&
+        [ "$(font_value "$REGULAR_FONT_VALUE")" = "$REGULAR_FONT_FILE" ] &&
+        [ "$(font_value "$BOLD_FONT_VALUE")" = "$BOLD_FONT_FILE" ]
+}
+# The title of an X window.
+window_title() { xdotool getwindowname "$1" 2>/dev/null; }

@@ -1,5 +1,5 @@
 // The aya store as the composer needs it: per aya its page, its fully
-// vowelled text and its word tokens.
+// vowelled text and its word tokens, read through the core's store.
 #pragma once
 #include <string>
 #include <vector>
@@ -16,7 +16,5 @@ struct AyaEntry {
 
 // Reads every entry in store order; false with a message on a bad file.
 bool LoadAyaStore(const std::string& path, std::vector<AyaEntry>& out, std::string& error);
-
-std::u16string Utf8ToUtf16(const std::string& s);
 
 } // namespace compose

@@ -127,10 +127,10 @@ const GlyphOutline& GlyphOutlines::Of(uint32_t glyph) const {
     return glyph < outlines_.size() ? outlines_[glyph] : empty_;
 }
 
-GlyphShape GlyphOutlines::Place(uint32_t glyph, double ox, double oy, double k) const {
-    GlyphShape s;
+TSimpleShapeSVG GlyphOutlines::Place(uint32_t glyph, double ox, double oy, double k) const {
+    TSimpleShapeSVG s;
     const GlyphOutline& o = Of(glyph);
-    s.segments.reserve(o.pieces.size());
+    s.CounterData.reserve(o.pieces.size());
     // Coordinates snap to a 1/256-unit grid (invisible at any view size):
     // their low mantissa bits are then zero, which lets the packed page
     // data in the executable compress to a third of its size.
@@ -138,16 +138,16 @@ GlyphShape GlyphOutlines::Place(uint32_t glyph, double ox, double oy, double k) 
     auto X = [&](double fx) { return Snap(ox + k * fx); };
     auto Y = [&](double fy) { return Snap(oy - k * fy); };
     for (const OutlinePiece& p : o.pieces) {
-        Segment seg;
-        seg.kind = p.kind;
-        seg.ax = X(p.p[0]); seg.ay = Y(p.p[1]);
+        TLineCurve seg;
+        seg.Kind = p.kind;
+        seg.A = {X(p.p[0]), Y(p.p[1])};
         if (p.kind == lcCurve) {
-            seg.bx = X(p.p[2]); seg.by = Y(p.p[3]);
-            seg.cx = X(p.p[4]); seg.cy = Y(p.p[5]);
+            seg.B = {X(p.p[2]), Y(p.p[3])};
+            seg.C = {X(p.p[4]), Y(p.p[5])};
         }
-        s.segments.push_back(seg);
+        s.CounterData.push_back(seg);
     }
-    if (!s.segments.empty()) { s.moveX = s.segments[0].ax; s.moveY = s.segments[0].ay; }
+    if (!s.CounterData.empty()) s.MoveToPoint = s.CounterData[0].A;
     return s;
 }
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "PageRecords.h"
+#include "pagemodel/SimpleShapeSVG.h"
 
 namespace compose {
 
 struct OutlinePiece {
-    SegmentKind kind;      // lcMove or lcCurve
+    TLineCurveKind kind;   // lcMove or lcCurve
     double p[6];           // lcMove: p[0..1]; lcCurve: A, B, C
 };
 
@@ -31,7 +31,7 @@ public:
 
     // Places a glyph: page x = originX + k * fx, page y = baselineY - k * fy.
     // Empty outlines (spaces) give a shape without segments.
-    GlyphShape Place(uint32_t glyph, double originX, double baselineY, double k) const;
+    TSimpleShapeSVG Place(uint32_t glyph, double originX, double baselineY, double k) const;
 
 private:
     std::vector<GlyphOutline> outlines_;

@@ -17,10 +17,10 @@ struct Item {
     double inkLeft = 0, inkRight = 0;   // font units from the unit's left edge
 };
 
-static void ShiftY(WordObject& w, float dy) {
-    for (GlyphShape& g : w.glyphs) {
-        g.moveY += dy;
-        for (Segment& s : g.segments) { s.ay += dy; s.by += dy; s.cy += dy; }
+static void ShiftY(TSimpleSVG& w, float dy) {
+    for (auto& g : w.Glyphs) {
+        g->MoveToPoint.y += dy;
+        for (TLineCurve& s : g->CounterData) { s.A.y += dy; s.B.y += dy; s.C.y += dy; }
     }
 }
 
@@ -223,41 +223,45 @@ ComposedPage PageComposer::Compose(int page, const std::vector<const AyaEntry*>&
             for (int i = from; i < to; ++i) {
                 const Item& it = p.items[i];
                 double left = right - items[i].width;
-                auto place = [&](const PlacedGlyph& g, WordObject& w) {
-                    GlyphShape s = outlines_.Place(g.glyph, left + g.x * k, baseline - g.y * k, k);
-                    if (s.segments.empty()) return;
-                    s.ayaMark = w.ayaMark;
-                    w.glyphs.push_back(std::move(s));
+                auto place = [&](const PlacedGlyph& g, TSimpleSVG& w) {
+                    auto s = std::make_unique<TSimpleShapeSVG>(
+                        outlines_.Place(g.glyph, left + g.x * k, baseline - g.y * k, k));
+                    if (s->CounterData.empty()) return;
+                    s->AyaMark = w.AyaMark;
+                    s->ObjectID = w.ObjectID;
+                    s->LineNumber = w.LineNumber;
+                    s->PageNumber = w.PageNumber;
+                    w.Glyphs.push_back(std::move(s));
                 };
                 auto start = [&](int number, bool mark) {
-                    WordObject w;
-                    w.objectID = ++objectID;
-                    w.lineNumber = line;
-                    w.pageNumber = page;
-                    w.ayaMark = mark;
-                    w.soraNumber = it.sura;
-                    w.ayaNumber = it.aya;
-                    w.objectInAyaNumber = number;
-                    w.type = mark ? otAyaMark : otText;
+                    TSimpleSVG w;
+                    w.ObjectID = ++objectID;
+                    w.LineNumber = line;
+                    w.PageNumber = page;
+                    w.AyaMark = mark;
+                    w.SoraNumber = it.sura;
+                    w.AyaNumber = it.aya;
+                    w.ObjectInayaNumber = number;
+                    w.objecttype = mark ? otAyaMark : otText;
                     return w;
                 };
-                std::vector<WordObject> made;
+                std::vector<TSimpleSVG> made;
                 if (it.unit.kind == UnitKind::AyaMark) {
-                    WordObject w = start(0, true);
+                    TSimpleSVG w = start(0, true);
                     for (const PlacedGlyph& g : it.shaped.glyphs) place(g, w);
                     made.push_back(std::move(w));
                 } else {
                     for (const TokenRange& t : it.unit.tokens) {
-                        WordObject w = start(t.number, false);
+                        TSimpleSVG w = start(t.number, false);
                         for (const PlacedGlyph& g : it.shaped.glyphs)
                             if (int(g.cluster) >= t.begin && int(g.cluster) < t.end) place(g, w);
                         made.push_back(std::move(w));
                     }
                 }
-                for (WordObject& w : made) {
-                    if (w.glyphs.empty()) {
+                for (TSimpleSVG& w : made) {
+                    if (w.Glyphs.empty()) {
                         out.error = "sura " + std::to_string(it.sura) + " aya " + std::to_string(it.aya) +
-                                    ": token " + std::to_string(w.objectInAyaNumber) + " has no glyphs";
+                                    ": token " + std::to_string(w.ObjectInayaNumber) + " has no glyphs";
                         return out;
                     }
                     float r = w.MaxX();

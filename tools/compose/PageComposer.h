@@ -7,7 +7,7 @@
 
 #include "AyaStore.h"
 #include "GlyphOutlines.h"
-#include "PageRecords.h"
+#include "pagemodel/SimpleSVG.h"
 #include "Shaper.h"
 
 namespace compose {
@@ -24,7 +24,7 @@ struct PageGeometry {
 
 struct ComposedPage {
     int page = 0;
-    std::vector<WordObject> words;   // reading order
+    std::vector<TSimpleSVG> words;   // reading order
     std::vector<int> headerLines;    // lines left empty for sura headers
     double fontSize = 0;             // the size the page was set at
     int misorderedWords = 0;         // words whose right edge breaks reading order

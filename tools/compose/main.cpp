@@ -1,8 +1,10 @@
 // tiravel-compose: sets the 604 Mushaf pages from the aya store and the Quran
 // face and writes each as resource SVG_<n> into the output folder.
 //
-//   tiravel-compose --store HAFSUNICODE --font AmiriQuran.ttf --out DIR
+//   tiravel-compose --store HAFSUNICODE --font AmiriQuran.ttf --out DIR --version V
 //                   [--pages FIRST-LAST] [--stamp FILE]
+//
+// `main` only reads the arguments; `Build` does the work.
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -17,22 +19,26 @@
 #include "GlyphOutlines.h"
 #include "PageComposer.h"
 #include "Shaper.h"
+#include "pagemodel/PageDataWriter.h"
 
 using namespace compose;
 
 namespace {
 
 struct Options {
-    std::string store, font, out, stamp;
+    std::string store, font, out, stamp, version;
     int first = 1, last = 604;
     double fontSize = 29.0, baseline = 40.0;
     bool exact = false;
 };
 
+// Every option takes a value; an unknown option or one without its value is an error.
 bool ParseArgs(int argc, char** argv, Options& o) {
+    if (argc % 2 == 0) return false;
     for (int i = 1; i + 1 < argc; i += 2) {
         std::string k = argv[i], v = argv[i + 1];
         if (k == "--store") o.store = v;
+        else if (k == "--version") o.version = v;
         else if (k == "--font") o.font = v;
         else if (k == "--out") o.out = v;
         else if (k == "--stamp") o.stamp = v;
@@ -43,8 +49,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
             if (std::sscanf(v.c_str(), "%d-%d", &o.first, &o.last) == 1) o.last = o.first;
         } else return false;
     }
-    return !o.store.empty() && !o.font.empty() && !o.out.empty() && o.first >= 1 && o.last <= 604 &&
-           o.first <= o.last;
+    return !o.store.empty() && !o.font.empty() && !o.out.empty() && !o.version.empty() && o.first >= 1 &&
+           o.last <= 604 && o.first <= o.last;
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -53,14 +59,8 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     return bool(f);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    Options opt;
-    if (!ParseArgs(argc, argv, opt)) {
-        std::fprintf(stderr, "usage: tiravel-compose --store FILE --font FILE --out DIR [--pages A-B] [--stamp FILE]\n");
-        return 2;
-    }
+// Composes the pages asked for and writes them; answers the exit code.
+int Build(const Options& opt) {
     auto t0 = std::chrono::steady_clock::now();
     std::string err;
     std::vector<AyaEntry> store;
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
         for (int p; (p = next++) <= opt.last;) {
             pages[p] = composer.Compose(p, byPage[p]);
             if (!pages[p].error.empty()) { failed = true; continue; }
-            std::vector<uint8_t> bytes = SerializePage(pages[p].words);
+            std::vector<uint8_t> bytes = WritePageData(pages[p].words);
             sizes[p] = bytes.size();
             if (!WriteFile(opt.out + "/SVG_" + std::to_string(p), bytes)) {
                 pages[p].error = "cannot write";
@@ -113,11 +113,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "tiravel-compose: page %d: %s\n", p, c.error.c_str());
             continue;
         }
-        for (const WordObject& w : c.words) {
+        for (const TSimpleSVG& w : c.words) {
             ++words;
-            marks += w.ayaMark;
-            shapes += long(w.glyphs.size());
-            for (const GlyphShape& g : w.glyphs) segments += long(g.segments.size());
+            marks += w.AyaMark;
+            shapes += long(w.Glyphs.size());
+            for (const auto& g : w.Glyphs) segments += long(g->CounterData.size());
         }
         misordered += c.misorderedWords;
         total += sizes[p];
@@ -126,14 +126,26 @@ int main(int argc, char** argv) {
         maxSize = std::max(maxSize, c.fontSize);
     }
     double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    std::printf("tiravel-compose: pages %d-%d in %.1f s on %u threads: %ld word objects (%ld aya marks), "
+    std::printf("tiravel-compose %s: pages %d-%d in %.1f s on %u threads: %ld word objects (%ld aya marks), "
                 "%ld glyph shapes, %ld segments, %zu bytes, largest page %d (%zu bytes), "
                 "font size %.2f-%.2f, %ld words out of reading order\n",
-                opt.first, opt.last, secs, n, words, marks, shapes, segments, total, largestPage, largest,
+                opt.version.c_str(), opt.first, opt.last, secs, n, words, marks, shapes, segments, total, largestPage, largest,
                 minSize, maxSize, misordered);
     if (std::getenv("TIRAVEL_COMPOSE_SIZES"))
         for (int p = opt.first; p <= opt.last; ++p) std::printf("size %d %.3f\n", p, pages[p].fontSize);
     if (failed) return 1;
-    if (!opt.stamp.empty()) std::ofstream(opt.stamp) << "composed\n";
+    if (!opt.stamp.empty()) std::ofstream(opt.stamp) << "composed " << opt.version << "\n";
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    if (!ParseArgs(argc, argv, opt)) {
+        std::fprintf(stderr, "usage: tiravel-compose --store FILE --font FILE --out DIR --version V "
+                             "[--pages A-B] [--stamp FILE]\n");
+        return 2;
+    }
+    return Build(opt);
 }

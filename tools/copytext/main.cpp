@@ -15,7 +15,7 @@
 
 #include "base/ResourceFolder.h"
 #include "display/DXFGraphPanel.h"
-#include "pagemodel/PageData.h"
+#include "pagemodel/PageResource.h"
 #include "settings/SettingsData.h"
 #include "text/AyaStore.h"
 #include "text/CopyRangeText.h"
@@ -47,9 +47,8 @@ int main(int argc, char** argv) {
     }
     try {
         TResourceFolder resources(data);
-        const TResourceBytes storeBytes = RequireResource(resources, u"HAFSUNICODE");
-        const TAyaStore store(std::string_view(reinterpret_cast<const char*>(storeBytes.Bytes.data()),
-                                               storeBytes.Bytes.size()));
+        const std::unique_ptr<TAyaStore> storeHeld = LoadAyaStoreResource(resources);
+        const TAyaStore& store = *storeHeld;
         const TStettingsData settings;
         std::u16string document;
         if (sura) {
@@ -58,10 +57,7 @@ int main(int argc, char** argv) {
             if (page < 1 || page > 604 || width < 1 || height < 1 || x < 0 || y < 0) return Usage();
             TDXFGraphPanel view(nullptr);
             TPageView& p = view.PageView();
-            p.PageNumber = page;
-            const std::u16string name = u"SVG_" + AsciiToResourceName(std::to_string(page));
-            LoadPageData(p, RequireResource(resources, name).Bytes);
-            p.InitialLinesData();
+            ReadPageResource(p, page, resources);
             view.Resize(width, height);
             view.MouseDown(mbLeft, 0, x, y);
             view.MouseUp(mbLeft, 0, x, y);

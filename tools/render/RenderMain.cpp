@@ -19,7 +19,7 @@
 #include "base/ResourceFolder.h"
 #include "display/Canvas.h"
 #include "display/PageRenderer.h"
-#include "pagemodel/PageData.h"
+#include "pagemodel/PageResource.h"
 #include "pagemodel/PagePictures.h"
 #include "pagemodel/PageScale.h"
 #include "pagemodel/PageView.h"
@@ -87,20 +87,15 @@ TOptions ParseArguments(int argc, char** argv) {
 
 void Render(const TOptions& options) {
     const TResourceFolder resources(options.Data);
-    const std::string pageName = "SVG_" + std::to_string(options.Page);
-    const auto pageData = resources.Find(AsciiToResourceName(pageName));
-    if (!pageData)
-        throw TRenderError{"page " + std::to_string(options.Page) + " not found: no " + pageName + " in " +
-                           options.Data.string()};
-
     TPageView page;
-    page.PageNumber = options.Page;
     try {
-        LoadPageData(page, pageData->Bytes);
+        ReadPageResource(page, options.Page, resources);
+    } catch (const TMissingResource& e) {
+        throw TRenderError{"page " + std::to_string(options.Page) + " not found: no " + ResourceNameToAscii(e.Name()) +
+                           " in " + options.Data.string()};
     } catch (const TDataError& e) {
         throw TRenderError{"page " + std::to_string(options.Page) + " is unreadable: " + e.what()};
     }
-    page.InitialLinesData();
     try {
         AttachPagePictures(page, resources);
     } catch (const TMissingResource& e) {

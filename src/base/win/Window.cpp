@@ -50,6 +50,15 @@ void TWindow::SetWindowFont(HFONT font) {
 HWND TWindow::AddControl(const wchar_t* className, std::u16string_view text, DWORD style, const TControlPlace& place,
                          int id, HFONT font, DWORD exStyle) {
     const std::wstring wide = ToWide(text);
+    const bool mirrored = (GetWindowLongW(FHandle, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    const DWORD alignment = style & SS_TYPEMASK;
+    const bool rightToLeft = mirrored || (exStyle & WS_EX_RTLREADING);
+    if (rightToLeft && lstrcmpiW(className, L"STATIC") == 0 && (alignment == SS_LEFT || alignment == SS_RIGHT)) {
+        // A mirrored label starts at its right edge without measuring the
+        // text, which keeps shaped Arabic flush with it.
+        style = (style & ~SS_TYPEMASK) | SS_OWNERDRAW;
+        exStyle |= WS_EX_LAYOUTRTL;
+    }
     HWND h = CreateWindowExW(exStyle, className, wide.c_str(), WS_CHILD | WS_VISIBLE | style, place.Left, place.Top,
                              place.Width, place.Height, FHandle, reinterpret_cast<HMENU>(INT_PTR(id)),
                              GetModuleHandleW(nullptr), nullptr);
@@ -84,11 +93,31 @@ LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_STATIC) break;
+        DrawRightToLeftLabel(item);
+        return TRUE;
+    }
     case WM_DESTROY:
         OnDestroy();
         return 0;
     }
     return DefWindowProcW(FHandle, message, wParam, lParam);
+}
+
+void TWindow::DrawRightToLeftLabel(const DRAWITEMSTRUCT& item) {
+    const std::u16string text = WindowText(item.hwndItem);
+    const std::wstring wide = ToWide(text);
+    HDC dc = item.hDC;
+    FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(item.hwndItem) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    RECT r = item.rcItem;
+    // The label's own layout is mirrored: its left is the right edge.
+    DrawTextW(dc, wide.c_str(), int(wide.size()), &r, DT_LEFT | DT_RTLREADING | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
 }
 
 LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

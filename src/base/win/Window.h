@@ -70,11 +70,16 @@ protected:
     void SetWindowFont(HFONT font);
     HFONT WindowFont() const { return FFont; }
     // A child control of `className` at `place`, with the window's font
-    // unless `font` names another one. -1: no id.
+    // unless `font` names another one. -1: no id. In a mirrored (Arabic)
+    // window, or with WS_EX_RTLREADING, a left- or right-aligned label is set
+    // right to left, flush with its right edge, by the base itself.
     HWND AddControl(const wchar_t* className, std::u16string_view text, DWORD style, const TControlPlace& place,
                     int id = -1, HFONT font = nullptr, DWORD exStyle = 0);
 
 private:
+    // Draws an owner-drawn label of a mirrored window: right-to-left reading
+    // order, so that neutral marks such as a closing colon stand on the left.
+    static void DrawRightToLeftLabel(const DRAWITEMSTRUCT& item);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND FHandle = nullptr;
     HFONT FFont = nullptr;

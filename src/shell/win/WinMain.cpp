@@ -10,10 +10,12 @@
 
 #include "base/Utf.h"
 #include "base/win/ExeResourceSource.h"
+#include "pagemodel/UnpackingResourceSource.h"
 #include "base/win/WideText.h"
 #include "display/win/MainForm.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
+#include "system/win/FontsApi.h"
 
 namespace {
 
@@ -41,10 +43,14 @@ public:
         const std::wstring wide = ToWide(path);
         SHCreateDirectoryExW(nullptr, wide.c_str(), nullptr);  // an existing folder is no error worth telling
     }
-    // The fonts are installed by a later part of the system; until then the
-    // installation run does nothing and the check lets the start go on.
-    int InstallFonts() override { return 0; }
-    int CheckFonts() override { return 1; }
+    int InstallFonts() override {
+        TWinFontPlatform fonts(FResources);
+        return ::InstallFonts(fonts);
+    }
+    int CheckFonts() override {
+        TWinFontPlatform fonts(FResources);
+        return ::CheckFonts(fonts, FRun.InstallFontsMode);
+    }
     bool ActivateExistingInstance(std::u16string_view className, std::u16string_view title) override {
         const std::wstring cls = ToWide(className), caption = ToWide(title);
         HWND existing = FindWindowW(cls.c_str(), caption.c_str());
@@ -92,7 +98,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
             if (Active) OleUninitialize();
         }
     } oleEnd{ole};
-    TExeResourceSource resources;
+    TExeResourceSource stored;
+    TUnpackingResourceSource resources(stored);
     TRunValues run;
     TWinEntryPlatform platform(resources, run, showCommand);
     try {

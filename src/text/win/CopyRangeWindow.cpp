@@ -27,13 +27,18 @@ bool TCopyRangeWindow::Create(HWND owner, TAppLanguge language, std::function<vo
                              L"Harvik HAFS Uthmanic Script");
     const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
     AddControl(L"STATIC", texts.SuraLabel, 0, CopyRangeSuraLabelPlace);
-    FSura = AddControl(L"COMBOBOX", u"", list, CopyRangeSuraPlace, idSura, FQuranFont);
+    // Drawn by the window: the Quran font's lines are far taller than its
+    // letters, and the box would take that whole height.
+    FSura = AddControl(L"COMBOBOX", u"", list | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, CopyRangeSuraPlace, idSura,
+                       FQuranFont);
     AddControl(L"STATIC", texts.FromLabel, 0, CopyRangeFromLabelPlace);
     FAya1 = AddControl(L"COMBOBOX", u"", list, CopyRangeAya1Place, idAya1);
     AddControl(L"STATIC", texts.ToLabel, 0, CopyRangeToLabelPlace);
     FAya2 = AddControl(L"COMBOBOX", u"", list, CopyRangeAya2Place, idAya2);
     AddControl(L"BUTTON", texts.Copy, BS_DEFPUSHBUTTON | WS_TABSTOP, CopyRangeCopyPlace, IDOK);
     AddControl(L"BUTTON", texts.Cancel, BS_PUSHBUTTON | WS_TABSTOP, CopyRangeCancelPlace, IDCANCEL);
+    SendMessageW(FSura, CB_SETITEMHEIGHT, WPARAM(-1), CopyRangeSuraItemHeight);  // the box itself
+    SendMessageW(FSura, CB_SETITEMHEIGHT, 0, CopyRangeSuraItemHeight);
     for (int s = 1; s <= 114; ++s)
         SendMessageW(FSura, CB_ADDSTRING, 0, LPARAM(ToWide(SuraNamesTashkeel[std::size_t(s)]).c_str()));
     return true;
@@ -56,7 +61,8 @@ std::u16string TCopyRangeWindow::ListText(HWND list) const {
     const int sel = int(SendMessageW(list, CB_GETCURSEL, 0, 0));
     if (sel < 0) return {};
     std::wstring text(std::size_t(SendMessageW(list, CB_GETLBTEXTLEN, sel, 0)) + 1, L'\0');
-    text.resize(std::size_t(SendMessageW(list, CB_GETLBTEXT, sel, LPARAM(text.data()))));
+    const LRESULT length = SendMessageW(list, CB_GETLBTEXT, sel, LPARAM(text.data()));
+    text.resize(length > 0 ? std::size_t(length) : 0);
     return FromWide(text);
 }
 
@@ -70,6 +76,45 @@ bool TCopyRangeWindow::OnCommand(int id, int code, HWND) {
     if (suraItem >= 0 && FOnCopy) FOnCopy(DecideCopyRange(suraItem, ListText(FAya1), ListText(FAya2)));
     DestroyWindow(Handle());
     return true;
+}
+
+LRESULT TCopyRangeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MEASUREITEM:
+        if (wParam == idSura) {
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = CopyRangeSuraItemHeight;
+            return TRUE;
+        }
+        break;
+    case WM_DRAWITEM:
+        if (wParam == idSura) {
+            DrawSuraItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        break;
+    }
+    return TWindow::HandleMessage(message, wParam, lParam);
+}
+
+void TCopyRangeWindow::DrawSuraItem(const DRAWITEMSTRUCT& item) {
+    const bool selected = item.itemState & ODS_SELECTED;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (item.itemID == UINT(-1)) return;
+    std::wstring text(std::size_t(SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0)) + 1, L'\0');
+    const LRESULT length = SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, LPARAM(text.data()));
+    text.resize(length > 0 ? std::size_t(length) : 0);
+    HGDIOBJ old = SelectObject(item.hDC, FQuranFont);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    // The letters sit around the baseline; the marks above and below need
+    // less room than the font's line reserves, so the baseline is placed
+    // by the item's height rather than by the line's.
+    const UINT oldAlign = SetTextAlign(item.hDC, TA_LEFT | TA_BASELINE);
+    const int baseline = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top) * 2 / 3;
+    ExtTextOutW(item.hDC, item.rcItem.left + 4, baseline, ETO_CLIPPED | ETO_RTLREADING, &item.rcItem, text.c_str(),
+                UINT(text.size()), nullptr);
+    SetTextAlign(item.hDC, oldAlign);
+    SelectObject(item.hDC, old);
 }
 
 void TCopyRangeWindow::Destroyed() {

@@ -21,6 +21,8 @@ public:
 
 private:
     bool OnCommand(int id, int code, HWND control) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DrawSuraItem(const DRAWITEMSTRUCT& item);
     void Destroyed() override;
     void SuraChanged();
     std::u16string ListText(HWND list) const;

@@ -1,0 +1,23 @@
+#pragma once
+// Opening a page from the resources, the one sequence the viewer, the tools,
+// the benchmarks and the data checks share: resource SVG_ + number, its page
+// data read into the fifteen lines, the lines initialised, and (for a page
+// that is drawn) its frame and basmalah pictures attached.
+#include <string>
+
+class TPageView;
+class TResourceSource;
+
+inline constexpr int FirstPageNumber = 1;
+inline constexpr int LastPageNumber = 604;
+
+// "SVG_" + the page number in decimal.
+std::u16string PageResourceName(int pageNumber);
+
+// Reads page `pageNumber` into `page` (a new page) and initialises its lines.
+// A missing resource raises TMissingResource, malformed data TDataError.
+void ReadPageResource(TPageView& page, int pageNumber, const TResourceSource& resources);
+
+// ReadPageResource, then the page's pictures from the same resources
+// (AttachPagePictures: TMissingResource or TDataError for a bad picture).
+void OpenPageResource(TPageView& page, int pageNumber, const TResourceSource& resources);
