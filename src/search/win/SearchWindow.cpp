@@ -44,13 +44,11 @@ bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMainFormCore& main
     RECT client{};
     GetClientRect(Handle(), &client);
     const TSearchFormPlaces places = SearchFormPlaces(client.right, client.bottom);
-    // In Arabic the label and the counts line are mirrored too, so that they
-    // read right to left and stand at the window's leading edge.
-    const DWORD readingExStyle = arabic ? WS_EX_LAYOUTRTL : 0;
-    FLabel = AddControl(L"STATIC", texts.Label, SS_LEFT, places.Label, idLabel, nullptr, readingExStyle);
+    // In the mirrored Arabic window the base sets both labels right to left.
+    FLabel = AddControl(L"STATIC", texts.Label, SS_LEFT, places.Label, idLabel);
     FCombo = AddControl(L"COMBOBOX", u"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, places.Combo,
                         idCombo, FArabicFont, WS_EX_LAYOUTRTL);
-    FCounts = AddControl(L"STATIC", FCore->CountsLine(), SS_LEFT, places.Counts, idCounts, nullptr, readingExStyle);
+    FCounts = AddControl(L"STATIC", FCore->CountsLine(), SS_LEFT, places.Counts, idCounts);
     if (!FGrid.Create(Handle(), places.Grid, FCore->Grid(), *this, true)) return false;
     FCore->SetColumnFullWidth(FCore->Grid().ClientWidth());
     FGrid.Refresh();
