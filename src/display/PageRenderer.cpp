@@ -18,18 +18,6 @@ int RoundToInt(double v) {
     return int(std::nearbyint(std::clamp(v, -PixelLimit, PixelLimit)));
 }
 
-// Restores PageScale bit for bit when the drawing ends, however it ends.
-class TPageScaleGuard {
-public:
-    TPageScaleGuard() : FSaved(PageScale) {}
-    ~TPageScaleGuard() { PageScale = FSaved; }
-    TPageScaleGuard(const TPageScaleGuard&) = delete;
-    TPageScaleGuard& operator=(const TPageScaleGuard&) = delete;
-
-private:
-    float FSaved;
-};
-
 bool Drawable(const std::unique_ptr<TPicture>& picture) {
     return picture && picture->Width > 0 && picture->Height > 0;
 }
@@ -99,46 +87,57 @@ void Draw(TCanvas& canvas, const TPageView& page) {
     for (int i = 1; i <= TPageView::LineCount; ++i) Draw(canvas, page.Line(i));
 }
 
-void DrawPageLayers(TCanvas& work, TPageView& page) {
-    TPageScaleGuard guard;
-    PageScale = PageScale * 3;
-    const float s = PageScale;
-    const int workWidth = work.Width(), workHeight = work.Height();
+std::vector<TPagePicturePlace> PlacePagePictures(const TPageView& page, int workWidth, int workHeight, float s) {
+    std::vector<TPagePicturePlace> places;
     TPixelRect lastFrame;
-
-    TLine& first = page.Line(1);
+    const TLine& first = page.Line(1);
     if (first.LineType == ltSorahName && Drawable(first.FreamJpg)) {
         // Pages 1 and 2: one picture framing the whole page, whatever its aspect.
         const TPixelRect rect = (page.PageNumber == 1 || page.PageNumber == 2)
                                     ? TPixelRect{0, 0, workWidth, workHeight}
                                     : FullWidthRect(workWidth, *first.FreamJpg);
-        first.FreamTop = 0;
-        work.DrawPicture(*first.FreamJpg, rect);
+        places.push_back({1, false, rect, 0});
         lastFrame = rect;
     }
     const int threeUnits = RoundToInt(3.0 * s);
     for (int i = 2; i < TPageView::LineCount; ++i) {
-        TLine& line = page.Line(i);
+        const TLine& line = page.Line(i);
         if (line.LineType == ltSorahName && Drawable(line.FreamJpg)) {
             // Three page units below the bottom of the line above.
-            line.FreamTop = float(double(page.Line(i - 1).MaxY()) * double(s));
+            const float top = float(double(page.Line(i - 1).MaxY()) * double(s));
             TPixelRect rect = FullWidthRect(workWidth, *line.FreamJpg);
-            rect.Offset(0, RoundToInt(line.FreamTop));
+            rect.Offset(0, RoundToInt(top));
             rect.Offset(0, threeUnits);
-            work.DrawPicture(*line.FreamJpg, rect);
+            places.push_back({i, false, rect, top});
             lastFrame = rect;
         }
         if (line.LineType == ltBasmalla && Drawable(line.BasmalahPng)) {
             // Below the frame just above it; on line 2 lower still, less so on page 249.
             TPixelRect rect = FullWidthRect(workWidth, *line.BasmalahPng);
-            line.BasmalahTop = float(lastFrame.Bottom);
+            const float top = float(lastFrame.Bottom);
             if (i == 2) {
                 rect.Offset(0, RoundToInt(15.0 * s));
                 if (page.PageNumber == 249) rect.Offset(0, -RoundToInt(12.0 * s));
             }
             rect.Offset(0, threeUnits);
-            rect.Offset(0, RoundToInt(line.BasmalahTop));
-            work.DrawPicture(*line.BasmalahPng, rect);
+            rect.Offset(0, RoundToInt(top));
+            places.push_back({i, true, rect, top});
+        }
+    }
+    return places;
+}
+
+void DrawPageLayers(TCanvas& work, TPageView& page) {
+    TPageScaleGuard guard;
+    PageScale = PageScale * 3;
+    for (const TPagePicturePlace& place : PlacePagePictures(page, work.Width(), work.Height(), PageScale)) {
+        TLine& line = page.Line(place.Line);
+        if (place.Basmalah) {
+            line.BasmalahTop = place.Top;
+            work.DrawPicture(*line.BasmalahPng, place.Rect);
+        } else {
+            line.FreamTop = place.Top;
+            work.DrawPicture(*line.FreamJpg, place.Rect);
         }
     }
     Draw(work, page);

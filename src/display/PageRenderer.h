@@ -5,6 +5,8 @@
 //
 // Page coordinates become pixels as Round(coordinate x PageScale), ties to
 // even, with the page origin at the canvas's top-left pixel.
+#include <vector>
+
 #include "display/Canvas.h"
 
 class TSimpleShapeSVG;
@@ -28,6 +30,18 @@ void Draw(TCanvas& canvas, const TSimpleShapeSVG& shape);
 void Draw(TCanvas& canvas, const TSimpleSVG& word);    // glyph shapes in order
 void Draw(TCanvas& canvas, const TLine& line);         // words in order, any line type
 void Draw(TCanvas& canvas, const TPageView& page);     // lines 1 to 15
+
+// Where a drawing at `s` pixels per page unit puts the page's header frames
+// and basmalah pictures (those attached) on a work surface of
+// workWidth x workHeight, in line order; Top is the FreamTop or BasmalahTop
+// the drawing records in the line.
+struct TPagePicturePlace {
+    int Line;
+    bool Basmalah;  // the basmalah picture; otherwise the header frame
+    TPixelRect Rect;
+    float Top;
+};
+std::vector<TPagePicturePlace> PlacePagePictures(const TPageView& page, int workWidth, int workHeight, float s);
 
 // The page's pictures and glyphs onto a work canvas three times the view's
 // size (3 ClientWidth x 3 ClientHeight): PageScale is tripled for the

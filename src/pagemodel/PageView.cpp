@@ -204,9 +204,12 @@ void TPageView::GetWordList(std::vector<TSimpleSVG*>& list) const {
     for (int i = 1; i <= LineCount; ++i) Line(i).GetWordList(list);
 }
 
+float TPageView::ScaleToFit(float pageHeight, std::int32_t height) {
+    return pageHeight > static_cast<float>(height) ? static_cast<float>(height) / pageHeight : 1.0f;
+}
+
 void TPageView::FitToView(std::int32_t width, std::int32_t height) {
-    PageScale = 1.0f;
-    if (svgMaxY > static_cast<float>(height)) PageScale = static_cast<float>(height) / svgMaxY;
+    PageScale = ScaleToFit(svgMaxY, height);
     ClientWidth = width;
     ClientHeight = height;
 }

@@ -37,6 +37,8 @@ public:
     // The page shown in a view of width x height pixels: PageScale fits the
     // page height into the view's height, never more than one pixel per unit.
     void FitToView(std::int32_t width, std::int32_t height);
+    // The PageScale that FitToView sets for a page `pageHeight` units high.
+    static float ScaleToFit(float pageHeight, std::int32_t height);
 
     // Once all word objects are in their lines (each line that received one
     // set to ltText): reading order, sura header and basmalah lines, the word

@@ -19,7 +19,7 @@
 
 #include "base/ResourceFolder.h"
 #include "display/Picture.h"
-#include "pagemodel/PageData.h"
+#include "pagemodel/PageResource.h"
 #include "pagemodel/PagePictures.h"
 #include "pagemodel/PageView.h"
 
@@ -55,10 +55,7 @@ std::uint16_t U16(const std::vector<std::uint8_t>& d, std::size_t at) {
 // Loads a page through the page model, as page opening does, and returns
 // its numbers of sura header and basmalah lines.
 std::pair<int, int> LoadAndCountPictureLines(TPageView& page, int number) {
-    const std::vector<std::uint8_t> bytes = Read("SVG_" + std::to_string(number));
-    page.PageNumber = number;
-    LoadPageData(page, bytes);
-    page.InitialLinesData();
+    ReadPageResource(page, number, TResourceFolder(kDir));
     int headers = 0, basmalah = 0;
     for (int line = 1; line <= 15; ++line) {
         headers += page.Line(line).LineType == ltSorahName;

@@ -17,7 +17,7 @@ protected:
         BuildTwoSuraPage(page());
         panel->Resize(600, 1000);  // taller than the page: one pixel a unit
     }
-    void TearDown() override { PageScale = 0.5f; }
+    TPageScaleGuard scaleGuard;  // the scale found before SetUp made the panel
     TPageView& page() { return panel->PageView(); }
     void Press(int x, int y, TShiftState s = 0) { panel->MouseDown(mbLeft, s, x, y); }
     void Move(int x, int y, TShiftState s = ssLeft) { panel->MouseMove(s, x, y); }
@@ -226,7 +226,6 @@ TEST(PanelEmptyPage, APressSelectsNothingAndStartsNoDrag) {
     panel.MouseMove(ssLeft, 30, 30);
     panel.MouseUp(mbLeft, 0, 30, 30);
     EXPECT_FALSE(panel.PageView().Selected());
-    PageScale = 0.5f;
 }
 
 TEST_F(PanelTest, EscapeEndsTheRun) {

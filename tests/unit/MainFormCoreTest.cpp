@@ -94,7 +94,6 @@ protected:
     void TearDown() override {
         core.reset();
         fs::remove_all(folder);
-        PageScale = 0.5f;
     }
     // Ends the splash the way the start-up timer does, on page `page`.
     void StartOn(int page) {
@@ -117,6 +116,7 @@ protected:
     TRecordingMainEvents events;
     TRecordingViewEvents view;
     std::unique_ptr<TMainFormCore> core;
+    TPageScaleGuard scaleGuard;  // the page opened sets the scale
 };
 
 TEST_F(MainFormTest, ConstructionLaysOutTheSplash) {

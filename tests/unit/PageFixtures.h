@@ -64,5 +64,7 @@ inline TSimpleSVG& AddWord(TPageView& page, const TTestWord& t) {
 class PageScaleOne : public ::testing::Test {
 protected:
     void SetUp() override { PageScale = 1.0f; }
-    void TearDown() override { PageScale = 0.5f; }
+
+private:
+    TPageScaleGuard FScaleGuard;  // whatever a test does, later tests see the scale it found
 };

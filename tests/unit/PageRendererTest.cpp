@@ -98,9 +98,7 @@ TBitmap24 AntiAlias(TPageView& page, int width, int height) {
 
 class PageRendererTest : public ::testing::Test {
 protected:
-    void SetUp() override { FSavedScale = PageScale; }
-    void TearDown() override { PageScale = FSavedScale; }
-    float FSavedScale = 0;
+    TPageScaleGuard FScaleGuard;
 };
 }  // namespace
 

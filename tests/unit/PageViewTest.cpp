@@ -153,7 +153,6 @@ TEST(PageHitTest, OverlappingBoxesGoToTheUpperLineAndTheRightHandWord) {
     page.ClearSelect();
     EXPECT_EQ(page.SelectWordContainPoint({150, 135}), 3);
     EXPECT_FALSE(page.WordList[2]->Selected());
-    PageScale = 0.5f;
 }
 
 TEST(PageHitTest, GlyphHitMissesTheGapInsideAWordBox) {
@@ -171,7 +170,6 @@ TEST(PageHitTest, GlyphHitMissesTheGapInsideAWordBox) {
     EXPECT_TRUE(w.Glyphs[0]->Selected);  // the whole word
     EXPECT_TRUE(page.Line(3).Selected());
     EXPECT_TRUE(page.Selected());
-    PageScale = 0.5f;
 }
 
 TEST_F(Page, NearestWordIsChosenWhenNoBoxHoldsThePoint) {

@@ -6,6 +6,9 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "base/ResourceFolder.h"
+#include "pagemodel/PageResource.h"
+#include "pagemodel/PageView.h"
 #include "text/AyaStore.h"
 
 namespace pictures {
@@ -51,41 +54,12 @@ std::vector<int> ReadJuzStarts(const std::string& bundleText) {
     return {all.begin() + 1, all.end() - 1};
 }
 
-TBox PageInk(const std::vector<unsigned char>& d) {
-    std::size_t at = 0;
-    auto get = [&](auto& v) {
-        if (at + sizeof(v) > d.size()) throw std::runtime_error("page data ends early");
-        std::memcpy(&v, &d[at], sizeof(v));
-        at += sizeof(v);
-    };
+TBox PageInk(const TPageView& page) {
     TBox box;
-    std::int32_t words;
-    get(words);
-    for (int i = 0; i < words; ++i) {
-        std::int32_t line, glyphs;
-        get(line);
-        get(glyphs);
-        for (int g = 0; g < glyphs; ++g) {
-            float mx, my;
-            std::int32_t segments;
-            get(mx);
-            get(my);
-            get(segments);
-            for (int s = 0; s < segments; ++s) {
-                float v[6];
-                std::uint8_t kind, pad[3];
-                get(v);
-                get(kind);
-                get(pad);
-                for (int q = 0; q < (kind == 2 ? 6 : 2); q += 2) box.Add(TVec{v[q], v[q + 1]});
-            }
-            std::uint8_t mark;
-            std::int32_t id, shape, l, p;
-            get(mark), get(id), get(shape), get(l), get(p);
-        }
-        std::int32_t id, l, p, sura, aya, inAya;
-        std::uint8_t mark, type;
-        get(id), get(l), get(p), get(mark), get(sura), get(aya), get(inAya), get(type);
+    for (const TSimpleSVG* word : page.WordList) {
+        const TExtents e = word->Extents();
+        box.Add(TVec{e.MinX, e.MinY});
+        box.Add(TVec{e.MaxX, e.MaxY});
     }
     return box;
 }
@@ -125,9 +99,11 @@ TMushafFacts ReadMushafFacts(const std::filesystem::path& store, const std::file
     f.basmalah = first;
     if (f.basmalah.empty()) throw std::runtime_error("aya store: no basmalah in 1:1");
 
+    const TResourceFolder folder(pages);
     for (int p = 1; p <= 2; ++p) {
-        const std::string bytes = ReadAll(pages / ("SVG_" + std::to_string(p)));
-        f.openingText[std::size_t(p)] = PageInk(std::vector<unsigned char>(bytes.begin(), bytes.end()));
+        TPageView page;
+        ReadPageResource(page, p, folder);
+        f.openingText[std::size_t(p)] = PageInk(page);
     }
     return f;
 }

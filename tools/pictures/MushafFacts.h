@@ -8,6 +8,8 @@
 
 #include "VectorPath.h"
 
+class TPageView;
+
 namespace pictures {
 
 constexpr int kPages = 604;
@@ -34,7 +36,7 @@ TMushafFacts ReadMushafFacts(const std::filesystem::path& store, const std::file
 // Quran (1 to 6236), from the JuzList of a quran-meta bundle.
 std::vector<int> ReadJuzStarts(const std::string& bundleText);
 
-// Ink box (page units) of every glyph shape in a page data resource.
-TBox PageInk(const std::vector<unsigned char>& pageData);
+// Ink box (page units) of every glyph shape of a page.
+TBox PageInk(const TPageView& page);
 
 } // namespace pictures

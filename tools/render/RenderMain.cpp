@@ -91,8 +91,10 @@ void Render(const TOptions& options) {
     try {
         ReadPageResource(page, options.Page, resources);
     } catch (const TMissingResource& e) {
-        throw TRenderError{"page " + std::to_string(options.Page) + " not found: no " + ResourceNameToAscii(e.Name()) +
-                           " in " + options.Data.string()};
+        std::string message = "page " + std::to_string(options.Page);
+        message += " not found: no " + ResourceNameToAscii(e.Name());
+        message += " in " + options.Data.string();
+        throw TRenderError{message};
     } catch (const TDataError& e) {
         throw TRenderError{"page " + std::to_string(options.Page) + " is unreadable: " + e.what()};
     }
