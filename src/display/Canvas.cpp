@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "display/Picture.h"
+#include "base/Picture.h"
 
 void TBitmapTarget::FillSpan(int y, int x0, int x1, TColor color) {
     FillRowSpan(FBitmap.Row(y), x0, x1, color);

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "display/InputState.h"
+#include "base/InputState.h"
 #include "display/MainWindowGeometry.h"
 #include "pagemodel/PageView.h"
 

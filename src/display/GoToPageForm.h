@@ -7,7 +7,7 @@
 
 #include "base/ControlPlace.h"
 #include "display/MainWindowGeometry.h"
-#include "settings/SettingsData.h"
+#include "settings/AppLanguage.h"
 
 inline constexpr char16_t GoToPageFormName[] = u"GoToPageForm";  // at most one such window
 inline constexpr int GoToPageClientWidth = 260;

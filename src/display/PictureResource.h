@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "display/Picture.h"
+#include "base/Picture.h"
 
 class TResourceSource;
 

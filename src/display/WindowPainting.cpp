@@ -7,7 +7,7 @@
 #include "display/Downsample3x.h"
 #include "display/JozaNameSoraNamePanel.h"
 #include "display/MainWindowGeometry.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 
 namespace {
 

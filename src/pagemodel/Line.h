@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "pagemodel/PageGeometry.h"
 #include "pagemodel/SimpleSVG.h"
 

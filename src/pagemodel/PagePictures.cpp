@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/ResourceSource.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "pagemodel/PageView.h"
 
 std::u16string FramePictureName(int pageNumber, int k) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum TAppLanguge : std::uint8_t { appArabic = 0, appEnglish = 1 };
+#include "settings/AppLanguage.h"
 
 class TStettingsData {
 public:

@@ -7,8 +7,8 @@
 #include <span>
 #include <string_view>
 
-#include "display/InputState.h"
-#include "settings/SettingsData.h"
+#include "base/InputState.h"
+#include "settings/AppLanguage.h"
 
 // Ids double as the menu item ids of the shell.
 enum TCommandId : std::uint16_t {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/SettingsData.h"
+#include "settings/AppLanguage.h"
 #include "shell/Commands.h"
 
 // The entries as the menu holds them, made from the command table: its menu

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/ControlPlace.h"
-#include "settings/SettingsData.h"
+#include "settings/AppLanguage.h"
 
 class TPageView;
 

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "base/ResourceFolder.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "pagemodel/PageResource.h"
 #include "pagemodel/PagePictures.h"
 #include "pagemodel/PageView.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "display/Canvas.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 
 namespace {
 TPicture MakePicture(TPicture::TKind kind, int w, int h, std::uint32_t bgra) {

@@ -10,7 +10,7 @@
 
 #include "display/Canvas.h"
 #include "display/PageRenderer.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "pagemodel/PageScale.h"
 #include "pagemodel/PageView.h"
 

@@ -7,7 +7,7 @@
 #include <png.h>
 
 #include "base/DataError.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 
 namespace {
 // A w x h PNG whose pixel i is B G R A = i, 2i, 3i, 255 - i.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "display/WindowPainting.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // a label, a three-digit number box and OK / Cancel. Not modal. In Arabic the
 // window is mirrored and its controls do not inherit the mirroring.
 #include "base/win/Window.h"
-#include "settings/SettingsData.h"
+#include "settings/AppLanguage.h"
 
 class TMainFormCore;
 

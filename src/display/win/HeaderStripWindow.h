@@ -6,7 +6,7 @@
 
 #include "base/win/Window.h"
 #include "display/Bitmap24.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "display/win/PageViewWindow.h"
 
 class TResourceSource;

@@ -2,7 +2,7 @@
 // Held keys and buttons in the core's terms.
 #include <windows.h>
 
-#include "display/InputState.h"
+#include "base/InputState.h"
 
 // From the key and button flags of a mouse message.
 inline TShiftState MouseShiftState(WPARAM flags) {

@@ -18,6 +18,7 @@
 #include "search/win/SearchWindow.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
+#include "shell/win/MainWindowRun.h"
 #include "shell/win/PopupMenuWin.h"
 #include "text/CopyRangeForm.h"
 #include "text/win/CopyRangeWindow.h"
@@ -387,4 +388,13 @@ void TMainForm::DragFromSelection() {
     const auto document = FCore->SelectionDocument();
     if (!document) return;
     if (DetectDrag(FView.Handle())) RunRtfDrag(*document, FRun.RtfClipboardFormat);
+}
+
+int RunMainWindow(const TResourceSource& resources, TRunValues& run, int showCommand) {
+    TMainForm form(resources, run);
+    if (!form.Create(showCommand)) {
+        MessageBoxW(nullptr, L"The main window cannot be created.", L"Tiravel", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    return form.RunMessageLoop();
 }

@@ -10,7 +10,7 @@
 #include "base/win/Window.h"
 #include "display/Bitmap24.h"
 #include "display/MainFormCore.h"
-#include "display/Picture.h"
+#include "base/Picture.h"
 #include "display/win/GoToPageDialog.h"
 #include "display/win/HeaderStripWindow.h"
 #include "display/win/PageViewWindow.h"

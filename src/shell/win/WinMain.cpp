@@ -12,9 +12,9 @@
 #include "base/win/ExeResourceSource.h"
 #include "pagemodel/UnpackingResourceSource.h"
 #include "base/win/WideText.h"
-#include "display/win/MainForm.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
+#include "shell/win/MainWindowRun.h"
 #include "system/win/FontsApi.h"
 
 namespace {
@@ -66,14 +66,7 @@ public:
     void SetApplicationTitle(std::u16string_view) override {
         // The task bar shows the main window's caption, which is this title.
     }
-    int RunMainWindow() override {
-        TMainForm form(FResources, FRun);
-        if (!form.Create(FShowCommand)) {
-            MessageBoxW(nullptr, L"The main window cannot be created.", L"Tiravel", MB_OK | MB_ICONERROR);
-            return 1;
-        }
-        return form.RunMessageLoop();
-    }
+    int RunMainWindow() override { return ::RunMainWindow(FResources, FRun, FShowCommand); }
 
 private:
     const TResourceSource& FResources;

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "base/win/Window.h"
-#include "settings/SettingsData.h"
+#include "settings/AppLanguage.h"
 #include "text/CopyRangeForm.h"
 
 class TCopyRangeWindow final : public TWindow {

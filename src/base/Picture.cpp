@@ -1,4 +1,4 @@
-#include "display/Picture.h"
+#include "base/Picture.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,0 +1,6 @@
+#pragma once
+// The interface language, kept in the settings record; every window reads it
+// when it is created.
+#include <cstdint>
+
+enum TAppLanguge : std::uint8_t { appArabic = 0, appEnglish = 1 };
