@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "display/MainFormCore.h"
+#include "search/MushafNavigator.h"
 #include "text/SuraTables.h"
 
 int SuraIndexMode = SuraIndexShort;
@@ -95,8 +95,9 @@ std::optional<int> DetailedIndexTargetPage(TGridCell cell) {
     return SuraFirstPages[std::size_t(cell.Row)];
 }
 
-bool GoToIndexPage(TMainFormCore& main, int page) {
-    if (page == main.PageNumber) return false;
-    main.PageNumber = page;
+bool GoToIndexPage(TMushafNavigator& main, int page) {
+    if (page == main.PageNumber()) return false;
+    main.SetPageNumber(page);
+    main.PostOpenPage();
     return true;
 }

@@ -12,7 +12,7 @@
 #include "search/GridModel.h"
 #include "settings/SettingsData.h"
 
-class TMainFormCore;
+class TMushafNavigator;
 
 // The view of the index for the rest of the run: 1 short, 2 detailed. A run
 // starts short; it is not saved.
@@ -74,5 +74,5 @@ std::optional<int> ShortIndexTargetPage(TGridCell cell);
 std::optional<int> DetailedIndexTargetPage(TGridCell cell);
 
 // Turns the main window to `page` unless it shows that page already: sets its
-// PageNumber and answers true, and the shell posts the open-page message.
-bool GoToIndexPage(TMainFormCore& main, int page);
+// page number and posts its open-page message; true when it did.
+bool GoToIndexPage(TMushafNavigator& main, int page);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "display/MainFormCore.h"
+#include "search/MushafNavigator.h"
 #include "text/AyaText.h"
 #include "text/SuraTables.h"
 
@@ -117,13 +117,13 @@ TSearchCell TSearchFormCore::Cell(int col, int row) const {
     return {};
 }
 
-void JumpToResult(TMainFormCore& main, const TSearchResult& r) {
-    if (r.Page != main.PageNumber) {
+void JumpToResult(TMushafNavigator& main, const TSearchResult& r) {
+    if (r.Page != main.PageNumber()) {
         // A refused opening (another one is running) leaves the page number
         // of the page on screen, so the next turn starts from there.
-        const std::int32_t before = main.PageNumber;
-        main.PageNumber = r.Page;
-        if (!main.OpenPage(r.Sora, r.Aya) && main.PageNumber == r.Page) main.PageNumber = before;
+        const std::int32_t before = main.PageNumber();
+        main.SetPageNumber(r.Page);
+        if (!main.OpenPage(r.Sora, r.Aya) && main.PageNumber() == r.Page) main.SetPageNumber(before);
     } else {
         main.SelectAya(r.Sora, r.Aya);
     }

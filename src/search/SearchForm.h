@@ -16,7 +16,7 @@
 #include "settings/SettingsData.h"
 
 class TAyaStore;
-class TMainFormCore;
+class TMushafNavigator;
 
 inline constexpr int SearchClientWidth = 584;
 inline constexpr int SearchClientHeight = 582;
@@ -109,4 +109,4 @@ private:
 
 // A double click on a result: opens its page with the aya selected, or only
 // selects the aya when its page is the one shown. The search window stays.
-void JumpToResult(TMainFormCore& main, const TSearchResult& result);
+void JumpToResult(TMushafNavigator& main, const TSearchResult& result);

@@ -9,6 +9,7 @@
 #include "base/ResourceMap.h"
 #include "display/MainFormCore.h"
 #include "pagemodel/PageDataWriter.h"
+#include "display/MainFormNavigator.h"
 #include "search/FahrasForm.h"
 #include "search/SearchForm.h"
 #include "settings/SettingsData.h"
@@ -493,14 +494,15 @@ TEST_F(MainFormTest, CommandsAndFrame) {
 
 TEST_F(MainFormTest, SearchResultOpensItsPageOrSelectsOnThePageShown) {
     StartOn(42);
-    JumpToResult(*core, TSearchResult{2, 2, 43, {}, {}});
+    TMainFormNavigator navigator(*core, nullptr);
+    JumpToResult(navigator, TSearchResult{2, 2, 43, {}, {}});
     EXPECT_EQ(Shown(), 43);
     EXPECT_EQ(core->PageNumber, 43);
     EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{6, 7}));
 
     // The page is shown already: the same view only changes its selection.
     const TDXFGraphPanel* before = &core->View();
-    JumpToResult(*core, TSearchResult{2, 1, 43, {}, {}});
+    JumpToResult(navigator, TSearchResult{2, 1, 43, {}, {}});
     EXPECT_EQ(&core->View(), before);
     EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{3, 4, 5}));
 
@@ -510,7 +512,7 @@ TEST_F(MainFormTest, SearchResultOpensItsPageOrSelectsOnThePageShown) {
     events.OnPump = [&] {
         if (pumped) return;
         pumped = true;
-        JumpToResult(*core, TSearchResult{1, 7, 603, {}, {}});
+        JumpToResult(navigator, TSearchResult{1, 7, 603, {}, {}});
         EXPECT_EQ(core->PageNumber, 42);
     };
     core->KeyDown(vkRight, 0);
@@ -521,10 +523,14 @@ TEST_F(MainFormTest, SearchResultOpensItsPageOrSelectsOnThePageShown) {
 
 TEST_F(MainFormTest, IndexTurnsToAnotherPageOnly) {
     StartOn(42);
-    EXPECT_FALSE(GoToIndexPage(*core, 42));  // shown already: nothing, no message
+    int posts = 0;
+    TMainFormNavigator navigator(*core, [&] { ++posts; });
+    EXPECT_FALSE(GoToIndexPage(navigator, 42));  // shown already: nothing, no message
     EXPECT_EQ(core->PageNumber, 42);
-    EXPECT_TRUE(GoToIndexPage(*core, 604));
+    EXPECT_EQ(posts, 0);
+    EXPECT_TRUE(GoToIndexPage(navigator, 604));
     EXPECT_EQ(core->PageNumber, 604);
+    EXPECT_EQ(posts, 1);
     EXPECT_TRUE(core->HandlePrivateMessage(MsgOpenPage, 0, 0));
     EXPECT_EQ(Shown(), 604);
     EXPECT_EQ(events.Fronts, 1);

@@ -48,6 +48,7 @@ bool TMainForm::Create(int showCommand) {
     FCore = std::make_unique<TMainFormCore>(static_cast<TMainFormEvents&>(*this), &FView, FResources, FRun.CurrentSettings,
                                             std::filesystem::path(FRun.DataFolder), GetSystemMetrics(SM_CYSCREEN));
     FView.SetCore(FCore.get());
+    FNavigator = std::make_unique<TMainFormNavigator>(*FCore, [this] { PostMessageW(Handle(), MsgOpenPage, 0, 0); });
 
     const TSizeI size = FCore->InitialSize();
     const TRectI screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -325,14 +326,14 @@ void TMainForm::RunCommand(TCommandId command) {
             open->BringToFront();
         } else {
             auto index = std::make_unique<TFahrasWindow>();
-            index->Create(Handle(), language, *FCore, FResources);
+            index->Create(Handle(), language, *FNavigator, FResources);
             FWindows.Add(std::move(index));
         }
         break;
     case cmSearch: {
         // A new, independent window for every use; the history file is their one list.
         auto search = std::make_unique<TSearchWindow>();
-        search->Create(Handle(), language, *FCore, FRun.DataFolder + u"\\" + SearchHistoryFileName);
+        search->Create(Handle(), language, *FNavigator, FRun.DataFolder + u"\\" + SearchHistoryFileName);
         FWindows.Add(std::move(search));
         break;
     }

@@ -10,6 +10,7 @@
 #include "base/win/Window.h"
 #include "display/Bitmap24.h"
 #include "display/MainFormCore.h"
+#include "display/MainFormNavigator.h"
 #include "base/Picture.h"
 #include "display/win/GoToPageDialog.h"
 #include "display/win/HeaderStripWindow.h"
@@ -79,6 +80,7 @@ private:
     TPageViewWindow FView;
     THeaderStripWindow FStrip;
     std::unique_ptr<TMainFormCore> FCore;
+    std::unique_ptr<TMainFormNavigator> FNavigator;  // for the search and index windows
     TOwnedWindows FWindows;  // go to page, copy range and the other tool windows
     std::unique_ptr<TPicture> FFrame, FSplash, FPageNumbers;
     // The last composite blitted, kept while size, phase and page stay.

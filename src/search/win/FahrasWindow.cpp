@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/ResourceSource.h"
-#include "display/MainFormCore.h"
+#include "search/MushafNavigator.h"
 #include "text/AyaText.h"
 
 namespace {
@@ -46,9 +46,9 @@ void DrawBmpFile(HDC dc, std::span<const std::uint8_t> bytes, const RECT& r) {
 
 }  // namespace
 
-bool TFahrasWindow::Create(HWND owner, TAppLanguge language, TMainFormCore& main, const TResourceSource& resources) {
+bool TFahrasWindow::Create(HWND owner, TAppLanguge language, TMushafNavigator& main,
+                           const TResourceSource& resources) {
     FMain = &main;
-    FOwner = owner;
     FResources = &resources;
     FLanguage = language;
     const bool arabic = language == appArabic;
@@ -178,7 +178,7 @@ void TFahrasWindow::PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const 
 
 void TFahrasWindow::CellDoubleClicked(TGridControl& grid, TGridCell cell) {
     const auto page = &grid == &FDetailed ? DetailedIndexTargetPage(cell) : ShortIndexTargetPage(cell);
-    if (page && GoToIndexPage(*FMain, *page)) PostMessageW(FOwner, MsgOpenPage, 0, 0);
+    if (page) GoToIndexPage(*FMain, *page);
 }
 
 void TFahrasWindow::Destroyed() {

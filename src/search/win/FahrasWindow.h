@@ -6,16 +6,16 @@
 #include "search/FahrasForm.h"
 #include "search/win/GridControl.h"
 
-class TMainFormCore;
+class TMushafNavigator;
 class TResourceSource;
 
 class TFahrasWindow final : public TWindow, private TGridControl::THost {
 public:
     static constexpr wchar_t ClassName[] = L"TFahrasForm";
 
-    // Centred on the desktop, owned by `owner`, the main window whose core
-    // is `main`; the view of SuraIndexMode. `resources` outlives the window.
-    bool Create(HWND owner, TAppLanguge language, TMainFormCore& main, const TResourceSource& resources);
+    // Centred on the desktop, owned by `owner`, the main window that `main`
+    // reaches; the view of SuraIndexMode. `resources` outlives the window.
+    bool Create(HWND owner, TAppLanguge language, TMushafNavigator& main, const TResourceSource& resources);
     bool WantsDialogKeys() const override { return true; }
 
 private:
@@ -31,8 +31,7 @@ private:
     void ShowMode();
     RECT ButtonRect() const;
 
-    TMainFormCore* FMain = nullptr;
-    HWND FOwner = nullptr;
+    TMushafNavigator* FMain = nullptr;
     const TResourceSource* FResources = nullptr;
     TAppLanguge FLanguage = appArabic;
     TGridModel FShortModel = ShortIndexGrid(FahrasClientWidth, FahrasClientHeight);

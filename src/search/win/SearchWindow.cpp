@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "display/MainFormCore.h"
+#include "search/MushafNavigator.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ std::u16string ComboListText(HWND combo, int item) {
 
 }  // namespace
 
-bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMainFormCore& main, std::u16string historyFile) {
+bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMushafNavigator& main, std::u16string historyFile) {
     FMain = &main;
     FHistoryFile = std::move(historyFile);
     FCore = std::make_unique<TSearchFormCore>(main.AyaStore(), language);
@@ -165,7 +165,7 @@ bool TSearchWindow::GridKeyDown(TGridControl&, int key) {
     if (const TSearchResult* r = FCore->SelectedResult()) {
         const TSearchResult copy = *r;
         AddSearchTextToHistory();
-        FMain->CopyRange(TCopyRangeChoice{copy.Sora, copy.Aya, copy.Aya});
+        FMain->CopyRange(copy.Sora, copy.Aya, copy.Aya);
     }
     return true;
 }

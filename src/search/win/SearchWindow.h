@@ -11,7 +11,7 @@
 #include "search/SearchForm.h"
 #include "search/win/GridControl.h"
 
-class TMainFormCore;
+class TMushafNavigator;
 
 class TSearchWindow final : public TWindow, private TGridControl::THost {
 public:
@@ -19,7 +19,7 @@ public:
 
     // Centred on the desktop, owned by `owner`. `historyFile` is the full
     // name of "shistory.ini" in the data folder.
-    bool Create(HWND owner, TAppLanguge language, TMainFormCore& main, std::u16string historyFile);
+    bool Create(HWND owner, TAppLanguge language, TMushafNavigator& main, std::u16string historyFile);
     bool WantsDialogKeys() const override { return true; }
 
 private:
@@ -42,7 +42,7 @@ private:
     void FillHistoryList();
 
     std::unique_ptr<TSearchFormCore> FCore;
-    TMainFormCore* FMain = nullptr;
+    TMushafNavigator* FMain = nullptr;
     std::u16string FHistoryFile;
     TGridControl FGrid;
     HWND FCombo = nullptr, FLabel = nullptr, FCounts = nullptr;
