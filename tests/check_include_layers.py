@@ -37,6 +37,12 @@ def allowed(source, target, order, extra):
     return t_rank < s_rank or (s_win and t_core == s_core)
 
 
+def node(folder):
+    """The layer a folder belongs to: its top folder, or that folder's win/ side."""
+    parts = folder.split('/')
+    return parts[0] + ('/win' if 'win' in parts[1:] else '')
+
+
 def find_cycle(edges):
     graph = {}
     for a, b in edges:
@@ -68,7 +74,7 @@ def main():
     order, extra = read_layers(src / 'layers.txt')
     problems, edges = [], set()
     for file in sorted(p for p in src.rglob('*') if p.suffix in ('.h', '.cpp')):
-        folder = str(file.parent.relative_to(src))
+        folder = node(str(file.parent.relative_to(src)))
         for kind, name in INCLUDE.findall(file.read_text(encoding='utf-8')):
             if kind == '<':
                 if name.lower() == 'windows.h' and not folder.endswith('/win'):
@@ -76,7 +82,7 @@ def main():
                 continue
             if '/' not in name:
                 continue
-            target = str(Path(name).parent)
+            target = node(str(Path(name).parent))
             if target != folder:
                 edges.add((folder, target))
             if not allowed(folder, target, order, extra):

@@ -3,30 +3,9 @@
 #include <cstdio>
 #include <system_error>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "base/platform/FileCalls.h"
 
 namespace {
-
-std::FILE* OpenForWriting(const std::filesystem::path& p) {
-#ifdef _WIN32
-    return _wfopen(p.c_str(), L"wb");
-#else
-    return std::fopen(p.c_str(), "wb");
-#endif
-}
-
-bool FlushToDisk(std::FILE* f) {
-    if (std::fflush(f) != 0) return false;
-#ifdef _WIN32
-    return _commit(_fileno(f)) == 0;
-#else
-    return fsync(fileno(f)) == 0;
-#endif
-}
 
 [[noreturn]] void Fail(const std::filesystem::path& target, const char* step) {
     const std::u8string name = target.u8string();

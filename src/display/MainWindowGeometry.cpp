@@ -25,13 +25,13 @@ TSizeI InitialWindowSize(int screenHeight) {
 
 void KeepWindowAspect(int edge, TRectI& r) {
     switch (edge) {
-    case 1: case 2: case 7:  // left, right, bottom-left: the width leads
+    case seLeft: case seRight: case seBottomLeft:  // the width leads
         r.Bottom = r.Top + RoundPixel((r.Right - r.Left) / WindowAspect);
         break;
-    case 3: case 5: case 6: case 8:  // top, top-right, bottom, bottom-right: the height leads
+    case seTop: case seTopRight: case seBottom: case seBottomRight:  // the height leads
         r.Right = r.Left + RoundPixel((r.Bottom - r.Top) * WindowAspect);
         break;
-    case 4:  // top-left: the top edge follows
+    case seTopLeft:  // the top edge follows
         r.Top = r.Bottom - RoundPixel((r.Right - r.Left) / WindowAspect);
         break;
     default:

@@ -35,7 +35,11 @@ TRectI CentredRect(const TRectI& workArea, int width, int height);
 // 80 % of the screen height, and the width that keeps the aspect.
 TSizeI InitialWindowSize(int screenHeight);
 
-// The sizing edge codes a WM_SIZING message carries (1 left … 8 bottom-right).
+// The sizing edges a WM_SIZING message carries.
+enum TSizingEdge : int {
+    seLeft = 1, seRight = 2, seTop = 3, seTopLeft = 4, seTopRight = 5, seBottom = 6, seBottomLeft = 7,
+    seBottomRight = 8,
+};
 // Changes the proposed window rectangle so that it keeps the aspect; other
 // codes leave it alone.
 void KeepWindowAspect(int edge, TRectI& proposed);

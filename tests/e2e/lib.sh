@@ -4,6 +4,8 @@ set -euo pipefail
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$E2E_DIR/../../scripts/env.sh"
 : "${TIRAVEL_EXE:?TIRAVEL_EXE names the executable under test}"
+# Writes settings files as the program does (tools/settingsfile).
+SETTINGS_TOOL=${TIRAVEL_SETTINGS_TOOL:-$E2E_DIR/../../build/native/bin/tiravel-settings}
 : "${E2E_OUTPUT:=$(mktemp -d)}"
 rm -rf "$E2E_OUTPUT"; mkdir -p "$E2E_OUTPUT"
 
@@ -109,17 +111,11 @@ stored_page_is() { [ "$(stored_page)" = "$1" ]; }
 # settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown.
 write_settings() {
     mkdir -p "$(data_folder)"
-    /usr/bin/python3 - "$(settings_file)" "$1" "${2:-0}" <<'PY'
-import struct, sys
-path, page, language = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-def text(s):
-    return struct.pack('<i', len(s)) + s.encode('utf-16-le')
-image = (struct.pack('<B', language) + text('') + struct.pack('<i?IIII?HHI??', 18, False, 0, 0, 0, 0, True,
-         0xFD5E, 0xFD5F, 0, True, False) + text('Harvik HAFS Uthmanic Script') +
-         struct.pack('<iI???i', 10, 0, False, False, False, page))
-open(path, 'wb').write(image)
-PY
+    "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}"
 }
+
+# The clipboard offers rich text (Wine names "Rich Text Format" text/rtf to X).
+rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
 
 # --- the screen ---------------------------------------------------------------
 # count_colour X Y W H '#RRGGBB': screen pixels of exactly that colour in a rectangle.

@@ -25,7 +25,6 @@ wait_until 10 "the page drawn without a selection" green_at_most 0
 xdotool mousemove "$CX" "$CY" click 1
 wait_until 10 "the clicked word to turn green" green_at_least 20
 press ctrl+c
-rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
 wait_until 10 "the clipboard to offer rich text" rtf_offered
 xclip -selection clipboard -o -t text/rtf >"$E2E_OUTPUT/clipboard.rtf"
 { "$COPYTEXT" --page 42 --view "$PW" "$PH" --click $((CX - PX)) $((CY - PY)); printf '\0'; } >"$E2E_OUTPUT/expected.rtf"

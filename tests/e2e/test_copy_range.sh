@@ -26,7 +26,6 @@ screenshot dialog
 xdotool windowfocus --sync "$D" 2>/dev/null || true
 # Sura list has the focus: Tab to "from" (aya 1 stays), Tab to "to", choose 4, Enter copies.
 xdotool key Tab Tab 4 Return
-rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
 wait_until 10 "the clipboard to offer rich text" rtf_offered
 xclip -selection clipboard -o -t text/rtf >"$E2E_OUTPUT/clipboard.rtf"
 { "$COPYTEXT" --range 112 1 4; printf '\0'; } >"$E2E_OUTPUT/expected.rtf"

@@ -12,7 +12,6 @@ wait_until 10 "the page drawn without a selection" green_at_most 0
 press ctrl+a
 wait_until 10 "Ctrl+A to select sura 112" green_at_least 20
 press ctrl+c
-rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
 wait_until 10 "the clipboard to offer rich text" rtf_offered
 xclip -selection clipboard -o -t text/rtf | tr -d '\0' >"$E2E_OUTPUT/copied.rtf"
 

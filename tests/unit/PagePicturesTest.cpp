@@ -3,9 +3,9 @@
 #include <map>
 #include <vector>
 
-#include <png.h>
 
 #include "base/DataError.h"
+#include "base/PictureEncoding.h"
 #include "base/ResourceSource.h"
 #include "pagemodel/PagePictures.h"
 #include "pagemodel/PageView.h"
@@ -34,17 +34,8 @@ public:
 };
 
 std::vector<std::uint8_t> TinyPng() {
-    std::uint8_t pixels[4] = {1, 2, 3, 4};
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = image.height = 1;
-    image.format = PNG_FORMAT_BGRA;
-    png_alloc_size_t size = 0;
-    png_image_write_to_memory(&image, nullptr, &size, 0, pixels, 0, nullptr);
-    std::vector<std::uint8_t> out(size);
-    png_image_write_to_memory(&image, out.data(), &size, 0, pixels, 0, nullptr);
-    out.resize(size);
-    return out;
+    const std::uint8_t pixels[4] = {1, 2, 3, 4};
+    return EncodePng(1, 1, pixels, TPixelOrder::Bgra);
 }
 
 // Page 597 with lines 3 and 4 empty: header on 3, basmalah on 4.

@@ -3,11 +3,10 @@
 #include <cstdio>
 #include <vector>
 
-#include <jpeglib.h>
-#include <png.h>
 
 #include "base/DataError.h"
 #include "base/Picture.h"
+#include "base/PictureEncoding.h"
 
 namespace {
 // A w x h PNG whose pixel i is B G R A = i, 2i, 3i, 255 - i.
@@ -19,45 +18,12 @@ std::vector<std::uint8_t> EncodePng(int w, int h) {
         pixels[4 * i + 2] = std::uint8_t(3 * i);
         pixels[4 * i + 3] = std::uint8_t(255 - i);
     }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = png_uint_32(w);
-    image.height = png_uint_32(h);
-    image.format = PNG_FORMAT_BGRA;
-    png_alloc_size_t size = 0;
-    EXPECT_TRUE(png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr));
-    std::vector<std::uint8_t> out(size);
-    EXPECT_TRUE(png_image_write_to_memory(&image, out.data(), &size, 0, pixels.data(), 0, nullptr));
-    out.resize(size);
-    return out;
+    return ::EncodePng(w, h, pixels, TPixelOrder::Bgra);
 }
 
 // A w x h JPEG of one grey level.
 std::vector<std::uint8_t> EncodeJpeg(int w, int h, std::uint8_t grey) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr error{};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(w);
-    info.image_height = JDIMENSION(h);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<std::uint8_t> row(std::size_t(w) * 3, grey);
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&info, &r, 1);
-    }
-    jpeg_finish_compress(&info);
-    std::vector<std::uint8_t> out(buffer, buffer + size);
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return out;
+    return ::EncodeJpeg(w, h, std::vector<std::uint8_t>(std::size_t(w) * h * 3, grey), TPixelOrder::Rgb, 95);
 }
 }  // namespace
 

@@ -61,31 +61,25 @@ protected:
 }  // namespace
 
 // WordList: aya 1 = 0..4 (mark 4), aya 2 = 5..7 (mark 7), aya 3 = 8..12 (mark 12), aya 4 = 13..16.
-TEST_F(SelectionText, TheRestOfOneAyaCarriesItsNumber) {
-    Select(1, 4);
-    EXPECT_EQ(Copy(), Expected(u"هُوَ ٱللَّهُ أَحَدٌ ١", 1, 1, 1));
-}
-
-TEST_F(SelectionText, WordsWithinOneAya) {
-    Select(2, 2);
-    EXPECT_EQ(Copy(), Expected(u"ٱللَّهُ", 1, 1, 1));
-    Select(8, 10);  // the separated waqf sign joins its word again
-    EXPECT_EQ(Copy(), Expected(u"a3ۖ b3", 3, 3, 1));
-}
-
-TEST_F(SelectionText, TwoAyatAreCutAtBothEnds) {
-    Select(6, 8);
-    EXPECT_EQ(Copy(), Expected(u"b2 ٢ a3", 2, 3, 2));
-}
-
-TEST_F(SelectionText, StartingOnAnAyaMarkTakesThatAyaWhole) {
-    Select(7, 10);
-    EXPECT_EQ(Copy(), Expected(u"a2 b2 ٢ a3ۖ b3", 2, 3, 2));
-}
-
-TEST_F(SelectionText, AyatBetweenAreTakenWhole) {
-    Select(6, 14);
-    EXPECT_EQ(Copy(), Expected(u"b2 ٢ a3ۖ b3 c3 ٣ وَd4", 2, 4, 3));
+TEST_F(SelectionText, SelectionsBecomeTheirAyatCutAtTheSelectedWords) {
+    // Each aya's number hangs on its last word by a no-break space.
+    struct Case {
+        const char* What;
+        int First, Last;  // WordList positions selected
+        const char16_t* Text;
+        int Aya1, Aya2, Count;  // the citation
+    } cases[] = {
+        {"the rest of one aya carries its number", 1, 4, u"هُوَ ٱللَّهُ أَحَدٌ\u00A0١", 1, 1, 1},
+        {"one word", 2, 2, u"ٱللَّهُ", 1, 1, 1},
+        {"a separated waqf sign joins its word again", 8, 10, u"a3ۖ b3", 3, 3, 1},
+        {"two ayat cut at both ends", 6, 8, u"b2\u00A0٢ a3", 2, 3, 2},
+        {"starting on an aya mark takes that aya whole", 7, 10, u"a2 b2\u00A0٢ a3ۖ b3", 2, 3, 2},
+        {"the ayat between are taken whole", 6, 14, u"b2\u00A0٢ a3ۖ b3 c3\u00A0٣ وَd4", 2, 4, 3},
+    };
+    for (const Case& c : cases) {
+        Select(c.First, c.Last);
+        EXPECT_EQ(Copy(), Expected(c.Text, c.Aya1, c.Aya2, c.Count)) << c.What;
+    }
 }
 
 TEST_F(SelectionText, NothingSelectedGivesNothing) {

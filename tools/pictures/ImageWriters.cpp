@@ -6,8 +6,7 @@
 #include <csetjmp>
 #include <stdexcept>
 
-#include <jpeglib.h>
-#include <png.h>
+#include "base/PictureEncoding.h"
 
 namespace pictures {
 
@@ -21,13 +20,6 @@ void Put32(TBytes& b, std::uint32_t v) {
     Put16(b, v & 0xFFFF);
     Put16(b, v >> 16);
 }
-
-void PngWrite(png_structp png, png_bytep data, png_size_t length) {
-    auto* out = static_cast<TBytes*>(png_get_io_ptr(png));
-    out->insert(out->end(), data, data + length);
-}
-void PngFlush(png_structp) {}
-[[noreturn]] void PngError(png_structp, png_const_charp message) { throw std::runtime_error(message); }
 
 // A DIB of the picture: BITMAPINFOHEADER then the rows bottom-up.
 void PutDib(TBytes& b, const TRgbaImage& image, int bits, int heightFactor) {
@@ -59,76 +51,12 @@ void PutDib(TBytes& b, const TRgbaImage& image, int bits, int heightFactor) {
 }  // namespace
 
 TBytes EncodePng(const TRgbaImage& image, bool withAlpha) {
-    TBytes out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, nullptr);
-    png_infop info = png_create_info_struct(png);
-    try {
-        png_set_write_fn(png, &out, PngWrite, PngFlush);
-        png_set_IHDR(png, info, png_uint_32(image.width), png_uint_32(image.height), 8,
-                     withAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_set_compression_level(png, 6);
-        png_write_info(png, info);
-        std::vector<std::uint8_t> row(std::size_t(image.width) * 4);
-        for (int y = 0; y < image.height; ++y) {
-            const std::uint8_t* src = image.At(0, y);
-            if (withAlpha) {
-                png_write_row(png, const_cast<png_bytep>(src));
-                continue;
-            }
-            for (int x = 0; x < image.width; ++x)
-                for (int k = 0; k < 3; ++k) row[std::size_t(x) * 3 + k] = src[x * 4 + k];
-            png_write_row(png, row.data());
-        }
-        png_write_end(png, info);
-    } catch (...) {
-        png_destroy_write_struct(&png, &info);
-        throw;
-    }
-    png_destroy_write_struct(&png, &info);
-    return out;
+    return withAlpha ? ::EncodePng(image.width, image.height, image.rgba, TPixelOrder::Rgba)
+                     : EncodeOpaquePng(image.width, image.height, image.rgba, TPixelOrder::Rgba);
 }
 
 TBytes EncodeJpeg(const TRgbaImage& image, int quality) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jerr.error_exit = [](j_common_ptr c) {
-        char message[JMSG_LENGTH_MAX];
-        (*c->err->format_message)(c, message);
-        throw std::runtime_error(message);
-    };
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_create_compress(&cinfo);
-    try {
-        jpeg_mem_dest(&cinfo, &buffer, &size);
-        cinfo.image_width = JDIMENSION(image.width);
-        cinfo.image_height = JDIMENSION(image.height);
-        cinfo.input_components = 3;
-        cinfo.in_color_space = JCS_RGB;
-        jpeg_set_defaults(&cinfo);
-        jpeg_set_quality(&cinfo, quality, TRUE);
-        for (int c = 0; c < 3; ++c) cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
-        jpeg_start_compress(&cinfo, TRUE);
-        std::vector<std::uint8_t> row(std::size_t(image.width) * 3);
-        while (cinfo.next_scanline < cinfo.image_height) {
-            const std::uint8_t* src = image.At(0, int(cinfo.next_scanline));
-            for (int x = 0; x < image.width; ++x)
-                for (int k = 0; k < 3; ++k) row[std::size_t(x) * 3 + k] = src[x * 4 + k];
-            JSAMPROW rows[1] = {row.data()};
-            jpeg_write_scanlines(&cinfo, rows, 1);
-        }
-        jpeg_finish_compress(&cinfo);
-    } catch (...) {
-        jpeg_destroy_compress(&cinfo);
-        std::free(buffer);
-        throw;
-    }
-    jpeg_destroy_compress(&cinfo);
-    TBytes out(buffer, buffer + size);
-    std::free(buffer);
-    return out;
+    return ::EncodeJpeg(image.width, image.height, image.rgba, TPixelOrder::Rgba, quality);
 }
 
 TBytes EncodeBmp(const TRgbaImage& image) {

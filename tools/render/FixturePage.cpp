@@ -4,9 +4,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include <jpeglib.h>
-#include <png.h>
 
+#include "base/PictureEncoding.h"
 #include "pagemodel/PageDataWriter.h"
 #include "pagemodel/PageView.h"
 
@@ -55,52 +54,16 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }
 
 std::vector<std::uint8_t> SolidJpeg(int w, int h, TColor color) {
-    jpeg_compress_struct info{};
-    jpeg_error_mgr error{};
-    info.err = jpeg_std_error(&error);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(w);
-    info.image_height = JDIMENSION(h);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<std::uint8_t> row(std::size_t(w) * 3);
-    for (int x = 0; x < w; ++x) {
-        row[3 * x] = std::uint8_t(color);
-        row[3 * x + 1] = std::uint8_t(color >> 8);
-        row[3 * x + 2] = std::uint8_t(color >> 16);
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&info, &r, 1);
-    }
-    jpeg_finish_compress(&info);
-    std::vector<std::uint8_t> out(buffer, buffer + size);
-    jpeg_destroy_compress(&info);
-    std::free(buffer);
-    return out;
+    std::vector<std::uint8_t> pixels;
+    for (int i = 0; i < w * h; ++i)
+        pixels.insert(pixels.end(), {std::uint8_t(color), std::uint8_t(color >> 8), std::uint8_t(color >> 16)});
+    return EncodeJpeg(w, h, pixels, TPixelOrder::Rgb, 95);
 }
 
 std::vector<std::uint8_t> TranslucentBlackPng(int w, int h, std::uint8_t alpha) {
     std::vector<std::uint8_t> pixels(std::size_t(w) * h * 4, 0);
     for (std::size_t i = 3; i < pixels.size(); i += 4) pixels[i] = alpha;
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = png_uint_32(w);
-    image.height = png_uint_32(h);
-    image.format = PNG_FORMAT_BGRA;
-    png_alloc_size_t size = 0;
-    png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr);
-    std::vector<std::uint8_t> out(size);
-    if (!png_image_write_to_memory(&image, out.data(), &size, 0, pixels.data(), 0, nullptr))
-        throw std::runtime_error(image.message);
-    out.resize(size);
-    return out;
+    return EncodePng(w, h, pixels, TPixelOrder::Bgra);
 }
 }  // namespace
 

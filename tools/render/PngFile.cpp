@@ -8,25 +8,17 @@
 
 #include <png.h>
 
+#include "base/PictureEncoding.h"
+
 void WritePngFile(const std::filesystem::path& path, const TBitmap24& bitmap) {
     // libpng wants rows without padding.
     const std::size_t rowBytes = std::size_t(bitmap.Width()) * 3;
     std::vector<std::uint8_t> pixels(rowBytes * std::size_t(bitmap.Height()));
     for (int y = 0; y < bitmap.Height(); ++y)
         std::memcpy(pixels.data() + rowBytes * std::size_t(y), bitmap.Row(y), rowBytes);
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = png_uint_32(bitmap.Width());
-    image.height = png_uint_32(bitmap.Height());
-    image.format = PNG_FORMAT_BGR;
-    png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr))
-        throw std::runtime_error(std::string("cannot encode PNG: ") + image.message);
-    std::vector<std::uint8_t> encoded(size);
-    if (!png_image_write_to_memory(&image, encoded.data(), &size, 0, pixels.data(), 0, nullptr))
-        throw std::runtime_error(std::string("cannot encode PNG: ") + image.message);
+    const std::vector<std::uint8_t> encoded = EncodePng(bitmap.Width(), bitmap.Height(), pixels, TPixelOrder::Bgr);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(encoded.data()), std::streamsize(size));
+    out.write(reinterpret_cast<const char*>(encoded.data()), std::streamsize(encoded.size()));
     out.close();
     if (!out) throw std::runtime_error("cannot write " + path.string());
 }
