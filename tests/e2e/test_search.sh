@@ -39,7 +39,6 @@ screenshot search-286
 # Ctrl+C after it copies 2:286 (with more rows it would copy the last one).
 echo sentinel | xclip -selection clipboard
 xdotool key --window "$S" End ctrl+c
-rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
 wait_until 10 "the clipboard to offer rich text" rtf_offered
 xclip -selection clipboard -o -t text/rtf >"$E2E_OUTPUT/clipboard.rtf"
 { "$COPYTEXT" --range 2 286 286; printf '\0'; } >"$E2E_OUTPUT/expected.rtf"
