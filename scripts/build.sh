@@ -8,6 +8,10 @@ cd "$TIRAVEL_ROOT"
 presets=("$@")
 [ $# -gt 0 ] || presets=(native windows)
 for p in "${presets[@]}"; do
-    [ -f "build/$p/build.ninja" ] || cmake --preset "$p" >/dev/null
+    # A changed preset or toolchain file takes effect: configure again.
+    if [ ! -f "build/$p/build.ninja" ] || [ CMakePresets.json -nt "build/$p/CMakeCache.txt" ] ||
+        [ cmake/mingw-w64-posix.cmake -nt "build/$p/CMakeCache.txt" ]; then
+        cmake --preset "$p" >/dev/null
+    fi
     cmake --build --preset "$p"
 done

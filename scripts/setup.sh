@@ -101,11 +101,15 @@ fetch_source() {
     return 1
 }
 
-# cross_build NAME SOURCE-PACKAGE CMAKE-ARGS...
+# cross_build NAME SOURCE-PACKAGE CMAKE-ARGS...: the stamp records the source
+# version on its first line and the flags and toolchain file on its second;
+# other flags or another toolchain build the library again.
 cross_build() {
     local name=$1 srcpkg=$2; shift 2
     local stamp=$TIRAVEL_MINGW_PREFIX/.built-$name
-    [ -f "$stamp" ] && return 0
+    local want
+    want="flags: $* toolchain: $(sha256sum "$TIRAVEL_ROOT/cmake/mingw-w64-posix.cmake" | cut -c1-16)"
+    [ -f "$stamp" ] && [ "$(sed -n 2p "$stamp")" = "$want" ] && return 0
     enable_deb_src
     local work=$TIRAVEL_CACHE/src/$name
     rm -rf "$work"; mkdir -p "$work"
@@ -120,7 +124,7 @@ cross_build() {
         { tail -n 30 "$work/configure.log" >&2; return 1; }
     cmake --build "$dir/build-mingw" --target install >"$work/build.log" 2>&1 ||
         { tail -n 30 "$work/build.log" >&2; return 1; }
-    basename "$dir" >"$stamp"
+    { basename "$dir"; echo "$want"; } >"$stamp"
     rm -rf "$work"
 }
 

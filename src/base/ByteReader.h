@@ -33,12 +33,6 @@ public:
         return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
                std::uint32_t(p[3]) << 24;
     }
-    std::uint16_t ReadU16() {
-        Need(2);
-        const std::uint8_t* p = FBytes.data() + FPos;
-        FPos += 2;
-        return std::uint16_t(p[0] | p[1] << 8);
-    }
     float ReadF32() {
         std::uint32_t bits = ReadU32();
         float f;

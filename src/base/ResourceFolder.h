@@ -10,7 +10,6 @@ public:
     explicit TResourceFolder(std::filesystem::path folder) : FFolder(std::move(folder)) {}
     // Reads the file; a file that exists but cannot be read counts as absent.
     std::optional<TResourceBytes> Find(std::u16string_view name) const override;
-    const std::filesystem::path& Folder() const { return FFolder; }
 
 private:
     std::filesystem::path FFolder;

@@ -52,7 +52,6 @@ public:
     int Width() const { return FTarget.Width(); }
     int Height() const { return FTarget.Height(); }
 
-    TColor BrushColor() const { return FBrush; }
     void SetBrushColor(TColor color) { FBrush = color & 0xFFFFFF; }
     // 1 = alternate (even-odd), 2 = winding (non-zero); other values are
     // refused and leave the mode as it was.

@@ -42,8 +42,8 @@ void TPathRasterizer::CloseFigure() {
 
 void TPathRasterizer::StartFigureIfNone() {
     if (FFigureOpen) return;
-    FStartX = FLastX = FCurrent.X * 256;
-    FStartY = FLastY = FCurrent.Y * 256;
+    FStartX = FLastX = FCurrent.X * FixedOne;
+    FStartY = FLastY = FCurrent.Y * FixedOne;
     FFigureOpen = true;
 }
 
@@ -56,7 +56,7 @@ void TPathRasterizer::MoveTo(TIntPoint p) {
 void TPathRasterizer::LineTo(TIntPoint p) {
     StartFigureIfNone();
     FCurrent = {ClampCoordinate(p.X), ClampCoordinate(p.Y)};
-    AddFixedPoint(FCurrent.X * 256, FCurrent.Y * 256);
+    AddFixedPoint(FCurrent.X * FixedOne, FCurrent.Y * FixedOne);
 }
 
 void TPathRasterizer::BezierTo(TIntPoint c1, TIntPoint c2, TIntPoint end) {
@@ -78,22 +78,22 @@ void TPathRasterizer::BezierTo(TIntPoint c1, TIntPoint c2, TIntPoint end) {
     for (std::int64_t i = 1; i < n; ++i) {
         const std::int64_t u = n - i;
         const std::int64_t a = u * u * u, b = 3 * u * u * i, c = 3 * u * i * i, d = i * i * i;
-        const std::int64_t px = (a * x0 + b * x1 + c * x2 + d * x3) * 256;
-        const std::int64_t py = (a * y0 + b * y1 + c * y2 + d * y3) * 256;
+        const std::int64_t px = (a * x0 + b * x1 + c * x2 + d * x3) * FixedOne;
+        const std::int64_t py = (a * y0 + b * y1 + c * y2 + d * y3) * FixedOne;
         AddFixedPoint(std::int32_t(FloorDiv(px + n3 / 2, n3)), std::int32_t(FloorDiv(py + n3 / 2, n3)));
     }
-    AddFixedPoint(std::int32_t(x3 * 256), std::int32_t(y3 * 256));
+    AddFixedPoint(std::int32_t(x3 * FixedOne), std::int32_t(y3 * FixedOne));
 }
 
 void TPathRasterizer::BeginActive(const TEdge& e, int row) {
     TActive a;
     const std::int64_t dy = std::int64_t(e.YBottom) - e.YTop;
     const std::int64_t dx = std::int64_t(e.XBottom) - e.XTop;
-    const std::int64_t offset = std::int64_t(row) * 256 + 128 - e.YTop;  // 0 <= offset < dy
+    const std::int64_t offset = std::int64_t(row) * FixedOne + FixedCentre - e.YTop;  // 0 <= offset < dy
     std::int64_t q, stepQ;
     if (dy < (1 << 30) && offset < (1 << 11) && dx > -(1 << 19) && dx < (1 << 19)) {
         // Short edges, nearly all of them: the same quotients in 32 bits.
-        const std::int32_t num = std::int32_t(offset * dx), step = std::int32_t(256 * dx);
+        const std::int32_t num = std::int32_t(offset * dx), step = std::int32_t(FixedOne * dx);
         const std::int32_t d = std::int32_t(dy);
         std::int32_t q32 = num / d, s32 = step / d;
         if (num % d < 0) --q32;
@@ -102,13 +102,13 @@ void TPathRasterizer::BeginActive(const TEdge& e, int row) {
         stepQ = s32;
     } else {
         q = FloorDiv(offset * dx, dy);
-        stepQ = FloorDiv(256 * dx, dy);
+        stepQ = FloorDiv(FixedOne * dx, dy);
     }
     a.Dy = dy;
     a.X = std::int32_t(e.XTop + q);
     a.Rem = offset * dx - q * dy;
     a.StepX = std::int32_t(stepQ);
-    a.StepRem = 256 * dx - stepQ * dy;
+    a.StepRem = FixedOne * dx - stepQ * dy;
     a.EndRow = e.EndRow;
     a.Dir = e.Dir;
     FActive.push_back(a);
@@ -116,7 +116,7 @@ void TPathRasterizer::BeginActive(const TEdge& e, int row) {
 
 bool TPathRasterizer::Inside(TFillRule rule, int px, int py) {
     CloseFigure();
-    const std::int64_t yc = std::int64_t(py) * 256 + 128, xc = std::int64_t(px) * 256 + 128;
+    const std::int64_t yc = std::int64_t(py) * FixedOne + FixedCentre, xc = std::int64_t(px) * FixedOne + FixedCentre;
     int winding = 0;
     for (const TEdge& e : FEdges) {
         if (yc < e.YTop || yc >= e.YBottom) continue;
@@ -131,7 +131,7 @@ bool TPathRasterizer::Inside(TFillRule rule, int px, int py) {
 std::string TPathRasterizer::Dump() const {
     std::ostringstream out;
     for (const TEdge& e : FEdges)
-        out << (e.XTop / 256.0) << ',' << (e.YTop / 256.0) << " -> " << (e.XBottom / 256.0) << ','
-            << (e.YBottom / 256.0) << (e.Dir > 0 ? " down\n" : " up\n");
+        out << (e.XTop / double(FixedOne)) << ',' << (e.YTop / double(FixedOne)) << " -> " << (e.XBottom / double(FixedOne)) << ','
+            << (e.YBottom / double(FixedOne)) << (e.Dir > 0 ? " down\n" : " up\n");
     return out.str();
 }

@@ -13,13 +13,20 @@
 // per-pixel test (`Inside`, the reference for tests) agree bit for bit.
 //
 // Curves are flattened into at most `MaxCurveSteps` lines chosen from the
-// control polygon (Wang's bound, error under a quarter pixel). Memory is the
+// control polygon (Wang's bound, error under half a pixel). Memory is the
 // edge list of the current path plus the active list of one row; both are
 // reused from path to path. Pixel coordinates are clamped to +-2^21.
 #include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// The 24.8 fixed point, named once.
+inline constexpr int FixedShift = 8;
+inline constexpr std::int32_t FixedOne = 1 << FixedShift;  // one pixel
+inline constexpr std::int32_t FixedCentre = FixedOne / 2;  // from a pixel's edge to its centre
+// The first pixel whose centre is at or after fixed coordinate v.
+inline std::int32_t FirstCentreAtOrAfter(std::int32_t v) { return (v + FixedCentre - 1) >> FixedShift; }
 
 enum class TFillRule : std::uint8_t { Alternate = 1, Winding = 2 };
 
@@ -45,7 +52,6 @@ public:
     // Continue the current figure (starting one at the current point if none).
     void LineTo(TIntPoint p);
     void BezierTo(TIntPoint c1, TIntPoint c2, TIntPoint end);
-    TIntPoint CurrentPoint() const { return FCurrent; }
     bool Empty() const { return FEdges.empty() && !FFigureOpen; }
 
     // Closes the open figure and calls sink(y, x0, x1) for every run of
@@ -98,7 +104,7 @@ inline std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {  // b > 0
     std::int64_t q = a / b;
     return (a % b < 0) ? q - 1 : q;
 }
-inline std::int32_t FirstRow(std::int32_t y) { return (y + 127) >> 8; }
+inline std::int32_t FirstRow(std::int32_t y) { return FirstCentreAtOrAfter(y); }
 }  // namespace PathRasterizerDetail
 
 template <class TSink>
@@ -147,8 +153,8 @@ void TPathRasterizer::Fill(TFillRule rule, int width, int top, int bottom, TSink
             if (inside) {
                 spanStart = a.X;
             } else {
-                const int x0 = std::max((spanStart + 127) >> 8, 0);
-                const int x1 = std::min((a.X + 127) >> 8, width);
+                const int x0 = std::max(FirstCentreAtOrAfter(spanStart), 0);
+                const int x1 = std::min(FirstCentreAtOrAfter(a.X), width);
                 if (x0 < x1) sink(row, x0, x1);
             }
         }

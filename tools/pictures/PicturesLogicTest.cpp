@@ -31,7 +31,11 @@ TEST(ArabicWording, NumbersInArabicIndicDigitsMostSignificantFirst) {
 
 TEST(JuzList, ReadsTheThirtyStartsBetweenTheFillerAndTheSentinel) {
     std::string list = "const X$1 = [\n\t9\n];\nconst JuzList$1 = [\n\t0,\n";
-    for (int j = 0; j < 30; ++j) list += "\t" + std::to_string(1 + j * 100) + ",\n";
+    for (int j = 0; j < 30; ++j) {
+        list += '\t';  // appended piece by piece: the one expression draws a false -Wrestrict
+        list += std::to_string(1 + j * 100);
+        list += ",\n";
+    }
     list += "\t6237\n];\n";
     const std::vector<int> starts = ReadJuzStarts(list);
     ASSERT_EQ(starts.size(), 30u);
