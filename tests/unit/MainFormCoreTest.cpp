@@ -9,6 +9,9 @@
 #include "base/ResourceMap.h"
 #include "display/MainFormCore.h"
 #include "pagemodel/PageDataWriter.h"
+#include "display/MainFormNavigator.h"
+#include "search/FahrasForm.h"
+#include "search/SearchForm.h"
 #include "settings/SettingsData.h"
 #include "text/RtfComposition.h"
 #include "ViewerFixtures.h"
@@ -487,6 +490,50 @@ TEST_F(MainFormTest, CommandsAndFrame) {
     core->FrameMouseDown(mbRight);
     EXPECT_EQ(events.Moves, 1);
     EXPECT_EQ(core->FramePlan(960, 1415).NumberSource.Top, 41 * 60);
+}
+
+TEST_F(MainFormTest, SearchResultOpensItsPageOrSelectsOnThePageShown) {
+    StartOn(42);
+    TMainFormNavigator navigator(*core, nullptr);
+    JumpToResult(navigator, TSearchResult{2, 2, 43, {}, {}});
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_EQ(core->PageNumber, 43);
+    EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{6, 7}));
+
+    // The page is shown already: the same view only changes its selection.
+    const TDXFGraphPanel* before = &core->View();
+    JumpToResult(navigator, TSearchResult{2, 1, 43, {}, {}});
+    EXPECT_EQ(&core->View(), before);
+    EXPECT_EQ(SelectedIndices(core->View().PageView()), (V{3, 4, 5}));
+
+    // Refused while another page opens: the page number stays that of the
+    // page being opened.
+    bool pumped = false;
+    events.OnPump = [&] {
+        if (pumped) return;
+        pumped = true;
+        JumpToResult(navigator, TSearchResult{1, 7, 603, {}, {}});
+        EXPECT_EQ(core->PageNumber, 42);
+    };
+    core->KeyDown(vkRight, 0);
+    EXPECT_TRUE(pumped);
+    EXPECT_EQ(Shown(), 42);
+    EXPECT_EQ(core->PageNumber, 42);
+}
+
+TEST_F(MainFormTest, IndexTurnsToAnotherPageOnly) {
+    StartOn(42);
+    int posts = 0;
+    TMainFormNavigator navigator(*core, [&] { ++posts; });
+    EXPECT_FALSE(GoToIndexPage(navigator, 42));  // shown already: nothing, no message
+    EXPECT_EQ(core->PageNumber, 42);
+    EXPECT_EQ(posts, 0);
+    EXPECT_TRUE(GoToIndexPage(navigator, 604));
+    EXPECT_EQ(core->PageNumber, 604);
+    EXPECT_EQ(posts, 1);
+    EXPECT_TRUE(core->HandlePrivateMessage(MsgOpenPage, 0, 0));
+    EXPECT_EQ(Shown(), 604);
+    EXPECT_EQ(events.Fronts, 1);
 }
 
 }  // namespace

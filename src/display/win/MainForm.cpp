@@ -13,6 +13,10 @@
 #include "display/win/InputWin.h"
 #include "pagemodel/PagePictures.h"
 #include "settings/win/SettingsWindow.h"
+#include "search/FahrasForm.h"
+#include "search/SearchHistory.h"
+#include "search/win/FahrasWindow.h"
+#include "search/win/SearchWindow.h"
 #include "shell/EntrySequence.h"
 #include "shell/win/Cursors.h"
 #include "shell/win/MainWindowRun.h"
@@ -44,12 +48,14 @@ TMainForm::~TMainForm() {
 }
 
 bool TMainForm::Create(int showCommand) {
+    SuraIndexMode = SuraIndexShort;  // each run starts with the short index
     FFrame = LoadPngResource(FResources, u"PngImage_fream_standard");
     FSplash = LoadPngResource(FResources, u"PngImage_1");
     FPageNumbers = LoadPngResource(FResources, u"PageNumbersPNG");
     FCore = std::make_unique<TMainFormCore>(static_cast<TMainFormEvents&>(*this), &FView, FResources, FRun.CurrentSettings,
                                             std::filesystem::path(FRun.DataFolder), GetSystemMetrics(SM_CYSCREEN));
     FView.SetCore(FCore.get());
+    FNavigator = std::make_unique<TMainFormNavigator>(*FCore, [this] { PostMessageW(Handle(), MsgOpenPage, 0, 0); });
 
     const TSizeI size = FCore->InitialSize();
     const TRectI screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -322,6 +328,22 @@ void TMainForm::RunCommand(TCommandId command) {
         if (window) window->Preset(CopyRangePreselectedSura(FCore->View().PageView()));
         break;
     }
+    case cmIndex:
+        if (auto* open = FWindows.Find<TFahrasWindow>()) {
+            open->BringToFront();
+        } else {
+            auto index = std::make_unique<TFahrasWindow>();
+            index->Create(Handle(), language, *FNavigator, FResources);
+            FWindows.Add(std::move(index));
+        }
+        break;
+    case cmSearch: {
+        // A new, independent window for every use; the history file is their one list.
+        auto search = std::make_unique<TSearchWindow>();
+        search->Create(Handle(), language, *FNavigator, FRun.DataFolder + u"\\" + SearchHistoryFileName);
+        FWindows.Add(std::move(search));
+        break;
+    }
     case cmHelp:
         OpenWebAddress(Handle(), HelpAddress());
         break;
@@ -350,9 +372,7 @@ void TMainForm::RunCommand(TCommandId command) {
         }
         break;
     default:
-        // Index and search open windows of their own that this build does
-        // not have yet.
-        break;
+        break;  // the main window's own commands are run by its logic
     }
 }
 

@@ -10,6 +10,7 @@
 #include "base/win/Window.h"
 #include "display/Bitmap24.h"
 #include "display/MainFormCore.h"
+#include "display/MainFormNavigator.h"
 #include "base/Picture.h"
 #include "display/win/GoToPageDialog.h"
 #include "display/win/HeaderStripWindow.h"
@@ -80,6 +81,7 @@ private:
     TPageViewWindow FView;
     THeaderStripWindow FStrip;
     std::unique_ptr<TMainFormCore> FCore;
+    std::unique_ptr<TMainFormNavigator> FNavigator;  // for the search and index windows
     TOwnedWindows FWindows;  // go to page, copy range and the other tool windows
     // The update check of this run, made once. It frees itself when it
     // ends, so this is only ever compared with null, never followed.

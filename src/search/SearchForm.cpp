@@ -1,0 +1,130 @@
+#include "search/SearchForm.h"
+
+#include <algorithm>
+
+#include "search/MushafNavigator.h"
+#include "text/AyaText.h"
+#include "text/SuraTables.h"
+
+namespace {
+
+std::u16string Decimal(int n) {
+    std::u16string s;
+    for (char c : std::to_string(n)) s.push_back(char16_t(c));
+    return s;
+}
+
+constexpr TSearchFormTexts ArabicTexts{
+    u"البحث",
+    u"نطاق البحث:",
+    {u"", u"اسم السورة", u"الآية الكريمة", u"رقم الصفحة"},
+    u"عدد الآيات: 0   عدد السور: 0",
+};
+constexpr TSearchFormTexts EnglishTexts{
+    u"Search",
+    u"Search for",
+    {u"", u"surah", u"Ayah", u"Page"},
+    u"Surah count: 0    Ayah count: 0",
+};
+
+}  // namespace
+
+TSearchFormTexts SearchFormTexts(TAppLanguge language) {
+    return language == appArabic ? ArabicTexts : EnglishTexts;
+}
+
+std::u16string SearchCountsText(TAppLanguge language, int ayat, int suras) {
+    if (language == appArabic) return u"عدد الآيات: " + Decimal(ayat) + u"   عدد السور: " + Decimal(suras);
+    return u"Ayah count: " + Decimal(ayat) + u"   Surah count: " + Decimal(suras);
+}
+
+TSearchFormPlaces SearchFormPlaces(int w, int h) {
+    TSearchFormPlaces p;
+    p.Label = {16, 16, 96, 20};
+    p.Combo = {116, 12, std::max(w - 132, 60), 230};
+    p.Counts = {16, 50, std::max(w - 32, 60), 20};
+    p.Grid = {0, SearchStripHeight, w, std::max(h - SearchStripHeight, 0)};
+    return p;
+}
+
+TSearchFormCore::TSearchFormCore(const TAyaStore& store, TAppLanguge language)
+    : FIndex(std::make_unique<TSearchIndex>(store)),
+      FLanguage(language),
+      FGrid(SearchGridColumns, 2, SearchDefaultRowHeight, 1),
+      FCounts(SearchFormTexts(language).InitialCounts) {
+    FGrid.RightToLeft = true;
+    FGrid.RowSelect = true;
+    FGrid.Selectable = false;
+    FGrid.SetColumnWidth(0, 30);
+}
+
+bool TSearchFormCore::TextChanged(std::u16string_view text) {
+    FGrid.ClearSelection();
+    FOutcome = SearchForText(*FIndex, text);
+    const int rows = int(FOutcome.Results.size());
+    FGrid.Selectable = rows > 0;
+    FGrid.SetRowCount(rows > 0 ? rows + 1 : 2);
+    FGrid.ResetRowHeights();
+    FGrid.SetTopRow(FGrid.FixedRows());
+    FCounts = SearchCountsText(FLanguage, rows, FOutcome.SuraCount);
+    return rows > 0;
+}
+
+void TSearchFormCore::SetColumnFullWidth(int gridWidth) {
+    int sum = 0;
+    for (int c = 0; c < SearchGridColumns; ++c) {
+        FGrid.SetColumnWidth(c, c == 0 ? 30 : 100);
+        sum += FGrid.ColumnWidth(c);
+    }
+    FGrid.SetColumnWidth(2, gridWidth - sum + 90);
+}
+
+void TSearchFormCore::UpdateRowHeights(const TTextMeasure& measure) {
+    if (!HasResults()) return;
+    const int width = FGrid.ColumnWidth(2) - 4;
+    const int top = FGrid.TopRow();
+    const int last = std::min(top + std::min(SearchMeasuredRows - 1, FGrid.RowCount() - 1), FGrid.RowCount() - 1);
+    for (int row = top; row <= last; ++row) {
+        const int measured = measure(FOutcome.Results[std::size_t(row - 1)].unicode, width);
+        FGrid.SetRowHeight(row, 1 + std::max(measured, FGrid.DefaultRowHeight() - 4));
+    }
+    FGrid.SetTopRow(top);  // keeps the top row within the new heights
+}
+
+std::u16string_view TSearchFormCore::HeaderText(int col) const {
+    if (col < 0 || col >= SearchGridColumns) return {};
+    return SearchFormTexts(FLanguage).Headers[col];
+}
+
+const TSearchResult* TSearchFormCore::ResultAt(int row) const {
+    if (row < 1 || row > int(FOutcome.Results.size())) return nullptr;
+    return &FOutcome.Results[std::size_t(row - 1)];
+}
+
+const TSearchResult* TSearchFormCore::SelectedResult() const {
+    return FGrid.HasSelection() ? ResultAt(FGrid.Selected().Row) : nullptr;
+}
+
+TSearchCell TSearchFormCore::Cell(int col, int row) const {
+    const TSearchResult* r = ResultAt(row);
+    if (!r) return {};
+    switch (col) {
+    case 0: return {AyaNumberGlyphs(row), caCentre};
+    case 1: return {std::u16string(SuraNamesAlt[std::size_t(std::clamp(r->Sora, 0, 114))]), caRight};
+    case 2: return {std::u16string(r->unicode), caRight};
+    case 3: return {AyaNumberGlyphs(r->Page), caCentre};
+    }
+    return {};
+}
+
+void JumpToResult(TMushafNavigator& main, const TSearchResult& r) {
+    if (r.Page != main.PageNumber()) {
+        // A refused opening (another one is running) leaves the page number
+        // of the page on screen, so the next turn starts from there.
+        const std::int32_t before = main.PageNumber();
+        main.SetPageNumber(r.Page);
+        if (!main.OpenPage(r.Sora, r.Aya) && main.PageNumber() == r.Page) main.SetPageNumber(before);
+    } else {
+        main.SelectAya(r.Sora, r.Aya);
+    }
+}

@@ -1,0 +1,217 @@
+#include "search/win/SearchWindow.h"
+
+#include <vector>
+
+#include "search/MushafNavigator.h"
+
+namespace {
+
+enum : int { idCombo = 10, idLabel, idCounts };
+
+HFONT CreateQuranFont(int points) {
+    HDC screen = GetDC(nullptr);
+    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, screen);
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ARABIC_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
+                       L"Harvik HAFS Uthmanic Script");
+}
+
+std::u16string ComboListText(HWND combo, int item) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(item), 0);
+    if (length == CB_ERR) return {};
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    text.resize(std::size_t(SendMessageW(combo, CB_GETLBTEXT, WPARAM(item), LPARAM(text.data()))));
+    return FromWide(text);
+}
+
+}  // namespace
+
+bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMushafNavigator& main, std::u16string historyFile) {
+    FMain = &main;
+    FHistoryFile = std::move(historyFile);
+    FCore = std::make_unique<TSearchFormCore>(main.AyaStore(), language);
+    const TSearchFormTexts texts = SearchFormTexts(language);
+    const bool arabic = language == appArabic;
+    TCreateArgs a = ToolWindowArgs(ClassName, texts.Caption, owner, SearchClientWidth, SearchClientHeight, arabic,
+                                   WS_THICKFRAME | WS_CLIPCHILDREN);
+    a.X = (GetSystemMetrics(SM_CXSCREEN) - a.Width) / 2;  // the centre of the desktop
+    a.Y = (GetSystemMetrics(SM_CYSCREEN) - a.Height) / 2;
+    if (!CreateWindowFrom(a)) return false;
+    SetWindowFont(CreateInterfaceFont(arabic, -13));
+    FArabicFont = CreateInterfaceFont(true, -15);
+    FQuranFont = CreateQuranFont(SearchQuranFontPoints);
+
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const TSearchFormPlaces places = SearchFormPlaces(client.right, client.bottom);
+    // In the mirrored Arabic window the base sets both labels right to left.
+    FLabel = AddControl(L"STATIC", texts.Label, SS_LEFT, places.Label, idLabel);
+    FCombo = AddControl(L"COMBOBOX", u"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, places.Combo,
+                        idCombo, FArabicFont, WS_EX_LAYOUTRTL);
+    FCounts = AddControl(L"STATIC", FCore->CountsLine(), SS_LEFT, places.Counts, idCounts);
+    if (!FGrid.Create(Handle(), places.Grid, FCore->Grid(), *this, true)) return false;
+    FCore->SetColumnFullWidth(FCore->Grid().ClientWidth());
+    FGrid.Refresh();
+    LoadHistory();
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    FFocus = FCombo;
+    SetFocus(FCombo);
+    return true;
+}
+
+LRESULT TSearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE) {
+        // The control that had the focus gets it back with the window.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) FFocus = focus;
+        } else if (FFocus && IsWindow(FFocus)) {
+            SetFocus(FFocus);
+            return 0;
+        }
+    }
+    if (message == WM_GETMINMAXINFO) {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize = POINT{SearchMinWindowWidth, SearchMinWindowHeight};
+        return 0;
+    }
+    return TWindow::HandleMessage(message, wParam, lParam);
+}
+
+void TSearchWindow::OnSize(int width, int height) {
+    if (!FCombo) return;  // sized during creation, before the controls exist
+    const TSearchFormPlaces p = SearchFormPlaces(width, height);
+    SetWindowPos(FCombo, nullptr, p.Combo.Left, p.Combo.Top, p.Combo.Width, p.Combo.Height, SWP_NOZORDER);
+    SetWindowPos(FCounts, nullptr, p.Counts.Left, p.Counts.Top, p.Counts.Width, p.Counts.Height, SWP_NOZORDER);
+    FGrid.Place(p.Grid);  // the grid's own WM_SIZE updates its model
+    FCore->SetColumnFullWidth(FCore->Grid().ClientWidth());
+    UpdateRowHeights();
+}
+
+bool TSearchWindow::OnCommand(int id, int code, HWND) {
+    if (id != idCombo) return false;
+    if (FRefilling) return true;
+    if (code == CBN_EDITCHANGE) {
+        TextChanged(WindowText(FCombo));
+        return true;
+    }
+    if (code == CBN_SELCHANGE) {
+        // The box shows the picked text only after this notification.
+        const int item = int(SendMessageW(FCombo, CB_GETCURSEL, 0, 0));
+        if (item >= 0) TextChanged(ComboListText(FCombo, item));
+        return true;
+    }
+    return false;
+}
+
+void TSearchWindow::TextChanged(const std::u16string& text) {
+    FCore->TextChanged(text);
+    SetWindowTextW(FCounts, WidePtr(FCore->CountsLine().c_str()));
+    UpdateRowHeights();
+}
+
+void TSearchWindow::UpdateRowHeights() {
+    HDC dc = GetDC(FGrid.Handle());
+    HGDIOBJ old = SelectObject(dc, FQuranFont);
+    FCore->UpdateRowHeights([dc](std::u16string_view text, int width) {
+        return DrawWrappedRightToLeft(dc, text, RECT{0, 0, width, 0}, false);
+    });
+    SelectObject(dc, old);
+    ReleaseDC(FGrid.Handle(), dc);
+    FGrid.Refresh();
+}
+
+void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT& rect, bool selected) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    RECT r = rect;
+    if (cell.Row < FCore->Grid().FixedRows()) {
+        // The header row, as a grid draws its fixed cells.
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+        SelectObject(dc, WindowFont());
+        DrawCellLine(dc, FCore->HeaderText(cell.Col), rect, TCellTextAlign::Right, 4);
+        return;
+    }
+    SetBkColor(dc, selected && FCore->HasResults() ? COLORREF(SearchSelectedColour) : COLORREF(SearchCellColour));
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    const TSearchCell content = FCore->Cell(cell.Col, cell.Row);
+    if (content.Text.empty()) return;
+    SelectObject(dc, FQuranFont);
+    if (cell.Col != 2) {
+        // Numbers and sura names stand on one line.
+        DrawCellLine(dc, content.Text, rect, content.Align == caCentre ? TCellTextAlign::Centre : TCellTextAlign::Right,
+                     2, false);
+        return;
+    }
+    // The aya, wrapped as it was measured (the measure's width is 4 pixels narrower).
+    r.right -= 2;
+    r.left += 2;
+    DrawWrappedRightToLeft(dc, content.Text, r);
+}
+
+void TSearchWindow::CellDoubleClicked(TGridControl&, TGridCell) {
+    const TSearchResult* r = FCore->SelectedResult();
+    if (!r) return;
+    const TSearchResult jump = *r;  // the history and the page opening may run other input
+    AddSearchTextToHistory();
+    JumpToResult(*FMain, jump);
+}
+
+void TSearchWindow::GridScrolled(TGridControl&) { UpdateRowHeights(); }
+
+bool TSearchWindow::GridKeyDown(TGridControl&, int key) {
+    if (key != 'C' || GetKeyState(VK_CONTROL) >= 0) return false;
+    if (const TSearchResult* r = FCore->SelectedResult()) {
+        const TSearchResult copy = *r;
+        AddSearchTextToHistory();
+        FMain->CopyRange(copy.Sora, copy.Aya, copy.Aya);
+    }
+    return true;
+}
+
+void TSearchWindow::LoadHistory() {
+    const std::wstring file = ToWide(FHistoryFile);
+    const std::wstring section = ToWide(SearchHistorySection);
+    std::vector<wchar_t> buffer(32768);
+    FCore->History().Load([&](std::u16string_view key) {
+        const std::wstring k = ToWide(key);
+        const DWORD n = GetPrivateProfileStringW(section.c_str(), k.c_str(), L"", buffer.data(), DWORD(buffer.size()),
+                                                 file.c_str());
+        return FromWide(std::wstring_view(buffer.data(), n));
+    });
+    FillHistoryList();
+}
+
+void TSearchWindow::FillHistoryList() {
+    // Emptying the list empties the box too: the text is put back as it was,
+    // without a search, since the results still describe it.
+    const std::u16string text = WindowText(FCombo);
+    FRefilling = true;
+    SendMessageW(FCombo, CB_RESETCONTENT, 0, 0);
+    for (const std::u16string& entry : FCore->History().Entries())
+        SendMessageW(FCombo, CB_ADDSTRING, 0, LPARAM(WidePtr(entry.c_str())));
+    SetWindowTextW(FCombo, WidePtr(text.c_str()));
+    FRefilling = false;
+}
+
+void TSearchWindow::AddSearchTextToHistory() {
+    // Another search window may have added texts since: start from the file.
+    const std::u16string text = WindowText(FCombo);
+    LoadHistory();
+    if (!FCore->History().Add(text)) return;
+    const std::wstring file = ToWide(FHistoryFile);
+    const std::wstring section = ToWide(SearchHistorySection);
+    // A file that cannot be written leaves the list as it is in this window only.
+    for (const auto& [key, value] : FCore->History().Values())
+        WritePrivateProfileStringW(section.c_str(), ToWide(key).c_str(),
+                                   value.empty() ? nullptr : ToWide(value).c_str(), file.c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());  // flush
+    FillHistoryList();
+}
+
+void TSearchWindow::Destroyed() {
+    if (FQuranFont) DeleteObject(FQuranFont);
+    if (FArabicFont) DeleteObject(FArabicFont);
+    FQuranFont = FArabicFont = nullptr;
+}
