@@ -10,18 +10,8 @@ start_display
 start_on_page 3  # sura 2, ayat 6 to 16: waqf signs U+06D6 in ayat 7 and 10
 wait_until 10 "the page drawn without a selection" green_at_most 0
 
-# The fields of the settings file, parsed as the record's layout.
-field() {
-    /usr/bin/python3 - "$(settings_file)" "$1" <<'PY'
-import struct, sys
-data = open(sys.argv[1], 'rb').read()
-n1 = struct.unpack_from('<i', data, 1)[0]
-o = 5 + 2 * n1
-fields = {'language': data[0], 'profile': data[5:o].decode('utf-16-le'),
-          'size': struct.unpack_from('<i', data, o)[0], 'waqf': struct.unpack_from('<I', data, o + 9)[0]}
-print(fields[sys.argv[2]])
-PY
-}
+# A field of the settings file, read as the program reads it.
+field() { "$SETTINGS_TOOL" --folder "$(data_folder)" --show "$1"; }
 field_is() { [ "$(field "$1")" = "$2" ]; }
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 has_window_named() { [ -n "$(window_named "$1")" ]; }

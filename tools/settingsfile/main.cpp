@@ -1,16 +1,36 @@
 // tiravel-settings: writes "setting.dat" into a data folder with the default
 // copy settings, the page last shown and the interface language, exactly as
-// the program saves it.
+// the program saves it; or reads one field of it, as the program reads it.
 //
 //   tiravel-settings --folder DIR --page N [--language 0|1]
+//   tiravel-settings --folder DIR --show language|profile|size|waqf
 #include <cstdio>
 #include <exception>
 #include <string>
 
+#include "base/Utf.h"
 #include "settings/SettingsData.h"
 
+namespace {
+
+int Show(const std::string& folder, const std::string& field) {
+    TStettingsData s;
+    if (!s.LoadFromFile(TStettingsData::SettingsFile(folder))) {
+        std::fprintf(stderr, "tiravel-settings: no complete settings file in %s\n", folder.c_str());
+        return 1;
+    }
+    if (field == "language") std::printf("%d\n", int(s.Languge));
+    else if (field == "profile") std::printf("%s\n", Utf16ToUtf8(s.CurrentProfileFullFileName).c_str());
+    else if (field == "size") std::printf("%d\n", int(s.QuranFontSize));
+    else if (field == "waqf") std::printf("%u\n", unsigned(s.WaqfSignColor));
+    else return 2;
+    return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    std::string folder;
+    std::string folder, show;
     int page = 0, language = appArabic;
     bool ok = argc % 2 == 1;
     for (int i = 1; ok && i + 1 < argc; i += 2) {
@@ -19,13 +39,21 @@ int main(int argc, char** argv) {
             if (key == "--folder") folder = value;
             else if (key == "--page") page = std::stoi(value);
             else if (key == "--language") language = std::stoi(value);
+            else if (key == "--show") show = value;
             else ok = false;
         } catch (const std::exception&) {
             ok = false;
         }
     }
+    if (ok && !folder.empty() && !show.empty()) {
+        const int result = Show(folder, show);
+        if (result != 2) return result;
+        ok = false;
+    }
     if (!ok || folder.empty() || page < 1 || page > 604 || (language != appArabic && language != appEnglish)) {
-        std::fprintf(stderr, "usage: tiravel-settings --folder DIR --page N [--language 0|1]\n");
+        std::fprintf(stderr,
+                     "usage: tiravel-settings --folder DIR --page N [--language 0|1]\n"
+                     "       tiravel-settings --folder DIR --show language|profile|size|waqf\n");
         return 2;
     }
     try {
