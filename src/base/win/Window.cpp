@@ -159,6 +159,12 @@ TWindow::TCreateArgs ToolWindowArgs(const wchar_t* className, std::u16string_vie
     return a;
 }
 
+void SetControlText(HWND control, std::u16string_view text) {
+    const std::wstring wide = ToWide(text);
+    SetWindowTextW(control, wide.c_str());
+    InvalidateRect(control, nullptr, TRUE);
+}
+
 HFONT CreateInterfaceFont(bool arabic, int height) {
     return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, arabic ? ARABIC_CHARSET : DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");

@@ -94,6 +94,10 @@ private:
 TWindow::TCreateArgs ToolWindowArgs(const wchar_t* className, std::u16string_view title, HWND owner,
                                     int clientWidth, int clientHeight, bool arabic, DWORD extraStyle = 0);
 
+// Sets a control's text and has it drawn again: a label the base draws
+// itself (right to left) is not repainted by a new text alone.
+void SetControlText(HWND control, std::u16string_view text);
+
 // The interface font of a window in that language: in Arabic the font mapper
 // is asked for a face with Arabic letters. The caller owns it.
 HFONT CreateInterfaceFont(bool arabic, int height = -12);

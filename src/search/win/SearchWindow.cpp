@@ -106,7 +106,7 @@ bool TSearchWindow::OnCommand(int id, int code, HWND) {
 
 void TSearchWindow::TextChanged(const std::u16string& text) {
     FCore->TextChanged(text);
-    SetWindowTextW(FCounts, WidePtr(FCore->CountsLine().c_str()));
+    SetControlText(FCounts, FCore->CountsLine());
     UpdateRowHeights();
 }
 

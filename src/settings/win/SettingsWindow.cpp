@@ -284,7 +284,7 @@ void TSettingsWindow::ShowLanguage(TAppLanguge language) {
 void TSettingsWindow::SetCaptions(TAppLanguge language) {
     const TSettingsFormTexts& t = SettingsFormTexts(language);
     for (const TPartInfo& info : PartInfos)
-        if (const char16_t* caption = PartCaption(info.Part, t)) SetWindowTextW(Part(info.Part), WidePtr(caption));
+        if (const char16_t* caption = PartCaption(info.Part, t)) SetControlText(Part(info.Part), caption);
     ModifyMenuW(FMenu, 0, MF_BYPOSITION | MF_POPUP | MF_STRING, UINT_PTR(FFileMenu), WidePtr(t.FileMenu));
     ModifyMenuW(FMenu, 1, MF_BYPOSITION | MF_POPUP | MF_STRING, UINT_PTR(FHelpMenu), WidePtr(t.HelpMenu));
     const struct {
