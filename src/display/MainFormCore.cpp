@@ -9,6 +9,7 @@
 #include "pagemodel/PageResource.h"
 #include "settings/SettingsData.h"
 #include "text/AyaStore.h"
+#include "text/ClipboardTexts.h"
 #include "text/CopyRangeText.h"
 #include "text/SelectionText.h"
 
@@ -201,7 +202,7 @@ void TMainFormCore::ExecuteCommand(TCommandId command) {
         RepaintView();
         break;
     case cmCopy:
-        if (const auto document = SelectionDocument()) FEvents.PutOnClipboard(*document);
+        if (const auto document = SelectionDocument()) PutOnClipboard(*document);
         break;
     case cmExit:
         FEvents.CloseWindow();
@@ -266,7 +267,11 @@ std::optional<std::u16string> TMainFormCore::SelectionDocument() const {
 }
 
 void TMainFormCore::CopyRange(const TCopyRangeChoice& c) {
-    FEvents.PutOnClipboard(ComposeCopyRange(*FAyaStore, FSettings, c.Sura, c.Aya1, c.Aya2));
+    PutOnClipboard(ComposeCopyRange(*FAyaStore, FSettings, c.Sura, c.Aya1, c.Aya2));
+}
+
+void TMainFormCore::PutOnClipboard(std::u16string_view document) {
+    if (!FEvents.PutOnClipboard(document)) FEvents.ReportError(ClipboardBusyMessage(FSettings.Languge));
 }
 
 bool TMainFormCore::PopupMenuOpening() {

@@ -47,7 +47,8 @@ public:
     virtual void ReportError(std::u16string_view message) = 0;
     // Replace the clipboard's content with this Rich Text document (UTF-16;
     // the shell converts it to 8-bit text). Only called with a document.
-    virtual void PutOnClipboard(std::u16string_view document) = 0;
+    // False when the clipboard could not be had (another program held it).
+    virtual bool PutOnClipboard(std::u16string_view document) = 0;
     // Commands whose windows live in the shell: index, go to page, search,
     // copy range, settings, help, website, about.
     virtual void RunCommand(TCommandId command) = 0;
@@ -146,6 +147,8 @@ public:
     std::int32_t PageNumber = 0;
 
 private:
+    // Onto the clipboard, or a message that nothing was copied.
+    void PutOnClipboard(std::u16string_view document);
     void TurnPage(int delta);
     bool CanOpenPage() const { return !FOpenningFlag && !FDrawSplash; }
     void RepaintView();

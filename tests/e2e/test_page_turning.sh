@@ -2,7 +2,8 @@
 # Page turning from a first start on page 1: Left opens page 2 and Right page 1
 # again; the wheel turned away from the user opens the next page and towards
 # the user the previous one; Ctrl+G with 42 and Enter opens page 42, 999 page
-# 604. The settings file names each page as it opens.
+# 604; a second Enter queued behind the first does no harm. The settings
+# file names each page as it opens.
 source "$(dirname "$0")/lib.sh"
 require_resource AYAFRAME0011  # pages 1 and 2 have a sura header
 start_display
@@ -45,6 +46,20 @@ go_to() {
 go_to 42
 wait_until 20 "Ctrl+G 42 to open page 42" stored_page_is 42
 screenshot page-42
+# A second Enter already queued behind the one that confirms: page opening
+# lets it run while the dialog is closing, and the program goes on (the Left
+# after it turns the page).
+before=$(visible_windows)
+press ctrl+g
+wait_until 10 "the go-to-page dialog" has_new_window "$before"
+dialog=$(new_window "$before")
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool type --window "$dialog" 50
+xdotool key --window "$dialog" Return Return
+wait_until 20 "Ctrl+G 50 to open page 50" stored_page_is 50
+wait_until 10 "the dialog to close" bash -c "! xdotool search --onlyvisible --name '' | grep -qx $dialog"
+press Left
+wait_until 20 "the program to go on after a queued Enter (Left opens page 51)" stored_page_is 51
 go_to 999
 wait_until 20 "Ctrl+G 999 to open page 604" stored_page_is 604
 screenshot page-604

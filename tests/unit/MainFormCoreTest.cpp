@@ -13,6 +13,7 @@
 #include "search/FahrasForm.h"
 #include "search/SearchForm.h"
 #include "settings/SettingsData.h"
+#include "text/ClipboardTexts.h"
 #include "text/RtfComposition.h"
 #include "ViewerFixtures.h"
 
@@ -36,7 +37,12 @@ struct TRecordingMainEvents : TMainFormEvents {
     void PlaceHeaderStrip(const TRectI&) override {}
     void RepaintHeaderStrip() override {}
     void ReportError(std::u16string_view m) override { Errors.emplace_back(m); }
-    void PutOnClipboard(std::u16string_view d) override { Clipboard.emplace_back(d); }
+    bool ClipboardBusy = false;  // another program holds the clipboard
+    bool PutOnClipboard(std::u16string_view d) override {
+        if (ClipboardBusy) return false;
+        Clipboard.emplace_back(d);
+        return true;
+    }
     void RunCommand(TCommandId c) override { Commands.push_back(c); }
     void LoadHeaderStripPictures(std::u16string_view j, std::u16string_view s) override {
         StripPictures.emplace_back(j);
@@ -286,6 +292,26 @@ TEST_F(MainFormTest, CopyRangeCopiesWholeAyatOfOneSura) {
     EXPECT_TRUE(Holds(events.Clipboard[0], u"a21 b21"));
     EXPECT_TRUE(Holds(events.Clipboard[0], u"c22"));
     EXPECT_FALSE(Holds(events.Clipboard[0], u"a17"));
+}
+
+TEST_F(MainFormTest, ACopyTheClipboardRefusesIsReportedInTheInterfaceLanguage) {
+    StartOn(42);
+    events.ClipboardBusy = true;
+    core->View().MouseDown(mbLeft, 0, int(435 * PageScale), int(170 * PageScale));
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    core->CopyRange({2, 1, 2});
+    ASSERT_EQ(events.Errors.size(), 2u);
+    EXPECT_EQ(events.Errors[0], ClipboardBusyMessage(appArabic));
+    EXPECT_EQ(events.Errors[1], ClipboardBusyMessage(appArabic));
+
+    settings.Languge = appEnglish;
+    events.ClipboardBusy = false;
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));  // a copy that lands says nothing
+    EXPECT_EQ(events.Errors.size(), 2u);
+    events.ClipboardBusy = true;
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    ASSERT_EQ(events.Errors.size(), 3u);
+    EXPECT_EQ(events.Errors[2], ClipboardBusyMessage(appEnglish));
 }
 
 TEST_F(MainFormTest, CtrlAPicksThePageFirstSuraAndCtrlDClears) {

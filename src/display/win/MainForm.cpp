@@ -7,6 +7,7 @@
 
 #include "base/ResourceSource.h"
 #include "base/PictureResource.h"
+#include "base/win/ReadingOrder.h"
 #include "display/SizeGrip.h"
 #include "display/WindowPainting.h"
 #include "display/win/GdiBlit.h"
@@ -296,13 +297,13 @@ void TMainForm::AttachPagePictures(TPageView& page) { ::AttachPagePictures(page,
 
 void TMainForm::ReportError(std::u16string_view message) {
     const std::wstring text = ToWide(message);
-    MessageBoxW(Handle(), text.c_str(), WidePtr(Caption), MB_OK | MB_ICONERROR);
+    MessageBoxW(Handle(), text.c_str(), WidePtr(Caption), MB_OK | MB_ICONERROR | ReadingOrder(message));
 }
 
 void TMainForm::ShowError(std::u16string_view message) { ReportError(message); }
 
-void TMainForm::PutOnClipboard(std::u16string_view document) {
-    PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat, RtfToAnsi(std::u16string(document)));
+bool TMainForm::PutOnClipboard(std::u16string_view document) {
+    return PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat, RtfToAnsi(std::u16string(document)));
 }
 
 void TMainForm::RunCommand(TCommandId command) {

@@ -59,7 +59,7 @@ private:
     void ProcessPendingMessages() override;
     void AttachPagePictures(TPageView& page) override;
     void ReportError(std::u16string_view message) override;
-    void PutOnClipboard(std::u16string_view document) override;
+    bool PutOnClipboard(std::u16string_view document) override;
     void RunCommand(TCommandId command) override;
     void CloseWindow() override;
     void EndRun() override;

@@ -9,6 +9,7 @@
 
 #include "base/ResourceSource.h"
 #include "base/Utf.h"
+#include "base/win/ReadingOrder.h"
 #include "base/win/WideText.h"
 #include "system/win/FontInstallationErrorWindow.h"
 
@@ -33,14 +34,6 @@ int CALLBACK CountFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM foun
     return 0;  // one is enough
 }
 
-bool HasArabic(std::u16string_view text) {
-    for (char16_t c : text)
-        if (c >= 0x0600 && c <= 0x06FF) return true;
-    return false;
-}
-
-// Arabic message boxes read right to left.
-UINT ReadingOrder(std::u16string_view text) { return HasArabic(text) ? MB_RTLREADING | MB_RIGHT : 0; }
 
 // Starts `file` with the "runas" verb and waits for its exit code, serving
 // this thread's messages meanwhile; 0 when the user refused the elevation.

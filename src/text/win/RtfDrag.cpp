@@ -195,9 +195,7 @@ void RunRtfDrag(const std::u16string& rtf, UINT rtfFormat) {
     const std::string ansi = RtfToAnsi(rtf);
     std::vector<std::uint8_t> unicode(reinterpret_cast<const std::uint8_t*>(rtf.c_str()),
                                       reinterpret_cast<const std::uint8_t*>(rtf.c_str() + rtf.size() + 1));
-    std::string oem(ansi.size(), '\0');
-    const std::wstring wide = ToWide(rtf);
-    CharToOemBuffW(wide.c_str(), oem.data(), DWORD(wide.size()));
+    const std::string oem = RtfToOem(rtf);
     const LCID locale = GetThreadLocale();
     std::vector<std::uint8_t> localeBytes(sizeof locale);
     std::memcpy(localeBytes.data(), &locale, sizeof locale);
