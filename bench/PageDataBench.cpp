@@ -79,29 +79,22 @@ std::vector<std::uint8_t> LongLineData() {
     return WritePageData(page);
 }
 
-void BM_LoadAndInitialisePage(benchmark::State& state) {
-    const std::vector<std::uint8_t> bytes = DensePageData();
+// Reads and initialises page `pageNumber` from `bytes` once an iteration.
+void LoadAndInitialise(benchmark::State& state, const std::vector<std::uint8_t>& bytes, int pageNumber) {
     for (auto _ : state) {
         TPageView page;
-        page.PageNumber = 576;
+        page.PageNumber = pageNumber;
         LoadPageData(page, bytes);
         page.InitialLinesData();
         benchmark::DoNotOptimize(page.ShapeList.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
 }
+
+void BM_LoadAndInitialisePage(benchmark::State& state) { LoadAndInitialise(state, DensePageData(), 576); }
 BENCHMARK(BM_LoadAndInitialisePage)->Unit(benchmark::kMicrosecond);
 
-void BM_LoadAndInitialiseOneLongLine(benchmark::State& state) {
-    const std::vector<std::uint8_t> bytes = LongLineData();
-    for (auto _ : state) {
-        TPageView page;
-        page.PageNumber = 50;
-        LoadPageData(page, bytes);
-        page.InitialLinesData();
-        benchmark::DoNotOptimize(page.WordList.data());
-    }
-}
+void BM_LoadAndInitialiseOneLongLine(benchmark::State& state) { LoadAndInitialise(state, LongLineData(), 50); }
 BENCHMARK(BM_LoadAndInitialiseOneLongLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace

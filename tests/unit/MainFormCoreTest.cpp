@@ -220,6 +220,8 @@ struct TBadSettingsFile {
     std::uintmax_t Size = 0;
 };
 
+void PrintTo(const TBadSettingsFile& c, std::ostream* out) { *out << c.What; }
+
 class BadSettingsFileTest : public MainFormTest, public ::testing::WithParamInterface<TBadSettingsFile> {};
 
 TEST_P(BadSettingsFileTest, DefaultsRunAndTheFileStaysUntilAPageIsTurned) {

@@ -8,7 +8,7 @@
 namespace {
 
 std::string Rtf(const TStettingsData& s, std::u16string_view aya, int sora, int aya1, int count) {
-    return RtfToEightBit(getRTFString(s, aya, sora, aya1, aya1 + count - 1, count, false));
+    return RtfToEightBit(getRTFString(s, aya, sora, aya1, aya1 + (count - 1), count, false));
 }
 
 const std::u16string Allah = u"\u0671\u0644\u0644\u0651\u064E\u0647\u064F";
