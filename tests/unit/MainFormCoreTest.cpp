@@ -257,7 +257,7 @@ std::vector<std::uint8_t> MySettings(std::size_t cut = 0) {
 INSTANTIATE_TEST_SUITE_P(
     MainForm, BadSettingsFileTest,
     ::testing::Values(TBadSettingsFile{"cut short", MySettings(3)},
-                      TBadSettingsFile{"a whole record followed by 256 MB", MySettings(), std::uintmax_t(1) << 28},
+                      TBadSettingsFile{"a whole record followed by 64 MB", MySettings(), std::uintmax_t(1) << 26},
                       TBadSettingsFile{"no settings record", {'G', 'I', 'F', '8', '9', 'a'}}),
     [](const ::testing::TestParamInfo<TBadSettingsFile>& info) {
         std::string name;
