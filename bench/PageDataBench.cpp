@@ -1,5 +1,6 @@
 // Parsing and initialising a synthetic page shaped like the densest real one:
-// 208 word records on 13 text lines, about 1,000 glyph shapes, 20,000 segments.
+// 208 word records on 13 text lines, about 1,000 glyph shapes, 20,000 segments;
+// and a page of 20,000 words on one line, where sorting the line shows.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -50,18 +51,51 @@ std::vector<std::uint8_t> DensePageData() {
     return WritePageData(page);
 }
 
-void BM_LoadAndInitialisePage(benchmark::State& state) {
-    const std::vector<std::uint8_t> bytes = DensePageData();
+// 20,000 one-glyph words on one line, stored left to right: the reverse of
+// reading order, so that sorting the line has all the work to do.
+std::vector<std::uint8_t> LongLineData() {
+    constexpr int Words = 20000;
+    TPageView page;
+    page.PageNumber = 50;
+    TLine& line = page.Line(8);
+    line.LineType = ltText;
+    for (int k = 0; k < Words; ++k) {
+        TSimpleSVG& w = line.Add();
+        w.LineNumber = 8;
+        w.PageNumber = page.PageNumber;
+        w.SoraNumber = 2;
+        w.AyaNumber = 1 + k / 100;
+        w.objecttype = otText;
+        auto s = std::make_unique<TSimpleShapeSVG>();
+        s->MoveToPoint = {0.03f * k, 400};
+        TLineCurve c;
+        c.A = c.B = c.C = {0.03f * k + 0.02f, 420};
+        c.Kind = lcCurve;
+        s->CounterData = {c};
+        s->LineNumber = 8;
+        s->PageNumber = page.PageNumber;
+        w.Glyphs.push_back(std::move(s));
+    }
+    return WritePageData(page);
+}
+
+// Reads and initialises page `pageNumber` from `bytes` once an iteration.
+void LoadAndInitialise(benchmark::State& state, const std::vector<std::uint8_t>& bytes, int pageNumber) {
     for (auto _ : state) {
         TPageView page;
-        page.PageNumber = 576;
+        page.PageNumber = pageNumber;
         LoadPageData(page, bytes);
         page.InitialLinesData();
         benchmark::DoNotOptimize(page.ShapeList.data());
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(bytes.size()));
 }
+
+void BM_LoadAndInitialisePage(benchmark::State& state) { LoadAndInitialise(state, DensePageData(), 576); }
 BENCHMARK(BM_LoadAndInitialisePage)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadAndInitialiseOneLongLine(benchmark::State& state) { LoadAndInitialise(state, LongLineData(), 50); }
+BENCHMARK(BM_LoadAndInitialiseOneLongLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -10,9 +10,10 @@
 #include "base/DataError.h"
 
 namespace {
-// Pictures larger than this are refused rather than allocated: the shipped
-// ones are below a million pixels, so anything beyond is corrupt data.
-constexpr std::size_t MaxPicturePixels = std::size_t(1) << 26;
+// Pictures larger than this are refused before anything is allocated for
+// them: the largest shipped one is 960 x 1415 (1.4 million pixels), so a
+// picture beyond 2^22 pixels (16 MB decoded) is damaged data.
+constexpr std::size_t MaxPicturePixels = std::size_t(1) << 22;
 
 void CheckSize(const char* record, std::size_t width, std::size_t height) {
     if (width == 0 || height == 0 || width > MaxPicturePixels / height)
@@ -35,7 +36,12 @@ void JpegErrorExit(j_common_ptr info) {
     std::longjmp(error->Jump, 1);
 }
 
-void JpegSilence(j_common_ptr, int) {}
+// Trace messages are dropped. A warning means damaged data (libjpeg warns,
+// for one, when the data ends early and then shows the missing rows grey):
+// it fails the decoding like an error.
+void JpegMessage(j_common_ptr info, int level) {
+    if (level < 0) JpegErrorExit(info);
+}
 
 // Returns an empty string on success, otherwise libjpeg's message.
 std::string DecodeJpeg(std::span<const std::uint8_t> bytes, TPicture& picture) {
@@ -43,7 +49,7 @@ std::string DecodeJpeg(std::span<const std::uint8_t> bytes, TPicture& picture) {
     TJpegError error{};
     info.err = jpeg_std_error(&error.Manager);
     error.Manager.error_exit = JpegErrorExit;
-    error.Manager.emit_message = JpegSilence;
+    error.Manager.emit_message = JpegMessage;
     if (setjmp(error.Jump)) {
         jpeg_destroy_decompress(&info);
         return error.Message[0] ? std::string(error.Message) : std::string("undecodable JPEG");
@@ -51,13 +57,15 @@ std::string DecodeJpeg(std::span<const std::uint8_t> bytes, TPicture& picture) {
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    // The declared size is checked before decompression starts: a progressive
+    // picture allocates its whole coefficient buffer there and reads every scan.
+    const JDIMENSION width = info.image_width, height = info.image_height;
+    if (width == 0 || height == 0 || width > MaxPicturePixels / height) {
+        jpeg_destroy_decompress(&info);
+        return "picture size " + std::to_string(width) + " x " + std::to_string(height) + " is empty or too large";
+    }
     info.out_color_space = JCS_EXT_BGRA;
     jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 ||
-        info.output_width > MaxPicturePixels / info.output_height) {
-        jpeg_destroy_decompress(&info);
-        return "picture size too large";
-    }
     picture.Width = int(info.output_width);
     picture.Height = int(info.output_height);
     picture.Pixels.resize(std::size_t(picture.Width) * std::size_t(picture.Height) * 4);

@@ -57,14 +57,17 @@ void TMainFormCore::StartupTimerFired() {
     if (FStartupTimerDone) return;
     FStartupTimerDone = true;
     FEvents.StopStartupTimer();
-    FSettings.LoadSetting(FDataFolder);
+    // A settings file that is there but cannot be used leaves the defaults in
+    // effect, and the file stays as it is until the user changes a setting or
+    // turns a page: the first opening does not store its page.
+    const bool keepSettingsFile = FSettings.LoadSetting(FDataFolder) == TSettingsFileRead::Refused;
     PageNumber = std::clamp(FSettings.PageNumber, FirstPage, LastPage);
     if (!FSettings.CurrentProfileFullFileName.empty()) {
         // The profile last opened or saved is read again from its own file;
-        // the name survives even when the file is gone.
+        // the name survives even when the file is gone or cannot be used.
         const std::u16string remembered = FSettings.CurrentProfileFullFileName;
         try {
-            FSettings.LoadFromFile(std::filesystem::path(remembered));
+            FSettings.ReadFromFile(std::filesystem::path(remembered));
         } catch (const std::exception&) {
             // A name that is no usable path reads as a missing profile.
         }
@@ -72,7 +75,9 @@ void TMainFormCore::StartupTimerFired() {
     }
     FDrawSplash = false;
     FEvents.InvalidateWindow();
+    FStorePage = !keepSettingsFile;
     OpenPage(0, 0);
+    FStorePage = true;
     if (!FUpdateCheckStarted) {
         FUpdateCheckStarted = true;
         FEvents.StartUpdateCheck();
@@ -128,10 +133,12 @@ bool TMainFormCore::OpenPage(std::int32_t sora, std::int32_t aya) {
     FEvents.InvalidateWindow();  // the page number below the page
 
     FSettings.PageNumber = page;
-    try {
-        FSettings.SaveSettings(FDataFolder);
-    } catch (const std::exception& e) {
-        FEvents.ReportError(u"The settings file cannot be written: " + Utf8ToUtf16(e.what()));
+    if (FStorePage) {
+        try {
+            FSettings.SaveSettings(FDataFolder);
+        } catch (const std::exception& e) {
+            FEvents.ReportError(u"The settings file cannot be written: " + Utf8ToUtf16(e.what()));
+        }
     }
 
     if (FHeaderStrip.LoadJozaNameSoraNameImages(page))

@@ -92,7 +92,9 @@ public:
     // The window's creation handler: page number 1; the shell then starts
     // the one-shot start-up timer (StartupTimerMilliseconds).
     void FormCreated();
-    // The start-up timer fired: runs once, whatever happens later.
+    // The start-up timer fired: runs once, whatever happens later. Reads the
+    // settings file and the remembered profile (neither can raise: a file that
+    // cannot be used leaves the record as it was) and opens the first page.
     void StartupTimerFired();
 
     // The layout step, for every size change.
@@ -170,5 +172,6 @@ private:
     bool FDrawSplash = true;
     bool FStartupTimerDone = false;
     bool FUpdateCheckStarted = false;
+    bool FStorePage = true;  // an opening saves the settings file with its page
     std::int32_t FShownPage = 0;  // the page on screen, 0 before the first opening
 };

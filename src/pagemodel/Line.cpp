@@ -1,5 +1,9 @@
 #include "pagemodel/Line.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
 #include <utility>
 
 TSimpleSVG& TLine::Add() {
@@ -27,17 +31,23 @@ std::int32_t TLine::GetSelectedCount() const {
 
 void TLine::SortWordsRightToLeft() {
     if (LineType != ltText) return;
-    // A plain bubble sort (stable, and well defined even for NaN edges); the
-    // right edges are taken once, as they cannot change while sorting.
+    // The right edges are taken once, as they cannot change while sorting. A
+    // word whose edge is not a number counts as the leftmost, which keeps the
+    // order strict and weak whatever the data holds; the sort is stable, so
+    // words with equal edges keep their order.
     const std::size_t n = Words.size();
     std::vector<float> right(n);
-    for (std::size_t i = 0; i < n; ++i) right[i] = Words[i]->MaxX();
-    for (std::size_t pass = 0; pass < n; ++pass)
-        for (std::size_t i = 0; i + 1 < n; ++i)
-            if (right[i + 1] > right[i]) {
-                std::swap(right[i], right[i + 1]);
-                std::swap(Words[i], Words[i + 1]);
-            }
+    for (std::size_t i = 0; i < n; ++i) {
+        const float r = Words[i]->MaxX();
+        right[i] = std::isnan(r) ? -std::numeric_limits<float>::infinity() : r;
+    }
+    std::vector<std::size_t> order(n);
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return right[a] > right[b]; });
+    std::vector<std::unique_ptr<TSimpleSVG>> sorted;
+    sorted.reserve(n);
+    for (std::size_t i : order) sorted.push_back(std::move(Words[i]));
+    Words = std::move(sorted);
 }
 
 void TLine::InitialLineData() {

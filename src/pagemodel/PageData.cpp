@@ -4,11 +4,34 @@
 
 #include "base/ByteReader.h"
 #include "pagemodel/PageView.h"
+#include "pagemodel/SuraAyaCounts.h"
 
 namespace {
 
 // The line number before a record plus the smallest word record.
 constexpr std::size_t MinWordEntrySize = 4 + TSimpleSVG::RecordFixedSize;
+
+// Selection and copying look the word up by its sura, aya and place: a record
+// that names no aya of the Quran, or a place no page can hold, is refused
+// here, so a damaged page is reported when it opens and never reaches them.
+void CheckIdentity(const TSimpleSVG& word, std::int32_t wordCount, const std::string& record,
+                   std::size_t offset) {
+    const std::int32_t sura = word.SoraNumber, aya = word.AyaNumber, place = word.ObjectInayaNumber;
+    if (sura < 1 || sura > SuraCount)
+        throw TDataError(record, offset,
+                         "sura " + std::to_string(sura) + " is outside 1 to " + std::to_string(SuraCount));
+    if (!IsAyaOfQuran(sura, aya))
+        throw TDataError(record, offset,
+                         "aya " + std::to_string(aya) + " is outside 1 to " +
+                             std::to_string(SuraAyaCounts[std::size_t(sura)]) + " of sura " +
+                             std::to_string(sura));
+    // Initialising the page numbers the words again; the stored place must
+    // still be one a page can hold.
+    if (place < 0 || place > wordCount)
+        throw TDataError(record, offset,
+                         "place in the aya " + std::to_string(place) + " is outside 0 to " +
+                             std::to_string(wordCount) + ", the word records of the page");
+}
 
 void ReadWords(TPageView& page, TByteReader& s) {
     s.SetRecord("page");
@@ -33,6 +56,7 @@ void ReadWords(TPageView& page, TByteReader& s) {
             throw TDataError(record, s.Position(),
                              "the word's line number " + std::to_string(word.LineNumber) +
                                  " differs from line " + std::to_string(line) + " before it");
+        CheckIdentity(word, n, record, s.Position());
     }
     s.SetRecord("page");
     if (!s.AtEnd())

@@ -11,7 +11,9 @@ class TPageView;
 // beforehand): each word object goes into its line, which becomes ltText. The
 // caller then runs InitialLinesData. Malformed data (a record that ends early,
 // a negative or impossible count, a line number outside 1 to 15 or differing
-// from the word's own, bytes after the last record) raises TDataError naming
+// from the word's own, a sura outside 1 to 114, an aya beyond its sura's
+// count, a place in the aya below 0 or beyond the page's word count, bytes
+// after the last record) raises TDataError naming
 // the record ("page", "word record k", "word record k, glyph shape record j",
 // counted from 1) and the byte offset; the page is then left cleared.
 void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes);

@@ -1,8 +1,8 @@
 #include "settings/SettingsData.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <string_view>
 #include <system_error>
 
 #include "base/AtomicFileWrite.h"
@@ -72,17 +72,24 @@ public:
     bool String(std::u16string& s) {
         std::int32_t n;
         if (!I32(n)) return false;
-        if (n < 0 || std::size_t(n) > (FSize - FPos) / 2) return false;
+        if (n < 0 || std::size_t(n) > MaxSettingsStringLength || std::size_t(n) > (FSize - FPos) / 2) return false;
         s.resize(std::size_t(n));
         for (char16_t& c : s) U16(c);
         return true;
     }
+    bool AtEnd() const { return FPos == FSize; }
 
 private:
     const std::uint8_t* FData;
     std::size_t FSize;
     std::size_t FPos = 0;
 };
+
+// C0 and C1 control characters and DEL: no font's name holds one, and the
+// name goes into every copied document.
+bool HasControlCharacter(std::u16string_view name) {
+    return std::any_of(name.begin(), name.end(), [](char16_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); });
+}
 
 }  // namespace
 
@@ -139,19 +146,22 @@ std::vector<std::uint8_t> TStettingsData::Serialize() const {
 }
 
 bool TStettingsData::Deserialize(const std::uint8_t* data, std::size_t size) {
-    TImageReader r(data, size);
+    // Read into a record of its own: this one changes only when all is well.
+    TStettingsData r;
+    TImageReader in(data, size);
     std::uint8_t language;
-    if (!r.U8(language)) return false;
-    Languge = TAppLanguge(language);
-    bool ok = r.String(CurrentProfileFullFileName) && r.I32(QuranFontSize) &&
-              r.Bool(QuranFontBold) && r.U32(QuranTextColor) && r.U32(WaqfSignColor) &&
-              r.U32(JozzaSignColor) && r.U32(SajdaSignColor) && r.Bool(UseBrackets) &&
-              r.U16(BracketA) && r.U16(BracketB) && r.U32(BracketColor) && r.Bool(UseTakreej) &&
-              r.Bool(TakreejInNewLine) && r.String(TakreejFontName) && r.I32(TakreejFontSize) &&
-              r.U32(TakreejFontColor) && r.Bool(AdditionIsteada) && r.Bool(AddtionBasmalla) &&
-              r.Bool(AdditionQalaTaallah) && r.I32(PageNumber);
-    if (!ok) return false;
-    if (PageNumber < 1 || PageNumber > 604) PageNumber = 1;
+    if (!in.U8(language) || (language != appArabic && language != appEnglish)) return false;
+    r.Languge = TAppLanguge(language);
+    const bool ok = in.String(r.CurrentProfileFullFileName) && in.I32(r.QuranFontSize) && in.Bool(r.QuranFontBold) &&
+                    in.U32(r.QuranTextColor) && in.U32(r.WaqfSignColor) && in.U32(r.JozzaSignColor) &&
+                    in.U32(r.SajdaSignColor) && in.Bool(r.UseBrackets) && in.U16(r.BracketA) &&
+                    in.U16(r.BracketB) && in.U32(r.BracketColor) && in.Bool(r.UseTakreej) &&
+                    in.Bool(r.TakreejInNewLine) && in.String(r.TakreejFontName) && in.I32(r.TakreejFontSize) &&
+                    in.U32(r.TakreejFontColor) && in.Bool(r.AdditionIsteada) && in.Bool(r.AddtionBasmalla) &&
+                    in.Bool(r.AdditionQalaTaallah) && in.I32(r.PageNumber);
+    if (!ok || !in.AtEnd() || HasControlCharacter(r.TakreejFontName)) return false;
+    if (r.PageNumber < 1 || r.PageNumber > 604) r.PageNumber = 1;
+    *this = std::move(r);
     return true;
 }
 
@@ -159,14 +169,25 @@ void TStettingsData::SaveToFile(const std::filesystem::path& fname) const {
     WriteFileAtomically(fname, Serialize());
 }
 
-bool TStettingsData::LoadFromFile(const std::filesystem::path& fname) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(fname, ec)) return false;
-    std::ifstream in(fname, std::ios::binary);
-    if (!in) return false;
-    std::vector<std::uint8_t> image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return false;
-    return Deserialize(image.data(), image.size());
+TSettingsFileRead TStettingsData::ReadFromFile(const std::filesystem::path& fname) {
+    try {
+        std::error_code ec;
+        const std::filesystem::file_status status = std::filesystem::status(fname, ec);
+        if (status.type() == std::filesystem::file_type::not_found) return TSettingsFileRead::Missing;
+        if (!std::filesystem::is_regular_file(status)) return TSettingsFileRead::Refused;
+        std::ifstream in(fname, std::ios::binary);
+        if (!in) return TSettingsFileRead::Refused;
+        // One byte more than the longest record shows a file too long, without
+        // reading a file of any size the user may have picked.
+        std::vector<std::uint8_t> image(MaxSettingsFileSize + 1);
+        in.read(reinterpret_cast<char*>(image.data()), std::streamsize(image.size()));
+        if (in.bad()) return TSettingsFileRead::Refused;
+        image.resize(std::size_t(in.gcount()));
+        if (image.size() > MaxSettingsFileSize) return TSettingsFileRead::Refused;
+        return Deserialize(image.data(), image.size()) ? TSettingsFileRead::Loaded : TSettingsFileRead::Refused;
+    } catch (const std::exception&) {
+        return TSettingsFileRead::Refused;  // the system refused the file, or memory ran out
+    }
 }
 
 std::filesystem::path TStettingsData::SettingsFile(const std::filesystem::path& dataFolder) {
@@ -177,8 +198,8 @@ void TStettingsData::SaveSettings(const std::filesystem::path& dataFolder) const
     SaveToFile(SettingsFile(dataFolder));
 }
 
-void TStettingsData::LoadSetting(const std::filesystem::path& dataFolder) {
-    LoadFromFile(SettingsFile(dataFolder));
+TSettingsFileRead TStettingsData::LoadSetting(const std::filesystem::path& dataFolder) {
+    return ReadFromFile(SettingsFile(dataFolder));
 }
 
 void TStettingsData::Assign(const TStettingsData& s) {

@@ -2,12 +2,28 @@
 // The copy settings record: how copied Quran text is formatted, the interface
 // language, the profile last used and the page shown last. The same binary
 // layout serves the per-user "setting.dat" and the user's profile files.
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "settings/AppLanguage.h"
+
+// What reading a settings or profile file came to. Only a whole record ever
+// replaces the one in memory; in every other case the record is untouched.
+enum class TSettingsFileRead : std::uint8_t {
+    Loaded,   // every field read: the record holds the file's settings
+    Missing,  // no file of that name
+    Refused,  // there, but unreadable, longer than any record, cut short or not a settings record
+};
+
+// The longest string of a record, in UTF-16 code units: the longest path
+// Windows knows. The fixed fields take 56 bytes, so no record file is longer
+// than MaxSettingsFileSize; a longer one is refused without being read.
+inline constexpr std::size_t MaxSettingsStringLength = 32767;
+inline constexpr std::size_t MaxSettingsFileSize = 56 + 2 * 2 * MaxSettingsStringLength;
 
 class TStettingsData {
 public:
@@ -17,21 +33,26 @@ public:
 
     // The file image in the on-disk layout (56 + 2 × (N1 + N2) bytes).
     std::vector<std::uint8_t> Serialize() const;
-    // Reads the layout field by field into this record; fields read before a
-    // failure keep their new values. True only when every field was read.
+    // True, and this record replaced, when `data` is exactly one record of the
+    // layout: language 0 or 1, strings of at most MaxSettingsStringLength
+    // units, a citation font name without control characters, nothing after
+    // the page number (a page outside 1 to 604 reads as 1). Otherwise false,
+    // and the record keeps every value it had.
     bool Deserialize(const std::uint8_t* data, std::size_t size);
 
     // Writes the whole image with one write to a temporary file in the same
     // folder, then replaces `fname` with it, so a crash or a full disk never
     // destroys the previous file. Throws TSettingsWriteError on failure.
     void SaveToFile(const std::filesystem::path& fname) const;
-    // False when the file is missing (record untouched), unreadable or short.
-    bool LoadFromFile(const std::filesystem::path& fname);
+    // Reads the file as Deserialize does; never throws.
+    TSettingsFileRead ReadFromFile(const std::filesystem::path& fname);
+    // True when the file was Loaded.
+    bool LoadFromFile(const std::filesystem::path& fname) { return ReadFromFile(fname) == TSettingsFileRead::Loaded; }
 
     // The settings file "setting.dat" inside the data folder.
     static std::filesystem::path SettingsFile(const std::filesystem::path& dataFolder);
     void SaveSettings(const std::filesystem::path& dataFolder) const;
-    void LoadSetting(const std::filesystem::path& dataFolder);
+    TSettingsFileRead LoadSetting(const std::filesystem::path& dataFolder);
 
     // Copies the copy-format fields only; language, profile name and page stay.
     void Assign(const TStettingsData& s);

@@ -178,11 +178,18 @@ void TSettingsForm::N3Click() {
     if (!path) return;
     // A profile carries a page too; the page on screen is the one to remember.
     const std::int32_t page = FCurrent.PageNumber;
+    TSettingsFileRead read = TSettingsFileRead::Missing;
     try {
-        // Whatever part of the file could be read is in effect.
-        FCurrent.LoadFromFile(std::filesystem::path(*path));
+        read = FCurrent.ReadFromFile(std::filesystem::path(*path));
     } catch (const std::exception&) {
         // A name that is no usable path reads as a missing profile.
+    }
+    if (read != TSettingsFileRead::Loaded) {
+        // Nothing of it is taken: the settings in effect and on disk stay.
+        FView.ReportError(read == TSettingsFileRead::Missing
+                              ? u"The profile was not opened: the file is missing."
+                              : u"The profile was not opened: the file is damaged or no profile.");
+        return;
     }
     FCurrent.PageNumber = page;
     FCurrent.CurrentProfileFullFileName = *path;

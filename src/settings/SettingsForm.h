@@ -113,7 +113,9 @@ public:
     // all controls, the profile name emptied and the settings file saved.
     void OnControlsChange();
 
-    void N3Click();                       // File, Open: a profile
+    // File, Open: a profile. One that cannot be read whole is reported and
+    // changes nothing, neither the record nor the settings file.
+    void N3Click();
     void N6Click();                       // File, Save As: a profile
     void DefaultSettingsMneuItemClick();  // File, Default settings
     void N9Click();                       // File, Exit

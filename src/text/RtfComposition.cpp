@@ -1,5 +1,8 @@
 #include "text/RtfComposition.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "settings/SettingsData.h"
 #include "text/AyaText.h"
 #include "text/SuraTables.h"
@@ -47,12 +50,42 @@ void AppendControl(std::u16string& out, std::u16string_view word, std::uint32_t 
     AppendDecimal(out, n);
 }
 
-// The citation font's name is typed by the user: the characters that would
-// end the font table entry or start a control word are left out, so any name
-// keeps the document well formed.
+// The citation font's name comes from the dialog or from a settings or
+// profile file, perhaps someone else's: it is written as RTF text, so that no
+// name can add a control word or end the font table. Backslash and braces are
+// escaped, characters outside ASCII become Unicode escapes (word processors
+// read them in a font table as well), and what RTF cannot hold in a name is
+// left out: control characters (a file with one in the name is refused when it
+// is loaded) and the semicolon, which ends the name whatever escapes it.
 void AppendFontName(std::u16string& out, std::u16string_view name) {
-    for (char16_t c : name)
-        if (c >= u' ' && c != u'\\' && c != u'{' && c != u'}' && c != u';') out.push_back(c);
+    for (char16_t c : name) {
+        if (c < u' ' || c == u';' || (c >= 0x7F && c <= 0x9F)) continue;
+        if (c == u'\\' || c == u'{' || c == u'}') {
+            out.push_back(u'\\');
+            out.push_back(c);
+        } else if (c < 0x7F) {
+            out.push_back(c);
+        } else {
+            AppendEscaped(out, c);
+        }
+    }
+}
+
+// Sizes from a file can be any number: the document asks for one that word
+// processors take, 1 to 1638 points (the range of Word), in half points.
+void AppendFontSize(std::u16string& out, std::int32_t points) {
+    AppendControl(out, u"\\fs", std::uint32_t(2 * std::clamp(points, MinCopiedFontSize, MaxCopiedFontSize)));
+}
+
+// An aya number of the citation, worked out wide by the caller so that no
+// number can overflow; outside 1 to 999 there are no aya digits to show.
+std::u16string AyaDigits(std::int64_t n) {
+    return n >= INT32_MIN && n <= INT32_MAX ? AyaNumberGlyphs(int(n)) : std::u16string();
+}
+
+// A sura outside the tables has no name to cite.
+std::u16string_view CitedSuraName(int sora) {
+    return sora >= 1 && sora <= SuraCount ? SuraNamesTashkeel[std::size_t(sora)] : std::u16string_view();
 }
 
 }  // namespace
@@ -89,7 +122,7 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
                             s.WaqfSignColor, s.TakreejFontColor);
     // The associated font follows \rtlch, which would reset it.
     d += u"\\rtlpar\\qr\\f0\\rtlch\\af0";
-    AppendControl(d, u"\\fs", std::uint32_t(2 * s.QuranFontSize));
+    AppendFontSize(d, s.QuranFontSize);
 
     if (s.AdditionIsteada) {
         AppendEscaped(d, IstiadhaText);
@@ -140,26 +173,26 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
     }
 
     if (s.UseTakreej) {
-        AppendControl(d, u"\\fs", std::uint32_t(2 * s.TakreejFontSize));
+        AppendFontSize(d, s.TakreejFontSize);
         d += s.TakreejInNewLine ? u"\\line" : u"  ";
         d += u"\\cf6";
         AppendEscaped(d, CitationOpen);
         d += CitationFont;
-        AppendEscaped(d, SuraNamesTashkeel[sora]);
+        AppendEscaped(d, CitedSuraName(sora));
         d.push_back(u' ');
         if (ayaCount == 1) {
             AppendEscaped(d, u": ");
             d += QuranFont;
-            AppendEscaped(d, AyaNumberGlyphs(aya1));
+            AppendEscaped(d, AyaDigits(aya1));
         } else {
             d += CitationFont;
             AppendEscaped(d, u": ");
             d += QuranFont;
-            AppendEscaped(d, AyaNumberGlyphs(aya1));
+            AppendEscaped(d, AyaDigits(aya1));
             d += CitationFont;
             AppendEscaped(d, u" - ");
             d += QuranFont;
-            AppendEscaped(d, AyaNumberGlyphs(aya1 + ayaCount - 1));
+            AppendEscaped(d, AyaDigits(std::int64_t(aya1) + ayaCount - 1));
         }
         d += QuranFont;
         AppendEscaped(d, CitationClose);

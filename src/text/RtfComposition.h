@@ -1,13 +1,18 @@
 #pragma once
 // The Rich Text document that every copy hands to other programs: the Quran
 // text in the Quran font with the user's colours, brackets, opening formulas
-// and citation. Every character is written as an RTF Unicode escape, so the
-// document is 7-bit text except, possibly, the citation font's name.
+// and citation. Every character is written as an RTF Unicode escape, the
+// citation font's name too, so the document is 7-bit text.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 class TStettingsData;
+
+// The font sizes the document asks for, in points: the record keeps any
+// number, the document one within these bounds.
+inline constexpr std::int32_t MinCopiedFontSize = 1;
+inline constexpr std::int32_t MaxCopiedFontSize = 1638;
 
 // "\uc1\u" + code unit in decimal + "*" for every UTF-16 code unit.
 std::u16string EscapeRtfUnicode(std::u16string_view text);
@@ -19,7 +24,8 @@ std::u16string BuildRtfColorTable(std::uint32_t bracket, std::uint32_t text, std
 
 // The whole document for `aya`, citing sura `sora`, ayat aya1 … aya1 + ayaCount − 1,
 // formatted by `settings`. `aya2` and `fullAya` are accepted for the callers'
-// sake and do not change the document.
+// sake and do not change the document. A sura outside 1 to 114 is cited
+// without a name, aya numbers outside 1 to 999 without digits.
 std::u16string getRTFString(const TStettingsData& settings, std::u16string_view aya, int sora, int aya1,
                             int aya2, int ayaCount, bool fullAya);
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "pagemodel/SuraAyaCounts.h"  // SuraAyaCounts, the number of ayat of each sura
+
 // Sura name, plain spelling without vowel marks (index of suras). Some
 // names end in one space, sura 41 in two, exactly as the lists show them.
 extern const std::array<std::u16string_view, 115> SuraNames;
@@ -17,5 +19,3 @@ extern const std::array<std::u16string_view, 115> SuraNamesTashkeel;
 extern const std::array<std::u16string_view, 115> SuraProvenance;
 // First Mushaf page of the sura, 1 to 604; index 0 holds 1.
 extern const std::array<int, 115> SuraFirstPages;
-// Number of ayat of the sura; index 0 holds 0. They sum to 6236.
-extern const std::array<int, 115> SuraAyaCounts;

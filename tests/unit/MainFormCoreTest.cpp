@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
 
 #include "base/ResourceMap.h"
+#include "base/Utf.h"
 #include "display/MainFormCore.h"
 #include "pagemodel/PageDataWriter.h"
 #include "display/MainFormNavigator.h"
@@ -216,6 +218,79 @@ TEST_F(MainFormTest, MissingProfileKeepsTheSettingsAndItsName) {
     EXPECT_EQ(settings.CurrentProfileFullFileName, saved.CurrentProfileFullFileName);
 }
 
+// A settings file that cannot be used: its bytes, and the size it is then
+// grown to (sparse) when not 0.
+struct TBadSettingsFile {
+    const char* What;
+    std::vector<std::uint8_t> Bytes;
+    std::uintmax_t Size = 0;
+};
+
+void PrintTo(const TBadSettingsFile& c, std::ostream* out) { *out << c.What; }
+
+class BadSettingsFileTest : public MainFormTest, public ::testing::WithParamInterface<TBadSettingsFile> {};
+
+TEST_P(BadSettingsFileTest, DefaultsRunAndTheFileStaysUntilAPageIsTurned) {
+    const TBadSettingsFile& c = GetParam();
+    const fs::path file = TStettingsData::SettingsFile(folder);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(c.Bytes.data()), c.Bytes.size());
+    if (c.Size) fs::resize_file(file, c.Size);
+    const auto written = fs::last_write_time(file);
+
+    core->StartupTimerFired();
+    EXPECT_FALSE(core->DrawSplash());
+    EXPECT_EQ(Shown(), 1);
+    EXPECT_EQ(settings, TStettingsData()) << "the defaults are in effect";
+    EXPECT_EQ(fs::last_write_time(file), written) << "the file is left for the user";
+    EXPECT_EQ(fs::file_size(file), c.Size ? c.Size : c.Bytes.size());
+    EXPECT_TRUE(events.Errors.empty());
+
+    EXPECT_TRUE(core->KeyDown(vkLeft, 0));  // turning a page stores it, as always
+    EXPECT_EQ(Shown(), 2);
+    EXPECT_EQ(StoredPage(), 2);
+}
+
+// The user's settings, less their last `cut` bytes.
+std::vector<std::uint8_t> MySettings(std::size_t cut = 0) {
+    TStettingsData mine;
+    mine.PageNumber = 42;
+    mine.QuranFontSize = 30;
+    std::vector<std::uint8_t> image = mine.Serialize();
+    image.resize(image.size() - cut);
+    return image;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MainForm, BadSettingsFileTest,
+    ::testing::Values(TBadSettingsFile{"cut short", MySettings(3)},
+                      TBadSettingsFile{"a whole record followed by 64 MB", MySettings(), std::uintmax_t(1) << 26},
+                      TBadSettingsFile{"no settings record", {'G', 'I', 'F', '8', '9', 'a'}}),
+    [](const ::testing::TestParamInfo<TBadSettingsFile>& info) {
+        std::string name;
+        for (const char* p = info.param.What; *p; ++p)
+            if (std::isalnum(static_cast<unsigned char>(*p))) name += *p;
+        return name;
+    });
+
+TEST_F(MainFormTest, ARememberedProfileThatCannotBeUsedKeepsTheSettingsFile) {
+    const fs::path profile = folder / "damaged.cvprofile";
+    TStettingsData p;
+    p.QuranFontSize = 40;
+    std::vector<std::uint8_t> cut = p.Serialize();
+    cut.resize(cut.size() / 2);  // the font size read, the rest missing
+    std::ofstream(profile, std::ios::binary).write(reinterpret_cast<const char*>(cut.data()), cut.size());
+    TStettingsData saved;
+    saved.PageNumber = 43;
+    saved.QuranFontSize = 33;
+    saved.CurrentProfileFullFileName = profile.u16string();
+    saved.SaveSettings(folder);
+
+    core->StartupTimerFired();
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_EQ(settings, saved);
+    EXPECT_EQ(fs::file_size(profile), cut.size());
+}
+
 TEST_F(MainFormTest, PageTurningClampsAndStores) {
     StartOn(42);
     EXPECT_TRUE(core->KeyDown(vkLeft, 0));
@@ -371,6 +446,32 @@ TEST_F(MainFormTest, RequestsDuringAnOpeningAreRefused) {
     EXPECT_EQ(events.Fronts, 0);
     EXPECT_TRUE(events.StripShown.empty());
     EXPECT_FALSE(core->OpenningFlag());
+}
+
+TEST_F(MainFormTest, AWordOfNoAyaFailsTheOpeningNotTheCopy) {
+    // 38 bytes: one word record without glyphs whose sura is 31753.
+    std::vector<TSimpleSVG> words(1);
+    words[0].LineNumber = 5;
+    words[0].PageNumber = 43;
+    words[0].SoraNumber = 31753;
+    words[0].AyaNumber = 1;
+    words[0].ObjectInayaNumber = 1;
+    words[0].objecttype = otText;
+    const std::vector<std::uint8_t> page = WritePageData(words);
+    ASSERT_EQ(page.size(), 38u);
+    resources.Add(u"SVG_43", page);
+    StartOn(42);
+
+    core->KeyDown(vkLeft, 0);
+    ASSERT_EQ(events.Errors.size(), 1u);
+    EXPECT_NE(events.Errors[0].find(u"Page 43 cannot be shown: word record 1"), std::u16string::npos)
+        << Utf16ToUtf8(events.Errors[0]);
+    EXPECT_NE(events.Errors[0].find(u"sura 31753"), std::u16string::npos);
+    EXPECT_EQ(Shown(), 42);
+    core->KeyDown('A', ssCtrl);
+    core->KeyDown('C', ssCtrl);
+    ASSERT_EQ(events.Clipboard.size(), 1u);
+    EXPECT_TRUE(Holds(events.Clipboard[0], u"a17"));
 }
 
 TEST_F(MainFormTest, AnUnreadablePageIsReportedAndThePreviousOneStays) {

@@ -33,6 +33,12 @@ constexpr std::size_t Word1Glyph1 = 12;
 constexpr std::size_t Word1Glyph2 = Word1Glyph1 + ShapeSize;
 constexpr std::size_t Word1Tail = Word1Glyph1 + 2 * ShapeSize;  // ObjectID, LineNumber, ...
 constexpr std::size_t Word1End = Word1Tail + 26;
+// The word's own fields from its tail on: ObjectID, LineNumber, PageNumber,
+// AyaMark, then these.
+constexpr std::size_t SuraField = 13, AyaField = 17, PlaceField = 21;
+// The second record, the aya mark of one glyph.
+constexpr std::size_t Word2Tail = Word1End + 8 + ShapeSize;
+constexpr std::size_t Word2End = Word2Tail + 26;
 
 void PutI32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t v) {
     std::memcpy(bytes.data() + at, &v, 4);
@@ -147,6 +153,27 @@ TEST(PageData, MalformedRecordsNameTheRecordAndOffset) {
         {"word's line number differs from the one before it",
          [](Bytes& b) { PutI32(b, Word1Tail + 4, 4); }, "word record 1", Word1End},
         {"bytes after the last record", [](Bytes& b) { b.push_back(0); }, "page", End},
+        // A word that names no aya of the Quran, or a place no page holds.
+        {"sura 0", [](Bytes& b) { PutI32(b, Word1Tail + SuraField, 0); }, "word record 1", Word1End},
+        {"sura 115", [](Bytes& b) { PutI32(b, Word1Tail + SuraField, 115); }, "word record 1", Word1End},
+        {"sura 31753", [](Bytes& b) { PutI32(b, Word1Tail + SuraField, 31753); }, "word record 1", Word1End},
+        {"negative sura", [](Bytes& b) { PutI32(b, Word1Tail + SuraField, -2); }, "word record 1", Word1End},
+        {"aya 0", [](Bytes& b) { PutI32(b, Word1Tail + AyaField, 0); }, "word record 1", Word1End},
+        {"aya 287 of sura 2", [](Bytes& b) { PutI32(b, Word1Tail + AyaField, 287); }, "word record 1", Word1End},
+        {"aya near the 32-bit limit", [](Bytes& b) { PutI32(b, Word2Tail + AyaField, 0x7fffffff); },
+         "word record 2", Word2End},
+        {"aya 8 of sura 1, which has 7",
+         [](Bytes& b) {
+             PutI32(b, Word1Tail + SuraField, 1);
+             PutI32(b, Word1Tail + AyaField, 8);
+         },
+         "word record 1", Word1End},
+        {"a word's place beyond the page's words", [](Bytes& b) { PutI32(b, Word1Tail + PlaceField, 4); },
+         "word record 1", Word1End},
+        {"a word's place near the 32-bit limit",
+         [](Bytes& b) { PutI32(b, Word1Tail + PlaceField, -0x7fffffff - 1); }, "word record 1", Word1End},
+        {"a place of the last record beyond the page's words", [](Bytes& b) { PutI32(b, Word2Tail + PlaceField, 4); },
+         "word record 2", Word2End},
     };
     for (const Case& c : cases) {
         Bytes bytes = SmallPageData();
@@ -165,5 +192,19 @@ TEST(PageData, MalformedRecordsNameTheRecordAndOffset) {
             EXPECT_NE(message.find("at byte " + std::to_string(offset)), std::string::npos) << message;
         }
         EXPECT_TRUE(IsCleared(page)) << c.What;
+    }
+}
+
+TEST(PageData, EveryAyaOfTheQuranIsAccepted) {
+    // The bounds of the sura and aya numbers, on the first word.
+    const std::pair<int, int> ayat[] = {{1, 1}, {1, 7}, {2, 286}, {9, 129}, {114, 6}};
+    for (auto [sura, aya] : ayat) {
+        auto bytes = SmallPageData();
+        PutI32(bytes, Word1Tail + SuraField, sura);
+        PutI32(bytes, Word1Tail + AyaField, aya);
+        TPageView page;
+        page.PageNumber = 50;
+        EXPECT_NO_THROW(LoadPageData(page, bytes)) << sura << ":" << aya;
+        EXPECT_EQ(page.Line(3).Words[0]->AyaNumber, aya);
     }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <utility>
 #include <vector>
 
 
@@ -65,4 +67,48 @@ TEST(Picture, UndecodableDataRaisesDataError) {
     EXPECT_THROW(TPicture::LoadJpeg(truncatedJpeg), TDataError);
     EXPECT_THROW(TPicture::LoadJpeg({}), TDataError);
     EXPECT_THROW(TPicture::LoadJpeg(png), TDataError);
+}
+
+namespace {
+// The JPEG with the size its frame header (SOF0) declares replaced: the data
+// that follows still holds the small picture it was.
+std::vector<std::uint8_t> DeclaringSize(std::vector<std::uint8_t> jpeg, int width, int height) {
+    for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
+            jpeg[i + 5] = std::uint8_t(height >> 8);
+            jpeg[i + 6] = std::uint8_t(height);
+            jpeg[i + 7] = std::uint8_t(width >> 8);
+            jpeg[i + 8] = std::uint8_t(width);
+            return jpeg;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
+}
+}  // namespace
+
+TEST(Picture, JpegDeclaringAHugeSizeIsRefusedBeforeDecoding) {
+    const auto jpeg = EncodeJpeg(16, 16, 90);
+    ASSERT_NO_THROW(TPicture::LoadJpeg(DeclaringSize(jpeg, 16, 16)));
+    // 8192 x 8192 would take 256 MB to decode, 65000 x 65000 about 16 GB.
+    for (auto [w, h] : {std::pair{8192, 8192}, std::pair{65000, 65000}, std::pair{2049, 2048}}) {
+        try {
+            TPicture::LoadJpeg(DeclaringSize(jpeg, w, h));
+            ADD_FAILURE() << w << " x " << h << " decoded";
+        } catch (const TDataError& e) {
+            EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(Picture, TruncatedJpegIsRefusedNotShownHalfGrey) {
+    // Cut inside the compressed rows: libjpeg would fill the rest with grey.
+    std::vector<std::uint8_t> pixels(64 * 64 * 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = std::uint8_t(i * 7);
+    const auto jpeg = ::EncodeJpeg(64, 64, pixels, TPixelOrder::Rgb, 95);
+    ASSERT_NO_THROW(TPicture::LoadJpeg(jpeg));
+    for (std::size_t keep : {jpeg.size() * 2 / 3, jpeg.size() - 2}) {
+        const std::vector<std::uint8_t> cut(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(keep));
+        EXPECT_THROW(TPicture::LoadJpeg(cut), TDataError) << keep << " of " << jpeg.size() << " bytes";
+    }
 }

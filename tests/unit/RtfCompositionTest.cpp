@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "settings/SettingsData.h"
 #include "text/RtfComposition.h"
 
 namespace {
 
 std::string Rtf(const TStettingsData& s, std::u16string_view aya, int sora, int aya1, int count) {
-    return RtfToEightBit(getRTFString(s, aya, sora, aya1, aya1 + count - 1, count, false));
+    return RtfToEightBit(getRTFString(s, aya, sora, aya1, aya1 + (count - 1), count, false));
 }
 
 const std::u16string Allah = u"\u0671\u0644\u0644\u0651\u064E\u0647\u064F";
@@ -100,11 +102,52 @@ TEST(RtfComposition, HelpersOnTheirOwn) {
     EXPECT_EQ(RtfToEightBit(u"{\\f1 Ab\u0639c}"), "{\\f1 Ab?c}");
 }
 
-TEST(RtfComposition, TypedCitationFontNameCannotBreakTheFontTable) {
-    TStettingsData s;
-    s.TakreejFontName = u"My}{\\par Font;\n";
-    const std::string doc = Rtf(s, Allah, 1, 1, 1);
-    EXPECT_TRUE(Has(doc, "{\\f1\\fnil\\fcharset178 Mypar Font;}}{\\colortbl")) << doc;
-    s.TakreejFontName = u"Times New Roman";
-    EXPECT_TRUE(Has(Rtf(s, Allah, 1, 1, 1), "{\\f1\\fnil\\fcharset178 Times New Roman;}}"));
+TEST(RtfComposition, CitationFontNameIsWrittenAsTextOfTheFontTable) {
+    struct Case {
+        const char16_t* Name;
+        const char* Entry;  // what follows "{\f1\fnil\fcharset178 "
+    } cases[] = {
+        {u"Times New Roman", "Times New Roman;}}{\\colortbl"},
+        {u"My}{\\par Font", "My\\}\\{\\\\par Font;}}{\\colortbl"},
+        {u"\\}}\\rtf1", "\\\\\\}\\}\\\\rtf1;}}{\\colortbl"},
+        {u"خط Naskh", "\\uc1\\u1582*\\uc1\\u1591* Naskh;}}{\\colortbl"},
+        // What RTF cannot hold in a font name is left out.
+        {u"Semi;colon\n\u0085", "Semicolon;}}{\\colortbl"},
+    };
+    for (const Case& c : cases) {
+        TStettingsData s;
+        s.TakreejFontName = c.Name;
+        const std::string doc = Rtf(s, Allah, 1, 1, 1);
+        EXPECT_TRUE(Has(doc, std::string("{\\f1\\fnil\\fcharset178 ") + c.Entry)) << doc;
+        EXPECT_EQ(doc.find('?'), std::string::npos) << "7-bit text throughout: " << doc;
+    }
+}
+
+TEST(RtfComposition, SizesFromAFileBecomeSizesAWordProcessorTakes) {
+    // The record keeps any number; the document asks for 1 to 1638 points.
+    struct Case {
+        std::int32_t Points;
+        const char* HalfPoints;
+    } cases[] = {
+        {18, "36"}, {1, "2"}, {1638, "3276"}, {0, "2"}, {-5, "2"}, {1639, "3276"},
+        {INT32_MAX, "3276"}, {INT32_MIN, "2"},
+    };
+    for (const Case& c : cases) {
+        TStettingsData s;
+        s.QuranFontSize = c.Points;
+        s.TakreejFontSize = c.Points;
+        const std::string doc = Rtf(s, Allah, 1, 1, 1);
+        const std::string fs = std::string("\\fs") + c.HalfPoints;
+        EXPECT_TRUE(Has(doc, "\\af0" + fs + "\\cf1")) << c.Points << ": " << doc;
+        EXPECT_TRUE(Has(doc, fs + "  \\cf6")) << c.Points << ": " << doc;
+    }
+}
+
+TEST(RtfComposition, CitationOutsideTheTablesStaysWithinThem) {
+    // A sura beyond the name table and aya numbers at the 32-bit limits: no
+    // name, no digits, and nothing read or computed out of range.
+    std::string doc = Rtf(TStettingsData(), Allah, 31753, INT32_MAX, 1);
+    EXPECT_TRUE(Has(doc, "\\cf6\\uc1\\u64861*\\f1\\af1 \\uc1\\u58*\\uc1\\u32*\\f0\\af0\\f0\\af0\\uc1\\u64860* }")) << doc;
+    doc = RtfToEightBit(getRTFString(TStettingsData(), Allah, 0, INT32_MAX - 1, INT32_MAX, 3, false));
+    EXPECT_TRUE(doc.ends_with("\\uc1\\u32*\\uc1\\u45*\\uc1\\u32*\\f0\\af0\\f0\\af0\\uc1\\u64860* }")) << doc;
 }

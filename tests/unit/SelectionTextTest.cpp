@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
 #include "PageFixtures.h"
 #include "settings/SettingsData.h"
 #include "text/AyaStore.h"
@@ -85,4 +89,31 @@ TEST_F(SelectionText, SelectionsBecomeTheirAyatCutAtTheSelectedWords) {
 TEST_F(SelectionText, NothingSelectedGivesNothing) {
     FPage.ClearSelect();
     EXPECT_EQ(Copy(), u"");
+}
+
+TEST_F(SelectionText, AyaNumbersAtThe32BitLimitsCopyWithoutOverflow) {
+    // Pages are checked when they are read; a page built in memory can still
+    // hold such numbers, and the arithmetic must not overflow on them.
+    struct Case {
+        const char* What;
+        std::vector<int> Ayat;  // one word each, on lines 1, 2, ...
+    } cases[] = {
+        {"the ayat between follow the largest number", {INT32_MAX, INT32_MIN, 2}},
+        {"the citation's first aya is one before the smallest", {2, INT32_MIN}},
+        {"the citation's last aya is beyond the largest", {INT32_MAX - 1, INT32_MAX, 1}},
+    };
+    for (const Case& c : cases) {
+        FPage.Clear();
+        for (std::size_t i = 0; i < c.Ayat.size(); ++i) {
+            const int line = int(i) + 1;
+            AddWord(FPage, {line, {500, line * 50.f, 560, line * 50.f + 30}, 112, c.Ayat[i]});
+        }
+        FPage.InitialLinesData();
+        Select(0, int(c.Ayat.size()) - 1);
+        const std::u16string doc = Copy();
+        EXPECT_EQ(doc.rfind(u"{\\rtf1", 0), 0u) << c.What;
+        // Aya 2's first word comes with the selection wherever aya 2 is in it.
+        const bool withAya2 = std::find(c.Ayat.begin(), c.Ayat.end(), 2) != c.Ayat.end();
+        EXPECT_EQ(doc.find(EscapeRtfUnicode(u"a2")) != std::u16string::npos, withAya2) << c.What;
+    }
 }

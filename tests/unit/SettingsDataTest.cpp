@@ -107,26 +107,82 @@ TEST_F(SettingsFiles, PageOutsideTheMushafBecomesPageOne) {
     }
 }
 
-TEST_F(SettingsFiles, ShortFileKeepsWhatWasReadAndReportsFailure) {
-    std::vector<std::uint8_t> image = Unusual().Serialize();
-    // Cut right after BracketColor: 1 + 4 + 2·N1 + 4 + 1 + 16 + 1 + 2 + 2 + 4 bytes.
-    std::size_t afterBracketColor = 35 + 2 * Unusual().CurrentProfileFullFileName.size();
-    Write(File("short.dat"), {image.begin(), image.begin() + afterBracketColor});
+TEST_F(SettingsFiles, AFileThatIsNotOneWholeRecordChangesNothing) {
+    using Bytes = std::vector<std::uint8_t>;
+    const Bytes image = TStettingsData().Serialize();
+    // Where the fields begin in the default image (N1 = 0, N2 = 27).
+    constexpr std::size_t BracketColorEnd = 35, FontName = 41, PageNumberEnd = 110;
+    auto withName = [](std::u16string name) {
+        TStettingsData s;
+        s.TakreejFontName = std::move(name);
+        return s.Serialize();
+    };
+    struct Case {
+        const char* What;
+        Bytes File;
+    };
+    const Case cases[] = {
+        {"cut right after BracketColor", Bytes(image.begin(), image.begin() + BracketColorEnd)},
+        {"cut one byte short", Bytes(image.begin(), image.begin() + PageNumberEnd - 1)},
+        {"one byte after the page number", [&] { Bytes b = image; b.push_back(0); return b; }()},
+        {"a language that is neither 0 nor 1", [&] { Bytes b = image; b[0] = 2; return b; }()},
+        {"a line feed in the font name", withName(u"Naskh\n")},
+        {"an escape character in the font name", withName(u"\x1B[31mNaskh")},
+        {"a C1 control character in the font name", withName(u"Nas\u0085kh")},
+        {"a font name longer than any string of a record",
+         withName(std::u16string(MaxSettingsStringLength + 1, u'x'))},
+        {"a picture", {0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13, 'I', 'H', 'D', 'R'}},
+        {"text", [] { const std::string t = "[settings]\nsize=18\n"; return Bytes(t.begin(), t.end()); }()},
+    };
+    ASSERT_EQ(image[FontName], 'H');
+    ASSERT_EQ(image.size(), PageNumberEnd);
+    for (const Case& c : cases) {
+        Write(File("bad.cvprofile"), c.File);
+        TStettingsData loaded = Unusual();
+        EXPECT_EQ(loaded.ReadFromFile(File("bad.cvprofile")), TSettingsFileRead::Refused) << c.What;
+        EXPECT_EQ(loaded, Unusual()) << c.What;
+    }
+}
 
-    TStettingsData loaded;
-    EXPECT_FALSE(loaded.LoadFromFile(File("short.dat")));
-    TStettingsData expected = Unusual();
-    TStettingsData defaults;
-    expected.UseTakreej = defaults.UseTakreej;
-    expected.TakreejInNewLine = defaults.TakreejInNewLine;
-    expected.TakreejFontName = defaults.TakreejFontName;
-    expected.TakreejFontSize = defaults.TakreejFontSize;
-    expected.TakreejFontColor = defaults.TakreejFontColor;
-    expected.AdditionIsteada = defaults.AdditionIsteada;
-    expected.AddtionBasmalla = defaults.AddtionBasmalla;
-    expected.AdditionQalaTaallah = defaults.AdditionQalaTaallah;
-    expected.PageNumber = defaults.PageNumber;
-    EXPECT_EQ(loaded, expected);
+TEST_F(SettingsFiles, AFileLongerThanAnyRecordIsRefusedUnread) {
+    // A whole record, then far more than any record holds (sparse where the
+    // file system allows): a file picked by mistake is not read whole.
+    Write(File("huge.cvprofile"), TStettingsData().Serialize());
+    fs::resize_file(File("huge.cvprofile"), std::uintmax_t(1) << 24);
+    TStettingsData loaded = Unusual();
+    EXPECT_EQ(loaded.ReadFromFile(File("huge.cvprofile")), TSettingsFileRead::Refused);
+    EXPECT_EQ(loaded, Unusual());
+
+    // The longest record there can be still loads.
+    TStettingsData longest = Unusual();
+    longest.CurrentProfileFullFileName.assign(MaxSettingsStringLength, u'p');
+    longest.TakreejFontName.assign(MaxSettingsStringLength, u'\u062E');
+    longest.SaveToFile(File("longest.cvprofile"));
+    ASSERT_EQ(fs::file_size(File("longest.cvprofile")), MaxSettingsFileSize);
+    EXPECT_TRUE(loaded.LoadFromFile(File("longest.cvprofile")));
+    EXPECT_EQ(loaded, longest);
+}
+
+TEST_F(SettingsFiles, WhatIsNoReadableFileChangesNothing) {
+    fs::create_directory(File("folder.cvprofile"));
+    TStettingsData s = Unusual();
+    EXPECT_EQ(s.ReadFromFile(File("folder.cvprofile")), TSettingsFileRead::Refused);
+    EXPECT_EQ(s.ReadFromFile(File("nothing-here.dat")), TSettingsFileRead::Missing);
+    EXPECT_EQ(s, Unusual());
+    Write(File("setting.dat"), {});
+    EXPECT_EQ(s.LoadSetting(FDir), TSettingsFileRead::Refused);
+    EXPECT_EQ(s, Unusual());
+}
+
+TEST_F(SettingsFiles, AnyFontNameWithoutControlCharactersLoads) {
+    for (const char16_t* name : {u"", u"خط المصحف", u"My}{\\par Font;", u"\u00A0Naskh\uFFFF"}) {
+        TStettingsData original;
+        original.TakreejFontName = name;
+        original.SaveToFile(File("p.cvprofile"));
+        TStettingsData loaded = Unusual();
+        EXPECT_TRUE(loaded.LoadFromFile(File("p.cvprofile")));
+        EXPECT_EQ(loaded, original);
+    }
 }
 
 TEST_F(SettingsFiles, BadStringLengthsFail) {

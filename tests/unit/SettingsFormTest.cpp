@@ -277,24 +277,41 @@ TEST_F(SettingsForm, OpenShowsTheProfilesLanguageAndKeepsThePageShown) {
     EXPECT_EQ(Saved().WaqfSignColor, 0x0000FFu);
 }
 
-TEST_F(SettingsForm, AProfileThatCannotBeReadWhollyIsStillRecorded) {
+TEST_F(SettingsForm, AProfileThatCannotBeReadWholeIsReportedAndChangesNothing) {
     TStettingsData profile;
     profile.QuranFontSize = 22;
     profile.BracketColor = 0x0000FF;
-    profile.TakreejFontSize = 16;
     std::vector<std::uint8_t> image = profile.Serialize();
-    image.resize(1 + 4 + 4 + 1 + 16 + 1 + 4 + 4);  // cut right after BracketColor
-    std::ofstream(Dir / "short.cvprofile", std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
-    Open();
-    View.OpenAnswer = PathText("short.cvprofile");
-    Form->N3Click();
-    EXPECT_EQ(Current.CurrentProfileFullFileName, *View.OpenAnswer);
-    EXPECT_EQ(Current.QuranFontSize, 22);
-    EXPECT_EQ(Current.BracketColor, 0x0000FFu);
-    EXPECT_EQ(Current.TakreejFontSize, 10) << "fields after the cut keep their values";
-    EXPECT_EQ(View.Controls.QuranFontSize, u"22");
-    EXPECT_TRUE(View.Errors.empty());
+    const std::vector<std::uint8_t> cut(image.begin(), image.begin() + 35);  // right after BracketColor
+    image.insert(image.end(), {'P', 'K', 3, 4});
+    struct Case {
+        const char* What;
+        const char* Name;
+        std::optional<std::vector<std::uint8_t>> Bytes;  // nothing: no such file
+    } cases[] = {
+        {"cut short", "short.cvprofile", cut},
+        {"followed by other bytes", "long.cvprofile", image},
+        {"missing", "gone.cvprofile", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        Current.QuranFontSize = 26;
+        Current.CurrentProfileFullFileName = PathText("mine.cvprofile");
+        Current.SaveSettings(Dir);
+        const TStettingsData before = Current;
+        Open();
+        const std::u16string caption = View.Caption;
+        View.Errors.clear();
+        if (c.Bytes)
+            std::ofstream(Dir / c.Name, std::ios::binary)
+                .write(reinterpret_cast<const char*>(c.Bytes->data()), std::streamsize(c.Bytes->size()));
+        View.OpenAnswer = PathText(c.Name);
+        Form->N3Click();
+        EXPECT_EQ(Current, before) << c.What;
+        EXPECT_EQ(Saved(), before) << c.What;
+        EXPECT_EQ(View.Controls.QuranFontSize, u"26") << c.What;
+        EXPECT_EQ(View.Caption, caption) << c.What;
+        EXPECT_EQ(View.Errors.size(), 1u) << c.What;
+    }
 }
 
 TEST_F(SettingsForm, CancelledDialogsChangeNothing) {

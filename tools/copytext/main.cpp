@@ -1,11 +1,12 @@
 // tiravel-copytext: the document a copy puts on the clipboard, composed by the
-// core from the generated resources with the default settings, written to
-// standard output as the 8-bit clipboard text. End-to-end checks compare the
-// clipboard of the running program with it.
+// core from the generated resources with the default settings (or those of a
+// settings or profile file), written to standard output as the 8-bit
+// clipboard text. End-to-end checks compare the clipboard of the running
+// program with it.
 //
 //   tiravel-copytext --page N --view W H --click X Y   (a click at view pixel X, Y)
 //   tiravel-copytext --range SURA AYA1 AYA2            (the copy range dialog)
-//   [--data DIR]
+//   [--data DIR] [--settings FILE]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,8 +27,8 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: tiravel-copytext --page N --view W H --click X Y [--data DIR]\n"
-                 "       tiravel-copytext --range SURA AYA1 AYA2 [--data DIR]\n");
+                 "usage: tiravel-copytext --page N --view W H --click X Y [--data DIR] [--settings FILE]\n"
+                 "       tiravel-copytext --range SURA AYA1 AYA2 [--data DIR] [--settings FILE]\n");
     return 2;
 }
 
@@ -35,6 +36,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     std::filesystem::path data = TIRAVEL_RESOURCES_DIR;
+    std::filesystem::path settingsFile;
     int page = 0, width = 0, height = 0, x = -1, y = -1, sura = 0, aya1 = 0, aya2 = 0;
     for (int i = 1; i < argc; ++i) {
         auto next = [&] { return i + 1 < argc ? std::atoi(argv[++i]) : 0; };
@@ -43,13 +45,18 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--click")) x = next(), y = next();
         else if (!std::strcmp(argv[i], "--range")) sura = next(), aya1 = next(), aya2 = next();
         else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) data = argv[++i];
+        else if (!std::strcmp(argv[i], "--settings") && i + 1 < argc) settingsFile = argv[++i];
         else return Usage();
     }
     try {
         TResourceFolder resources(data);
         const std::unique_ptr<TAyaStore> storeHeld = LoadAyaStoreResource(resources);
         const TAyaStore& store = *storeHeld;
-        const TStettingsData settings;
+        TStettingsData settings;
+        if (!settingsFile.empty() && !settings.LoadFromFile(settingsFile)) {
+            std::fprintf(stderr, "tiravel-copytext: %s holds no complete settings record\n", settingsFile.string().c_str());
+            return 1;
+        }
         std::u16string document;
         if (sura) {
             document = ComposeCopyRange(store, settings, sura, aya1, aya2);

@@ -1,8 +1,9 @@
 // tiravel-settings: writes "setting.dat" into a data folder with the default
-// copy settings, the page last shown and the interface language, exactly as
-// the program saves it; or reads one field of it, as the program reads it.
+// copy settings, the page last shown, the interface language and, when given,
+// the citation font, exactly as the program saves it; or reads one field of
+// it, as the program reads it.
 //
-//   tiravel-settings --folder DIR --page N [--language 0|1]
+//   tiravel-settings --folder DIR --page N [--language 0|1] [--citation-font NAME]
 //   tiravel-settings --folder DIR --show language|profile|size|waqf
 #include <cstdio>
 #include <exception>
@@ -30,7 +31,8 @@ int Show(const std::string& folder, const std::string& field) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string folder, show;
+    std::string folder, show, citationFont;
+    bool withCitationFont = false;
     int page = 0, language = appArabic;
     bool ok = argc % 2 == 1;
     for (int i = 1; ok && i + 1 < argc; i += 2) {
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
             else if (key == "--page") page = std::stoi(value);
             else if (key == "--language") language = std::stoi(value);
             else if (key == "--show") show = value;
+            else if (key == "--citation-font") citationFont = value, withCitationFont = true;
             else ok = false;
         } catch (const std::exception&) {
             ok = false;
@@ -52,7 +55,7 @@ int main(int argc, char** argv) {
     }
     if (!ok || folder.empty() || page < 1 || page > 604 || (language != appArabic && language != appEnglish)) {
         std::fprintf(stderr,
-                     "usage: tiravel-settings --folder DIR --page N [--language 0|1]\n"
+                     "usage: tiravel-settings --folder DIR --page N [--language 0|1] [--citation-font NAME]\n"
                      "       tiravel-settings --folder DIR --show language|profile|size|waqf\n");
         return 2;
     }
@@ -60,6 +63,7 @@ int main(int argc, char** argv) {
         TStettingsData settings;
         settings.PageNumber = page;
         settings.Languge = TAppLanguge(language);
+        if (withCitationFont) settings.TakreejFontName = Utf8ToUtf16(citationFont);
         settings.SaveSettings(folder);
         return 0;
     } catch (const std::exception& e) {
