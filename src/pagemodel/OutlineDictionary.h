@@ -38,6 +38,11 @@ TOutlineRecord OutlineRecordOf(const TSimpleShapeSVG& shape);
 // Collects distinct outlines in the order they are first entered.
 class TOutlineDictionaryBuilder {
 public:
+    TOutlineDictionaryBuilder() = default;
+    // FRecords points into FIndex: a copy would point into the original.
+    TOutlineDictionaryBuilder(const TOutlineDictionaryBuilder&) = delete;
+    TOutlineDictionaryBuilder& operator=(const TOutlineDictionaryBuilder&) = delete;
+
     // The outline's index, the same for equal records.
     std::uint32_t Enter(const TOutlineRecord& outline);
     std::size_t Count() const { return FRecords.size(); }
