@@ -29,9 +29,10 @@ std::vector<std::uint8_t> GridPage(int number, float shift) {
     return WritePageData(page);
 }
 
-// Shapes no dictionary reference plus move reproduces as the grid ones: far
-// from their move (the move does not come back exactly), an unknown segment
-// kind, a move whose unused points are set, no segments at all.
+// Shapes that are no grid outline around their move: far from it (the points
+// do not come back exactly), a step between two points too long to store, an
+// unknown segment kind with a point set, a move whose unused points are set;
+// and one without segments.
 std::vector<std::uint8_t> IrregularPage() {
     TPageView page;
     page.PageNumber = 9;
@@ -39,6 +40,7 @@ std::vector<std::uint8_t> IrregularPage() {
     auto far = BoxShape({0.1f, 0.3f, 0.7f, 0.9f});
     far->MoveToPoint = {1e7f, -3e7f};
     word.Glyphs.push_back(std::move(far));
+    word.Glyphs.push_back(BoxShape({0, 0, 300, 10}));
     auto odd = BoxShape({10, 10, 20, 20});
     odd->CounterData[1].Kind = TLineCurveKind(7);
     odd->CounterData[1].A = {0.123f, 4.56f};
@@ -225,10 +227,10 @@ TEST(PackedPage, DamageIsReportedNeverReadPast) {
         dictionaries.push_back(set.Dictionary);
         dictionaries.back()[at] ^= 0x5A;
     }
-    // Outline and segment counts changed together so that the stream still fits.
+    // Point and verbatim segment counts changed together so that the stream still fits.
     dictionaries.push_back(set.Dictionary);
-    PutU32(dictionaries.back(), 8, GetU32(set.Dictionary, 8) + 7);
-    PutU32(dictionaries.back(), 12, GetU32(set.Dictionary, 12) - 1);
+    PutU32(dictionaries.back(), 16, GetU32(set.Dictionary, 16) - 7);
+    PutU32(dictionaries.back(), 20, GetU32(set.Dictionary, 20) + 1);
 
     for (const auto& d : pages) {
         try {
