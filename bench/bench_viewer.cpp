@@ -1,7 +1,9 @@
 // The viewer's two interactive costs, on the packed resources the executable
 // carries (build/packed) and a main window on a 1080-pixel-high screen:
 // opening the largest page (unpack, parse, initialise, pictures, first paint)
-// and one step of a drag (rebuild the selection, repaint).
+// and one step of a drag (rebuild the selection, repaint). Beside them, the
+// parts that the packed form adds: unpacking the largest page, and reading
+// the outline dictionary (once a run, at the first page).
 //
 //   build/native/bin/bench_viewer --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
@@ -16,6 +18,7 @@
 #include "display/MainWindowGeometry.h"
 #include "display/PageRenderer.h"
 #include "LargestPage.h"
+#include "pagemodel/OutlineDictionary.h"
 #include "pagemodel/PageResource.h"
 #include "pagemodel/UnpackingResourceSource.h"
 
@@ -65,6 +68,23 @@ void BM_OpenLargestPage(benchmark::State& state) {
                    std::to_string(scene.Rect.Height()));
 }
 BENCHMARK(BM_OpenLargestPage)->Unit(benchmark::kMillisecond);
+
+void BM_UnpackLargestPage(benchmark::State& state) {
+    TViewerScene scene;
+    const std::u16string name = PageResourceName(scene.Number);
+    for (auto _ : state) benchmark::DoNotOptimize(RequireResource(scene.Resources, name).Bytes.data());
+}
+BENCHMARK(BM_UnpackLargestPage)->Unit(benchmark::kMillisecond);
+
+void BM_ReadOutlineDictionary(benchmark::State& state) {
+    const TResourceFolder packed(PackedDir);
+    const TResourceBytes stored = RequireResource(packed, OutlineDictionaryName);
+    for (auto _ : state) {
+        const TOutlineDictionary outlines(stored.Bytes);
+        benchmark::DoNotOptimize(outlines.Count());
+    }
+}
+BENCHMARK(BM_ReadOutlineDictionary)->Unit(benchmark::kMillisecond);
 
 void BM_DragStep(benchmark::State& state) {
     TViewerScene scene;

@@ -12,8 +12,10 @@ public:
 
     const std::string& Record() const { return FRecord; }
     std::size_t Offset() const { return FOffset; }
+    const std::string& Problem() const { return FProblem; }
 
 private:
     std::string FRecord;
     std::size_t FOffset;
+    std::string FProblem;
 };

@@ -33,7 +33,10 @@ void CheckIdentity(const TSimpleSVG& word, std::int32_t wordCount, const std::st
                              std::to_string(wordCount) + ", the word records of the page");
 }
 
-void ReadWords(TPageView& page, TByteReader& s) {
+// Reads every word record into the word object that `wordOfLine` gives for
+// the line number before it: one set of rules for every reader of page data.
+template <class WordOfLine>
+void ReadWords(TByteReader& s, WordOfLine wordOfLine) {
     s.SetRecord("page");
     const std::int32_t n = s.ReadI32();
     s.CheckCount(n, MinWordEntrySize, "word record count");
@@ -47,9 +50,7 @@ void ReadWords(TPageView& page, TByteReader& s) {
         if (line < 1 || line > TPageView::LineCount)
             throw TDataError(record, lineAt,
                              "line number " + std::to_string(line) + " is outside 1 to 15");
-        TLine& target = page.Line(line);
-        target.LineType = ltText;
-        TSimpleSVG& word = target.Add();
+        TSimpleSVG& word = wordOfLine(line);
         word.LoadFromStream(s);
         // Selection reaches lines through the word's own line number.
         if (word.LineNumber != line)
@@ -70,9 +71,20 @@ void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes) {
     page.Clear();
     TByteReader s(bytes);
     try {
-        ReadWords(page, s);
+        ReadWords(s, [&page](int line) -> TSimpleSVG& {
+            TLine& target = page.Line(line);
+            target.LineType = ltText;
+            return target.Add();
+        });
     } catch (...) {
         page.Clear();  // never leave a half-built page behind
         throw;
     }
+}
+
+std::vector<TSimpleSVG> ReadPageRecords(std::span<const std::uint8_t> bytes) {
+    std::vector<TSimpleSVG> words;
+    TByteReader s(bytes);
+    ReadWords(s, [&words](int) -> TSimpleSVG& { return words.emplace_back(); });
+    return words;
 }

@@ -4,6 +4,9 @@
 // last record.
 #include <cstdint>
 #include <span>
+#include <vector>
+
+#include "pagemodel/SimpleSVG.h"
 
 class TPageView;
 
@@ -17,3 +20,8 @@ class TPageView;
 // the record ("page", "word record k", "word record k, glyph shape record j",
 // counted from 1) and the byte offset; the page is then left cleared.
 void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes);
+
+// The word records of page data in their stored order (each record's line
+// number is its word's LineNumber), read and checked exactly as LoadPageData
+// reads them, with the same errors.
+std::vector<TSimpleSVG> ReadPageRecords(std::span<const std::uint8_t> bytes);

@@ -18,20 +18,7 @@ void TSimpleShapeSVG::LoadFromStream(TByteReader& s) {
 
 TExtents TSimpleShapeSVG::Extents() const {
     TExtents e{MoveToPoint.x, MoveToPoint.x, MoveToPoint.y, MoveToPoint.y};
-    for (const TLineCurve& c : CounterData) {
-        switch (c.Kind) {
-        case lcMove:
-        case lcLine:
-            e.Include(c.A);
-            break;
-        case lcCurve:
-            e.Include(c.A);
-            e.Include(c.B);
-            e.Include(c.C);
-            break;
-        default:
-            break;  // unknown kinds take no part
-        }
-    }
+    for (const TLineCurve& c : CounterData)
+        ForUsedPoints(c, [&e](const TXYPoint& p) { e.Include(p); });
     return e;
 }

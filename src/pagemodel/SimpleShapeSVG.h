@@ -36,6 +36,27 @@ static_assert(offsetof(TLineCurve, B) == 8 && offsetof(TLineCurve, C) == 16 &&
               offsetof(TLineCurve, Kind) == 24);
 static_assert(std::is_trivially_copyable_v<TLineCurve> && std::is_standard_layout_v<TLineCurve>);
 
+// Calls `f` on each point a segment draws with: A for a move or a straight
+// segment, A, B and C for a curve, none for an unknown kind. The other points
+// take no part in drawing, in boxes or in moving a shape.
+template <class Segment, class F>
+    requires std::is_same_v<std::remove_const_t<Segment>, TLineCurve>
+void ForUsedPoints(Segment& c, F f) {
+    switch (c.Kind) {
+    case lcMove:
+    case lcLine:
+        f(c.A);
+        break;
+    case lcCurve:
+        f(c.A);
+        f(c.B);
+        f(c.C);
+        break;
+    default:
+        break;
+    }
+}
+
 class TSimpleShapeSVG {
 public:
     // Stream record: 29 bytes plus 28 per segment.

@@ -2,17 +2,30 @@
 // Resources as the build produced them, from a source that holds them as the
 // executable carries them: packed pages and packed resources are unpacked on
 // each Find (callers keep what they need), anything else passes unchanged.
+// The outline dictionary that packed pages refer to is read from the same
+// source at the first packed page and kept for the life of this source.
 // Wraps the executable's resources in the shell and a folder of packed
-// resources in the benchmarks.
+// resources in the benchmarks and data checks.
+#include <memory>
+#include <mutex>
+
 #include "base/ResourceSource.h"
+
+class TOutlineDictionary;
 
 class TUnpackingResourceSource final : public TResourceSource {
 public:
     // `packed` is not owned and outlives this source.
-    explicit TUnpackingResourceSource(const TResourceSource& packed) : FPacked(packed) {}
-    // A packed resource that cannot be unpacked raises TDataError.
+    explicit TUnpackingResourceSource(const TResourceSource& packed);
+    ~TUnpackingResourceSource() override;
+    // A packed resource that cannot be unpacked raises TDataError; a packed
+    // page without the outline dictionary, TMissingResource.
     std::optional<TResourceBytes> Find(std::u16string_view name) const override;
 
 private:
+    const TOutlineDictionary& Outlines() const;
+
     const TResourceSource& FPacked;
+    mutable std::mutex FOutlinesLock;
+    mutable std::unique_ptr<const TOutlineDictionary> FOutlines;
 };

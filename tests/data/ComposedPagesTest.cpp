@@ -111,6 +111,22 @@ TEST_F(ComposedPages, EveryPageLoadsWithConsistentRecordsInReadingOrder) {
     }
 }
 
+// Every point and glyph origin on the 1/256-unit grid: then each glyph is
+// one outline moved by whole grid steps, which the packed pages keep once.
+TEST_F(ComposedPages, EveryPointLiesOnTheGrid) {
+    auto onGrid = [](float v) { return std::nearbyint(double(v) * 256) == double(v) * 256; };
+    for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
+        ASSERT_TRUE(pages_[n]) << "page " << n;
+        for (const TSimpleSVG* w : pages_[n]->WordList)
+            for (const auto& g : w->Glyphs) {
+                bool all = onGrid(g->MoveToPoint.x) && onGrid(g->MoveToPoint.y);
+                for (const TLineCurve& c : g->CounterData)
+                    ForUsedPoints(c, [&](const TXYPoint& p) { all = all && onGrid(p.x) && onGrid(p.y); });
+                ASSERT_TRUE(all) << "page " << n << " line " << w->LineNumber << ": a glyph off the grid";
+            }
+    }
+}
+
 TEST_F(ComposedPages, AyaMarksNameEveryAyaOnceInOrderWithOneWordPerToken) {
     ASSERT_EQ(store_->EntryCount(), 6236u);
     std::size_t next = 0;

@@ -131,12 +131,16 @@ TSimpleShapeSVG GlyphOutlines::Place(uint32_t glyph, double ox, double oy, doubl
     TSimpleShapeSVG s;
     const GlyphOutline& o = Of(glyph);
     s.CounterData.reserve(o.pieces.size());
-    // Coordinates snap to a 1/256-unit grid (invisible at any view size):
-    // their low mantissa bits are then zero, which lets the packed page
-    // data in the executable compress to a third of its size.
-    auto Snap = [](double v) { return float(std::nearbyint(v * 256.0) / 256.0); };
-    auto X = [&](double fx) { return Snap(ox + k * fx); };
-    auto Y = [&](double fy) { return Snap(oy - k * fy); };
+    // Coordinates lie on a 1/256-unit grid (invisible at any view size):
+    // their low mantissa bits are zero, which lets the page data compress.
+    // The origin is put on the grid first (a move of at most 1/512 unit) and
+    // each point snapped relative to it, so every occurrence of a glyph at
+    // one size is the same outline moved by whole grid steps, exactly in
+    // floats, which the packed pages keep once. (Lines that settle off the
+    // even line grid move by whole grid steps too.)
+    const double gx = std::nearbyint(ox * GridSteps), gy = std::nearbyint(oy * GridSteps);
+    auto X = [&](double fx) { return float((gx + std::nearbyint(k * fx * GridSteps)) / GridSteps); };
+    auto Y = [&](double fy) { return float((gy - std::nearbyint(k * fy * GridSteps)) / GridSteps); };
     for (const OutlinePiece& p : o.pieces) {
         TLineCurve seg;
         seg.Kind = p.kind;

@@ -1,6 +1,7 @@
 // Glyph outlines of the Quran face as cubic pieces in font units (y up),
 // read once for every glyph so that composing threads share them read-only.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,12 @@
 #include "pagemodel/SimpleShapeSVG.h"
 
 namespace compose {
+
+// Steps of the grid per page unit that every composed point lies on.
+inline constexpr double GridSteps = 256.0;
+
+// A distance in page units rounded to the grid.
+inline double OnGrid(double v) { return std::nearbyint(v * GridSteps) / GridSteps; }
 
 struct OutlinePiece {
     TLineCurveKind kind;   // lcMove or lcCurve

@@ -17,10 +17,11 @@ struct Item {
     double inkLeft = 0, inkRight = 0;   // font units from the unit's left edge
 };
 
+// `dy` is a whole number of grid steps: the points stay on the grid.
 static void ShiftY(TSimpleSVG& w, float dy) {
     for (auto& g : w.Glyphs) {
         g->MoveToPoint.y += dy;
-        for (TLineCurve& s : g->CounterData) { s.A.y += dy; s.B.y += dy; s.C.y += dy; }
+        for (TLineCurve& s : g->CounterData) ForUsedPoints(s, [dy](TXYPoint& p) { p.y += dy; });
     }
 }
 
@@ -306,7 +307,7 @@ void PageComposer::SettleLines(ComposedPage& out, const std::vector<std::pair<in
     std::vector<double> y = PlaceBaselines(ink, headers, PageGeometry::kPageHeight, PageGeometry::kLinePitch);
     for (size_t i = 0; i < starts.size(); ++i) {
         size_t end = i + 1 < starts.size() ? starts[i + 1].second : out.words.size();
-        float dy = float(y[i] - ink[i].grid);
+        float dy = float(OnGrid(y[i] - ink[i].grid));
         if (dy != 0)
             for (size_t w = starts[i].second; w < end; ++w) ShiftY(out.words[w], dy);
     }
