@@ -25,7 +25,10 @@ std::vector<std::uint8_t> GridPage(int number, float shift) {
             TSimpleSVG& word = AddWord(page, {line, {right - 33.75f, top, right, top + 31.5f}, 2, line, w == 3});
             word.Glyphs.push_back(BoxShape({right - 10, top + 2, right - 1, top + 9.5f}));
         }
-    page.Line(2).Add().LineNumber = 2;  // a word without glyphs
+    TSimpleSVG& bare = page.Line(2).Add();  // a word without glyphs
+    bare.LineNumber = 2;
+    bare.SoraNumber = 2;
+    bare.AyaNumber = 2;
     return WritePageData(page);
 }
 
