@@ -16,6 +16,7 @@ class TPageView {
 public:
     static constexpr int LineCount = 15;                 // lines are numbered 1 to 15
     static constexpr float PageHeight = 943.12646f;      // page units, every page
+    static constexpr float TextWidth = 578.2f;           // page units: the text block the lines are set in
 
     TPageView() = default;
     TPageView(const TPageView&) = delete;  // WordList and ShapeList point into the lines

@@ -1,10 +1,15 @@
 // Checks of the composed pages SVG_1..SVG_604 against the aya store, read
 // the way the viewer reads them: the words of every aya, the aya marks, the
-// lines the page model derives, and room for the header and basmalah
-// pictures where the renderer places them at the window sizes the viewer uses.
+// lines the page model derives, the clear paper around the text, and room
+// for the header and basmalah pictures where the renderer places them at the
+// window sizes the viewer uses.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -206,11 +211,83 @@ TEST_F(ComposedPages, HeaderAndBasmalahLinesMatchTheSurasOfEachPage) {
     }
 }
 
+// Clear paper between the text and the frame, in page units.
+constexpr float ClearBand = 6;
+// The window sizes the viewer is laid out for: the design size and a large one.
+constexpr int DesignSizes[][2] = {{211, 340}, {600, 975}};
+
+// Pages 3 to 604 set every line in the text block less a clear band on both
+// sides, justified: each line's ink runs from one band to the other. No ink
+// of any page leaves the page at its top or bottom.
+TEST_F(ComposedPages, LinesKeepAClearBandInsideTheTextBlockAndTheInkStaysOnThePage) {
+    const float left = ClearBand, right = TPageView::TextWidth - ClearBand;
+    for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
+        ASSERT_TRUE(pages_[n]) << "page " << n;
+        for (int l = 1; l <= TPageView::LineCount; ++l) {
+            const TLine& line = pages_[n]->Line(l);
+            if (line.Count() == 0) continue;
+            const TExtents e = line.Extents();
+            EXPECT_GE(e.MinY, 0.0f) << "page " << n << " line " << l << ": ink above the page";
+            EXPECT_LE(e.MaxY, TPageView::PageHeight) << "page " << n << " line " << l << ": ink below the page";
+            if (n < 3) continue;
+            EXPECT_GE(e.MinX, left) << "page " << n << " line " << l << ": ink in the left band";
+            EXPECT_LE(e.MaxX, right) << "page " << n << " line " << l << ": ink in the right band";
+            EXPECT_NEAR(e.MaxX - e.MinX, right - left, 0.5f)
+                << "page " << n << " line " << l << ": the line is not justified to the band";
+        }
+    }
+}
+
+// The frames of pages 1 and 2 fill the whole view with a medallion whose clear
+// paper holds the text: around every glyph, as far as the clear band, the
+// frame picture shows nothing but that paper, at both design window sizes.
+TEST_F(ComposedPages, OpeningPagesKeepTheirTextInsideTheClearPaperOfTheirFrame) {
+    for (int n : {1, 2}) {
+        ASSERT_TRUE(pages_[n]) << "page " << n;
+        TPageView& page = *pages_[n];
+        const TPicture* frame = page.Line(1).FreamJpg.get();
+        ASSERT_TRUE(frame) << "page " << n;
+        auto colour = [&](int x, int y) {
+            const std::uint8_t* p = &frame->Pixels[(std::size_t(y) * frame->Width + x) * 4];
+            return std::array<int, 3>{p[0], p[1], p[2]};
+        };
+        for (auto [width, height] : DesignSizes) {
+            TPageScaleGuard guard;
+            page.FitToView(width, height);
+            const float s = 3 * PageScale;
+            const std::vector<TPagePicturePlace> places = PlacePagePictures(page, 3 * width, 3 * height, s);
+            ASSERT_FALSE(places.empty()) << "page " << n;
+            const TPixelRect r = places.front().Rect;
+            // Page units to the frame picture's pixels, as the picture is stretched over its place.
+            auto px = [&](float x) { return int(std::floor((x * s - r.Left) * frame->Width / (r.Right - r.Left))); };
+            auto py = [&](float y) { return int(std::floor((y * s - r.Top) * frame->Height / (r.Bottom - r.Top))); };
+            const TExtents text = page.Extents();
+            const std::array<int, 3> paper = colour(px((text.MinX + text.MaxX) / 2), py((text.MinY + text.MaxY) / 2));
+            for (const TSimpleShapeSVG* g : page.ShapeList) {
+                const TExtents e = g->Extents();
+                const int x0 = std::max(0, px(e.MinX - ClearBand)), x1 = std::min(frame->Width - 1, px(e.MaxX + ClearBand));
+                const int y0 = std::max(0, py(e.MinY - ClearBand)), y1 = std::min(frame->Height - 1, py(e.MaxY + ClearBand));
+                bool clear = true;
+                for (int y = y0; y <= y1 && clear; ++y)
+                    for (int x = x0; x <= x1 && clear; ++x) {
+                        const std::array<int, 3> c = colour(x, y);
+                        // The medallion's rules, the lattice and the basmalah stand far
+                        // off the paper; JPEG ringing beside a rule does not.
+                        for (int k = 0; k < 3; ++k) clear = clear && std::abs(c[k] - paper[k]) <= 40;
+                        if (!clear)
+                            ADD_FAILURE() << "page " << n << " at " << width << "x" << height << ": the frame draws within "
+                                          << ClearBand << " units of a glyph of line " << g->LineNumber
+                                          << ", at picture pixel (" << x << ", " << y << ")";
+                    }
+            }
+        }
+    }
+}
+
 // The header frames and basmalah pictures where the renderer puts them on
 // its three-times work surface, against every glyph box in the same pixels.
 TEST_F(ComposedPages, PicturesCoverNoGlyphAtTheDesignWindowSizes) {
-    const int sizes[][2] = {{211, 340}, {600, 975}};
-    for (auto [width, height] : sizes) {
+    for (auto [width, height] : DesignSizes) {
         for (int n = 3; n <= LastPageNumber; ++n) {
             ASSERT_TRUE(pages_[n]) << "page " << n;
             TPageView& page = *pages_[n];

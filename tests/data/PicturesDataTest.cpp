@@ -289,6 +289,37 @@ TEST(Pictures, PageNumberCellsUseTheirUpperRowsOnTheBoxColour) {
     EXPECT_NE(cell(16), cell(61));
 }
 
+// Page numbers read left to right, as printed numbers do, and stand plain,
+// without the ornament the Quran faces put around aya numbers: in the cell
+// of page 10 the tall stroke of the one stands left of the small zero, and
+// the cell of page 1 holds little more than that stroke.
+TEST(Pictures, PageNumbersReadLeftToRightAndStandPlain) {
+    auto strip = Load("PageNumbersPNG", TPicture::TKind::Png);
+    ASSERT_TRUE(strip);
+    // Rows of ink in each column of a cell's upper 45 rows.
+    auto columns = [&](int page) {
+        std::vector<int> ink(49, 0);
+        for (int y = 0; y < 45; ++y)
+            for (int x = 0; x < 49; ++x) ink[std::size_t(x)] += PixelOf(*strip, x, (page - 1) * 60 + y) != 0x00B4DCC0u;
+        return ink;
+    };
+    auto spread = [](const std::vector<int>& ink) {
+        int first = -1, last = -1;
+        for (int x = 0; x < int(ink.size()); ++x)
+            if (ink[std::size_t(x)]) last = x, first = first < 0 ? x : first;
+        return std::pair{first, last};
+    };
+    const std::vector<int> ten = columns(10);
+    const auto [left, right] = spread(ten);
+    ASSERT_GE(left, 0) << "page 10 has no number";
+    const int stroke = int(std::max_element(ten.begin(), ten.end()) - ten.begin());
+    EXPECT_LT(2 * stroke, left + right) << "page 10 reads right to left";
+    const std::vector<int> one = columns(1);
+    const auto [oneLeft, oneRight] = spread(one);
+    EXPECT_LT(oneRight - oneLeft + 1, *std::max_element(one.begin(), one.end()) / 2)
+        << "page 1's number is wider than its stroke allows";
+}
+
 TEST(Pictures, CursorsAreCursorFiles) {
     for (const char* name : {"HANDFULL", "HANDHOLD", "HANDPOINT", "ZOOMINCU", "ZOOMOUTCU", "SELECTRECT",
                              "SELECTPOINT", "DRAGZOOM"}) {

@@ -2,8 +2,10 @@
 """Checks the two generated faces of the Quran font "Harvik HAFS Uthmanic
 Script": names and style, coverage of every character that the aya store and
 copied text use, the aya digits and bracket pairs as HarfBuzz lays them out
-right to left, the direction each bracket faces, and a byte-identical
-rebuild. Writes a rendered sample line per face into the test output folder.
+right to left, the direction each bracket faces, the aya numbers of copied
+text inside the end-of-aya ornament, the text of every aya shaped as the
+source face shapes it, and a byte-identical rebuild. Writes a rendered sample
+line per face into the test output folder.
 
 Usage: check_fonts.py RESOURCES_DIR   (exit code 0 = pass)
 """
@@ -18,7 +20,9 @@ from pathlib import Path
 
 from fontTools.misc import timeTools
 from fontTools.pens.basePen import BasePen
-from fontTools.pens.recordingPen import RecordingPen
+from fontTools.pens.boundsPen import BoundsPen
+from fontTools.pens.recordingPen import DecomposingRecordingPen, RecordingPen
+from fontTools.pens.transformPen import TransformPen
 from fontTools.ttLib import TTFont
 
 REPO = Path(__file__).resolve().parents[2]
@@ -38,6 +42,10 @@ AYA_DIGITS = range(0xFD50, 0xFD5A)
 BRACKETS = range(0xFD5A, 0xFD7E)
 PAIRS = 18
 AYA_END_SIGN = 0x06DD
+# Aya numbers of one, two and three digits, and how far (font units) a digit
+# of copied text may stand from where the page's aya mark puts it.
+AYA_NUMBERS = (7, 42, 255)
+MARK_TOLERANCE = 3
 CITATION_PAIR, DEFAULT_PAIR = 1, 2  # both the classic ornate parentheses
 
 # Fixed texts that copied text sets in this font besides the ayat: opening
@@ -112,10 +120,16 @@ def store_characters(resources):
 
 # --- HarfBuzz ----------------------------------------------------------------------
 
-def hb_shape(font_path, text):
-    out = subprocess.run(["hb-shape", "--font-file", str(font_path), "-O", "json",
+def hb_shape(font_path, text, *options):
+    out = subprocess.run(["hb-shape", "--font-file", str(font_path), "-O", "json", *options,
                           "--text", text], check=True, capture_output=True, text=True)
     return json.loads(out.stdout)
+
+
+def hb_shape_number(font_path, text):
+    """A number as a word processor shapes it inside Arabic text: a run of its
+    own, left to right (the bidirectional algorithm's order for digits)."""
+    return hb_shape(font_path, text, "--direction=ltr", "--script=arab", "--language=ar")
 
 
 def hb_shape_lines(font_path, lines):
@@ -244,6 +258,29 @@ def outline(font, glyph_name):
     return tuple((op, tuple(args)) for op, args in pen.value)
 
 
+def placed_ink(font, glyphs):
+    """(glyph name, ink box, outline drawn from its box's corner) of each
+    shaped glyph at its place on the line; the pen starts at 0."""
+    glyph_set = font.getGlyphSet()
+    placed, pen_x = [], 0
+    for g in glyphs:
+        bounds = BoundsPen(glyph_set)
+        glyph_set[g["g"]].draw(bounds)
+        if bounds.bounds:
+            x0, y0, x1, y1 = bounds.bounds
+            dx, dy = pen_x + g["dx"], g["dy"]
+            shape = DecomposingRecordingPen(glyph_set)
+            glyph_set[g["g"]].draw(TransformPen(shape, (1, 0, 0, 1, -x0, -y0)))
+            points = tuple((op, tuple((round(x, 3), round(y, 3)) for x, y in args)) for op, args in shape.value)
+            placed.append((g["g"], (x0 + dx, y0 + dy, x1 + dx, y1 + dy), points))
+        pen_x += g["ax"]
+    return placed
+
+
+def arabic_indic(n):
+    return "".join(chr(0x0660 + int(d)) for d in str(n))
+
+
 # --- the checks of one face ---------------------------------------------------------
 
 def check_names_and_style(font, path, style, weight, bold):
@@ -282,14 +319,53 @@ def check_coverage(font, label, required):
 
 
 def check_aya_digits(font, path, label):
+    """The aya digits of the citation and the windows stay plain digits."""
     cmap = font.getBestCmap()
     for d, cp in enumerate(AYA_DIGITS):
         check(outline(font, cmap[cp]) == outline(font, cmap[0x0660 + d]),
               "%s: U+%04X is not drawn as the Arabic-Indic digit %d" % (label, cp, d))
     # Typed last digit first, the right-to-left run shows 2, 8, 6 from the left.
-    glyphs = [g["g"] for g in hb_shape(path, aya_number_glyphs(286))]
-    expected = [cmap[0xFD52], cmap[0xFD58], cmap[0xFD56]]
-    check(glyphs == expected, "%s: 286 is laid out as %s, expected %s" % (label, glyphs, expected))
+    for n in AYA_NUMBERS + (286,):
+        glyphs = [g["g"] for g in hb_shape(path, aya_number_glyphs(n))]
+        expected = [cmap[0xFD50 + int(d)] for d in str(n)]
+        check(glyphs == expected, "%s: %d is laid out as %s, expected %s" % (label, n, glyphs, expected))
+
+
+def check_aya_number_marks(font, path, label):
+    """A bare run of one to three Arabic-Indic digits, as copied text ends
+    each aya, comes out as the page's aya mark: the face's own end-of-aya
+    ornament with the number's digits inside it, in reading order, taking the
+    ornament's room and nothing more."""
+    cmap = font.getBestCmap()
+    ornament = outline(font, cmap[AYA_END_SIGN])
+    for n in AYA_NUMBERS:
+        glyphs = hb_shape_number(path, arabic_indic(n))
+        placed = placed_ink(font, glyphs)
+        rings = [box for name, box, _ in placed if outline(font, name) == ornament]
+        digits = [(box, shape) for name, box, shape in placed if outline(font, name) != ornament]
+        if not check(len(rings) == 1 and len(digits) == len(str(n)),
+                     "%s: %d shapes to %s, not one ornament holding %d digits"
+                     % (label, n, [g["g"] for g in glyphs], len(str(n)))):
+            continue
+        ring = rings[0]
+        for box, _ in digits:
+            check(ring[0] < box[0] and box[2] < ring[2] and ring[1] < box[1] and box[3] < ring[3],
+                  "%s: a digit of %d at %s is not inside the ornament at %s" % (label, n, box, ring))
+        lefts = sorted(box[0] for box, _ in digits)
+        check([box[0] for box, _ in digits] == lefts
+              and all(a[2] <= b[0] for (a, _), (b, _) in zip(digits, digits[1:])),
+              "%s: the digits of %d do not stand apart left to right in reading order" % (label, n))
+        advance = sum(g["ax"] for g in glyphs)
+        check(advance == font["hmtx"][cmap[AYA_END_SIGN]][0],
+              "%s: %d takes %d units, the ornament %d" % (label, n, advance, font["hmtx"][cmap[AYA_END_SIGN]][0]))
+        # The page's aya mark: the ornament typed before the number.
+        page_mark = [(box, shape) for name, box, shape in placed_ink(
+            font, hb_shape_number(path, chr(AYA_END_SIGN) + arabic_indic(n))) if outline(font, name) != ornament]
+        same = len(page_mark) == len(digits) and all(
+            a[1] == b[1] and all(abs(p - q) <= MARK_TOLERANCE for p, q in zip(a[0], b[0]))
+            for a, b in zip(digits, page_mark))
+        check(same, "%s: the digits of %d stand at %s, on the page's aya mark at %s"
+              % (label, n, [box for box, _ in digits], [box for box, _ in page_mark]))
 
 
 def check_brackets(font, path, label):
@@ -324,13 +400,18 @@ def check_brackets(font, path, label):
     check(not repeated, "%s: pairs %s share one design" % (label, repeated))
 
 
-def check_ayat_shape(path, label, verses):
+def check_ayat_shape(path, source, label, verses):
     """Every aya, and one between brackets with a citation, shapes without
-    missing glyphs or the dotted circle of a broken cluster."""
+    missing glyphs or the dotted circle of a broken cluster; the text of every
+    aya, waqf signs and all, shapes exactly as in the source face."""
     lines = list(verses.values())
     lines.append(sample_lines(verses)[0])
-    for text, glyphs in zip(lines, hb_shape_lines(path, lines)):
+    shaped = hb_shape_lines(path, lines)
+    for text, glyphs in zip(lines, shaped):
         if not check(not broken(glyphs), "%s: %r shapes with %s" % (label, text[:40], broken(glyphs))):
+            break
+    for text, ours, theirs in zip(lines, shaped, hb_shape_lines(AMIRI_DIR / source, lines[:-1])):
+        if not check(ours == theirs, "%s: %r shapes otherwise than in %s" % (label, text[:40], source)):
             break
 
 
@@ -383,8 +464,9 @@ def main():
         check_names_and_style(font, path, style, weight, bold)
         check_coverage(font, resource, required)
         check_aya_digits(font, path, resource)
+        check_aya_number_marks(font, path, resource)
         check_brackets(font, path, resource)
-        check_ayat_shape(path, resource, verses)
+        check_ayat_shape(path, source, resource, verses)
         check_rebuild(font, path, source, style)
         print("sample:", render_sample(path, verses, out_dir, style))
     for message in failures:

@@ -6,6 +6,9 @@
 source "$(dirname "$0")/lib.sh"
 RESOURCES=${TIRAVEL_RESOURCES_DIR:?TIRAVEL_RESOURCES_DIR names the generated resources}
 start_display
+# The installation copies only faces that are missing, and the faces of an
+# earlier build carry the same version: those are taken out first.
+remove_fonts
 TIRAVEL_UPDATE_URL="$APP_UPDATE_URL" wine "$TIRAVEL_EXE" '\installfonts' >"$E2E_OUTPUT/app.log" 2>&1 </dev/null && code=0 || code=$?
 [ "$code" = 0 ] || fail "the installation run exited with $code"
 fonts_installed || fail "the installation run left the fonts uninstalled"

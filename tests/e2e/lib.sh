@@ -248,6 +248,12 @@ fonts_folder() { echo "$WINEPREFIX/drive_c/windows/Fonts"; }
 font_value() {
     wine reg query "$FONTS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 {sub(/^[ \t]+/, "", $2); print $2}'
 }
+# Takes both faces out of the prefix: their files and their values.
+remove_fonts() {
+    rm -f "$(fonts_folder)/$REGULAR_FONT_FILE" "$(fonts_folder)/$BOLD_FONT_FILE"
+    wine reg delete "$FONTS_KEY" /v "$REGULAR_FONT_VALUE" /f >/dev/null 2>&1 || true
+    wine reg delete "$FONTS_KEY" /v "$BOLD_FONT_VALUE" /f >/dev/null 2>&1 || true
+}
 # Both faces are in the Fonts folder and both values name them.
 fonts_installed() {
     [ -f "$(fonts_folder)/$REGULAR_FONT_FILE" ] && [ -f "$(fonts_folder)/$BOLD_FONT_FILE" ] &&

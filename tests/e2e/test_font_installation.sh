@@ -52,9 +52,7 @@ wait_until 30 "the run to end" app_ended
 
 # An installation run that cannot write the font files: a folder stands
 # where each file must go (the tests run as root, whom permissions don't stop).
-rm -f "$(fonts_folder)/$REGULAR_FONT_FILE" "$(fonts_folder)/$BOLD_FONT_FILE"
-wine reg delete "$FONTS_KEY" /v "$REGULAR_FONT_VALUE" /f >/dev/null 2>&1
-wine reg delete "$FONTS_KEY" /v "$BOLD_FONT_VALUE" /f >/dev/null 2>&1
+remove_fonts
 mkdir "$(fonts_folder)/$REGULAR_FONT_FILE" "$(fonts_folder)/$BOLD_FONT_FILE"
 before=$(visible_windows)
 start_app '\installfonts'

@@ -97,9 +97,28 @@ TEST(VerticalLayout, KeepsTheGridWithoutHeadersAndMakesRoomAroundThem) {
     y = PlaceBaselines(text, {{6, true}}, 900, pitch, room);
     double need = 15 + room.gap + room.frame + room.margin + room.gap + room.basmalah + room.margin + 30;
     EXPECT_GE(y[5] - y[4], need - 1e-9);
-    EXPECT_LE(y.back() + 15, 900.5);
-    EXPECT_GE(y.front() - 30, -0.5);
+    EXPECT_LE(y.back() + 15, 900.0);
+    EXPECT_GE(y.front() - 30, 0.0);
     for (size_t i = 0; i + 1 < y.size(); ++i) EXPECT_GE(y[i + 1] - y[i], 0.8 * pitch - 1e-9);
+}
+
+TEST(VerticalLayout, KeepsTheInkOfTheFirstAndLastLinesOnThePage) {
+    const double pitch = 60, height = 900;
+    struct Case { const char* name; double firstAscent, lastDescent; };
+    const Case cases[] = {
+        {"marks of the first line reach above its grid baseline", 52, 15},
+        {"the last line reaches below the page", 30, 75},
+        {"both at once", 52, 75},
+    };
+    for (const Case& c : cases) {
+        std::vector<TextLineInk> lines;
+        for (int l = 1; l <= 15; ++l)
+            lines.push_back({l, (l - 1) * pitch + 40, l == 1 ? c.firstAscent : 30, l == 15 ? c.lastDescent : 15});
+        std::vector<double> y = PlaceBaselines(lines, {}, height, pitch);
+        EXPECT_GE(y.front() - c.firstAscent, 0.0) << c.name;
+        EXPECT_LE(y.back() + c.lastDescent, height) << c.name;
+        for (size_t i = 0; i + 1 < y.size(); ++i) EXPECT_GE(y[i + 1] - y[i], 0.8 * pitch - 1e-9) << c.name;
+    }
 }
 
 } // namespace

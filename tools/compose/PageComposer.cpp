@@ -153,7 +153,7 @@ ComposedPage PageComposer::Compose(int page, const std::vector<const AyaEntry*>&
     }
     if (parts.empty()) { out.error = "no ayat"; return out; }
 
-    double lineWidth = PageGeometry::kTextWidth, x0 = 0;
+    double lineWidth = PageGeometry::kTextWidth - 2 * PageGeometry::kSideBand, x0 = PageGeometry::kSideBand;
     const double kMax = geometry_.fontSize / upem;
     if (page <= 2) {
         OpeningLayout o = OpeningPageLines(page);

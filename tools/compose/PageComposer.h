@@ -7,6 +7,7 @@
 
 #include "AyaStore.h"
 #include "GlyphOutlines.h"
+#include "pagemodel/PageView.h"
 #include "pagemodel/SimpleSVG.h"
 #include "Shaper.h"
 
@@ -17,7 +18,11 @@ struct PageGeometry {
     static constexpr double kPageHeight = 943.12646;
     static constexpr int kLines = 15;
     static constexpr double kLinePitch = kPageHeight / kLines;
-    static constexpr double kTextWidth = 578.2;
+    static constexpr double kTextWidth = TPageView::TextWidth;
+    // Clear paper between the text and the frame: the ink of every line of
+    // pages 3 to 604 keeps 6 units inside the text block's sides (the extra
+    // hundredth covers the rounding of the stored points).
+    static constexpr double kSideBand = 6.01;
     double fontSize = 0;        // page units per em at full size
     double baseline = 0;        // baseline below the top of its line slot
 };

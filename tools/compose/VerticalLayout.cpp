@@ -57,10 +57,11 @@ std::vector<double> PlaceBaselines(const std::vector<TextLineInk>& lines,
     for (size_t i = 1; i < n; ++i) offset[i] = offset[i - 1] + gapMin[i - 1];
     for (size_t i = 0; i < n; ++i) target[i] = lines[i].grid - offset[i];
     std::vector<double> z = Isotonic(target);
-    // The first line stays below a header on line 1 (or the page top), the last above the page bottom.
+    // The first line stays below a header on line 1 (or the page top), the
+    // last above the page bottom; no ink leaves the page.
     const auto* top = headerAfter(0, lines[0].line);
-    double lowest = top ? blockHeight(top->second, true) + lines[0].ascent : lines[0].ascent - 0.5;
-    double highest = pageHeight + 0.5 - lines[n - 1].descent - offset[n - 1];
+    double lowest = (top ? blockHeight(top->second, true) : room.pageEdge) + lines[0].ascent;
+    double highest = pageHeight - room.pageEdge - lines[n - 1].descent - offset[n - 1];
     for (double& v : z) v = std::min(std::max(v, lowest), highest);
     std::vector<double> y(n);
     for (size_t i = 0; i < n; ++i) y[i] = z[i] + offset[i];

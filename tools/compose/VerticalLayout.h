@@ -21,6 +21,7 @@ struct PictureRoom {
     double gap = 3.0;             // three units below the line above, and below the frame
     double firstLineDrop = 15.0;  // extra drop of a basmalah on line 2
     double margin = 1.5;          // pixel rounding of every step
+    double pageEdge = 0.01;       // ink inside the page's top and bottom, past float rounding
 };
 
 // Returns a baseline per text line (same order). `headers` lists the empty

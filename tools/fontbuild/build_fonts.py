@@ -7,8 +7,12 @@ The face keeps every glyph, feature and licence entry of its source and adds:
     Arabic-Indic digits. The code points are right-to-left letters, so a
     number is typed last digit first (286 is U+FD56 U+FD58 U+FD52) and the
     right-to-left layout shows it as ٢٨٦;
-  - U+FD5A..U+FD7D: the 18 ornamental bracket pairs of bracket_designs.py.
-  - ":" and "-" where the source face lacks them (AmiriQuran does).
+  - U+FD5A..U+FD7D: the 18 ornamental bracket pairs of bracket_designs.py;
+  - ":" and "-" where the source face lacks them (AmiriQuran does);
+  - rules that set a run of one to three Arabic-Indic digits, the aya
+    numbers of copied text, inside the end-of-aya ornament as the pages
+    show them (aya_number_marks.py). The aya digits at U+FD50..U+FD59 stay
+    plain digits.
 It is renamed, restyled and versioned from one metadata table.
 
 The steps follow the order of fontTools' FontBuilder: glyph order, glyphs,
@@ -32,6 +36,7 @@ from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import aya_number_marks  # noqa: E402
 import bracket_designs  # noqa: E402
 
 METADATA = {
@@ -41,8 +46,9 @@ METADATA = {
     "copyrightAddition": "Harvik HAFS Uthmanic Script modifications \u00a9 Tiravel developers.",
     "description": (
         "Harvik HAFS Uthmanic Script {style} is the {source} face of the Amiri Project "
-        "with aya-number digits at U+FD50-U+FD59 and 18 ornamental bracket pairs at "
-        "U+FD5A-U+FD7D, built for the Tiravel Mushaf viewer."),
+        "with aya-number digits at U+FD50-U+FD59, 18 ornamental bracket pairs at "
+        "U+FD5A-U+FD7D and aya numbers inside the end-of-aya ornament, built for the "
+        "Tiravel Mushaf viewer."),
 }
 
 STYLES = {
@@ -270,11 +276,12 @@ def build(source_bytes, style, version, epoch):
         del font["DSIG"]  # a signature of the source no longer matches
     timestamp = (font["head"].modified if epoch is None
                  else timeTools.timestampSinceEpoch(epoch))
-    for tag in ("post", "glyf", "hmtx", "cmap", "GDEF", "name", "OS/2", "head", "maxp"):
+    for tag in ("post", "glyf", "hmtx", "cmap", "GDEF", "GSUB", "name", "OS/2", "head", "maxp"):
         font[tag]  # decompile before the glyph order grows
     punctuation, punctuation_code_points = make_missing_punctuation(font)
-    add_glyphs(font, {**make_new_glyphs(font), **punctuation})
+    add_glyphs(font, {**make_new_glyphs(font), **punctuation, **aya_number_marks.make_glyphs(font)})
     map_code_points(font, {**new_code_points(), **punctuation_code_points})
+    aya_number_marks.add_rules(font)
     set_names(font, style, version)
     set_style(font, style, version, timestamp)
     out = io.BytesIO()

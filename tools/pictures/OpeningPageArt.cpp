@@ -71,13 +71,21 @@ TRgbaImage OpeningPageFrame(const TDesignFonts& fonts, int sura, const TBox& tex
     p.Fill(lattice, Rgb(0xC3, 0xDA, 0xC3));
     for (TVec c : {TVec{78, 78}, TVec{W - 78, 78}, TVec{78, H - 78}, TVec{W - 78, H - 78}}) CornerRosette(p, c, 26);
 
-    // The medallion keeps the text clear; on page 2 it also holds the basmalah.
-    const double margin = 30;
-    TBox clear = textBox;
-    const double basmalahRoom = basmalah.empty() ? 0 : 74;
-    clear.top -= basmalahRoom;
-    const double x0 = std::max(70.0, clear.left - margin), x1 = std::min(W - 70, clear.right + margin);
-    const double y0 = clear.top - margin, y1 = std::min(H - 110, clear.bottom + margin);
+    // The medallion keeps the text clear; on page 2 it also holds the
+    // basmalah, whose ink ends a clear band above the text (14 pixels: more
+    // than 6 page units at either design window size).
+    const double margin = 30, basmalahGap = 14;
+    const double x0 = std::max(70.0, textBox.left - margin), x1 = std::min(W - 70, textBox.right + margin);
+    TTextPath fitted;
+    double basmalahRoom = 0;
+    if (!basmalah.empty()) {
+        TTextPath b = fonts.regular.Shape(basmalah, 44);
+        const double k = std::min(1.0, (x1 - x0 - 80) / std::max(1.0, b.ink.Width()));
+        fitted.path = b.path.Transformed(TAffine::Scale(k, k));
+        fitted.ink = fitted.path.Bounds();
+        basmalahRoom = basmalahGap + fitted.ink.Height() + 8;
+    }
+    const double y0 = textBox.top - basmalahRoom - margin, y1 = std::min(H - 110, textBox.bottom + margin);
     const double r = 46;
     for (auto [grow, colour] : {std::pair{12.0, kGold}, {8.0, kGreenDeep}, {5.5, kGoldLight}, {3.5, kGreen}}) {
         TVectorPath m;
@@ -108,13 +116,8 @@ TRgbaImage OpeningPageFrame(const TDesignFonts& fonts, int sura, const TBox& tex
     }
     CornerRosette(p, {W / 2, crownY}, 44);
 
-    if (!basmalah.empty()) {
-        TTextPath b = fonts.regular.Shape(basmalah, 44);
-        const double k = std::min(1.0, (x1 - x0 - 80) / std::max(1.0, b.ink.Width()));
-        TTextPath fitted{b.path.Transformed(TAffine::Scale(k, k)), 0, {}};
-        fitted.ink = fitted.path.Bounds();
-        p.Fill(CentreInk(fitted, {mid.x, textBox.top - basmalahRoom / 2 - 4}), kInk);
-    }
+    if (!basmalah.empty())
+        p.Fill(CentreInk(fitted, {mid.x, textBox.top - basmalahGap - fitted.ink.Height() / 2}), kInk);
     return p.Finish();
 }
 

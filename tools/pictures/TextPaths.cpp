@@ -108,6 +108,14 @@ TTextPath TFontFace::Shape(std::string_view utf8, double sizePx, bool rightToLef
 }
 
 TTextPath TFontFace::Shape(std::u16string_view text, double sizePx, bool rightToLeft) const {
+    return ShapeRun(text, sizePx, rightToLeft, true);
+}
+
+TTextPath TFontFace::ShapePlainDigits(std::u16string_view digits, double sizePx) const {
+    return ShapeRun(digits, sizePx, false, false);
+}
+
+TTextPath TFontFace::ShapeRun(std::u16string_view text, double sizePx, bool rightToLeft, bool ornaments) const {
     TTextPath out;
     const unsigned upem = hb_face_get_upem(FImpl->hbFace);
     hb_font_t* font = hb_font_create(FImpl->hbFace);
@@ -118,7 +126,9 @@ TTextPath TFontFace::Shape(std::u16string_view text, double sizePx, bool rightTo
     hb_buffer_set_direction(buffer, rightToLeft ? HB_DIRECTION_RTL : HB_DIRECTION_LTR);
     hb_buffer_set_script(buffer, rightToLeft ? HB_SCRIPT_ARABIC : HB_SCRIPT_LATIN);
     hb_buffer_set_language(buffer, hb_language_from_string(rightToLeft ? "ar" : "en", -1));
-    hb_shape(font, buffer, nullptr, 0);
+    // The ornament around a run of digits is one of the faces' contextual alternates.
+    hb_feature_t noOrnament{HB_TAG('c', 'a', 'l', 't'), 0, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END};
+    hb_shape(font, buffer, ornaments ? nullptr : &noOrnament, ornaments ? 0 : 1);
     unsigned count = 0;
     const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
     const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer, &count);

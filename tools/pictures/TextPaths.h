@@ -27,8 +27,14 @@ public:
     // Safe to call from several threads: each call shapes with its own font.
     TTextPath Shape(std::u16string_view text, double sizePx, bool rightToLeft = true) const;
     TTextPath Shape(std::string_view utf8, double sizePx, bool rightToLeft = true) const;
+    // Arabic-Indic digits as a number reads, left to right, and plain: the
+    // Quran faces otherwise set a run of them inside the end-of-aya
+    // ornament, as the aya numbers of copied text.
+    TTextPath ShapePlainDigits(std::u16string_view digits, double sizePx) const;
 
 private:
+    TTextPath ShapeRun(std::u16string_view text, double sizePx, bool rightToLeft, bool ornaments) const;
+
     struct TImpl;
     std::unique_ptr<TImpl> FImpl;
 };

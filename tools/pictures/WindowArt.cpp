@@ -176,7 +176,7 @@ TRgbaImage SplashPicture(const TDesignFonts& fonts) {
 
 TRgbaImage PageNumberCell(const TDesignFonts& fonts, int page) {
     TPainter p(kNumberCellWidth, kNumberCellHeight, false, kNumberBox);
-    TTextPath t = fonts.bold.Shape(ArabicIndicNumber(page), 30);
+    TTextPath t = fonts.bold.ShapePlainDigits(ArabicIndicNumber(page), 30);
     const double k = std::min(1.0, (kNumberCellWidth - 6) / std::max(1.0, t.ink.Width()));
     TTextPath fitted{t.path.Transformed(TAffine::Scale(k, k)), 0, {}};
     fitted.ink = fitted.path.Bounds();
