@@ -170,6 +170,11 @@ void StorePieces(const fs::path& resources, const fs::path& out) {
         piece.save(text, "", pugi::format_raw);
         const std::string s = text.str();
         WriteFile(to / ("store_" + std::to_string(first / EntriesPerPiece + 1)), s.data(), s.size());
+        // The executable carries the store as a packed resource, which the
+        // page unpacking also reads.
+        if (first == 0)
+            WriteFile(Target(out, "packed_page") / "store_1_packed",
+                      PackResource({reinterpret_cast<const std::uint8_t*>(s.data()), s.size()}));
     }
 }
 

@@ -39,6 +39,7 @@ bool PageIsEmpty(TPageView& page) {
 void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
     TDXFGraphPanel view(nullptr);
     TPageView& page = view.PageView();
+    // As the main window opens a page: a fresh control, sized, then the data.
     view.Resize(ViewWidth, ViewHeight);
     try {
         ReadPageResource(page, PageNumber, TFuzzedPage(PageNumber, pageData));
@@ -57,7 +58,6 @@ void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
     view.MouseMove(ssLeft, ViewWidth / 3, ViewHeight / 2);
     view.MouseMove(ssLeft, 10, ViewHeight - 10);
     view.MouseUp(mbLeft, 0, 10, ViewHeight - 10);
-    FUZZ_REQUIRE(page.GetFirstSelectedWordIndex() <= page.GetLastSelectedWordIndex());
     if (const TSimpleSVG* word = page.GetSelectedWord()) {
         page.GetSelectAyaCount();
         page.ClearSelect();
