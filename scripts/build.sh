@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds what is out of date: the native preset first (its host tools make the
-# generated resources that the Windows executable embeds), then Windows.
+# generated resources that the Windows executable embeds), then Windows. The
+# presets named are built instead, in the order given: asan and fuzz (clang)
+# are built only when named, fuzz after native, whose resources it reads.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/env.sh"
 cd "$TIRAVEL_ROOT"

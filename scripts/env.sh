@@ -7,6 +7,8 @@ export TIRAVEL_ROOT
 export TIRAVEL_CACHE=${TIRAVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tiravel}
 # Windows builds of the core's libraries, cross-compiled by scripts/setup.sh.
 export TIRAVEL_MINGW_PREFIX=$TIRAVEL_CACHE/mingw
+# The picture libraries built for the fuzz targets, by scripts/setup.sh.
+export TIRAVEL_FUZZ_PREFIX=$TIRAVEL_CACHE/fuzz-libs
 # Inputs of the data build that do not come from npm.
 export TIRAVEL_INPUTS=$TIRAVEL_CACHE/inputs
 

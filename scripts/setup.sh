@@ -16,6 +16,8 @@ as_root() {
 APT_PACKAGES=(
     # toolchains and build
     g++ cmake ninja-build pkg-config dpkg-dev nasm
+    # the sanitizer and fuzzing builds: clang with its runtimes (libFuzzer)
+    clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
     # core libraries (native build) and host tools
     zlib1g-dev libpng-dev libjpeg-dev libpugixml-dev
@@ -101,31 +103,50 @@ fetch_source() {
     return 1
 }
 
-# cross_build NAME SOURCE-PACKAGE CMAKE-ARGS...: the stamp records the source
-# version on its first line and the flags and toolchain file on its second;
-# other flags or another toolchain build the library again.
-cross_build() {
-    local name=$1 srcpkg=$2; shift 2
-    local stamp=$TIRAVEL_MINGW_PREFIX/.built-$name
-    local want
-    want="flags: $* toolchain: $(sha256sum "$TIRAVEL_ROOT/cmake/mingw-w64-posix.cmake" | cut -c1-16)"
+# source_build NAME SOURCE-PACKAGE PREFIX STAMP CMAKE-ARGS...: builds the
+# library from its Debian source package with CMake and installs it into
+# PREFIX. The stamp file records the source version on its first line and
+# STAMP (what the build depends on) on its second; another STAMP builds the
+# library again.
+source_build() {
+    local name=$1 srcpkg=$2 prefix=$3 want=$4; shift 4
+    local stamp=$prefix/.built-$name
     [ -f "$stamp" ] && [ "$(sed -n 2p "$stamp")" = "$want" ] && return 0
     enable_deb_src
-    local work=$TIRAVEL_CACHE/src/$name
+    mkdir -p "$prefix"
+    local work=$TIRAVEL_CACHE/src/$name-$(basename "$prefix")
     rm -rf "$work"; mkdir -p "$work"
     (cd "$work" && fetch_source "$srcpkg")
     local dir
     dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d | head -n 1)
-    say "cross-compiling $name from $(basename "$dir")"
-    cmake -S "$dir" -B "$dir/build-mingw" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$TIRAVEL_ROOT/cmake/mingw-w64-posix.cmake" \
-        -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$TIRAVEL_MINGW_PREFIX" "$@" >"$work/configure.log" 2>&1 ||
+    say "building $name from $(basename "$dir") into $prefix"
+    cmake -S "$dir" -B "$dir/build-tiravel" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" "$@" >"$work/configure.log" 2>&1 ||
         { tail -n 30 "$work/configure.log" >&2; return 1; }
-    cmake --build "$dir/build-mingw" --target install >"$work/build.log" 2>&1 ||
+    cmake --build "$dir/build-tiravel" --target install >"$work/build.log" 2>&1 ||
         { tail -n 30 "$work/build.log" >&2; return 1; }
     { basename "$dir"; echo "$want"; } >"$stamp"
     rm -rf "$work"
+}
+
+# cross_build NAME SOURCE-PACKAGE CMAKE-ARGS...: for Windows; the stamp
+# records the flags and the toolchain file.
+cross_build() {
+    local name=$1 srcpkg=$2; shift 2
+    source_build "$name" "$srcpkg" "$TIRAVEL_MINGW_PREFIX" \
+        "flags: $* toolchain: $(sha256sum "$TIRAVEL_ROOT/cmake/mingw-w64-posix.cmake" | cut -c1-16)" \
+        -DCMAKE_TOOLCHAIN_FILE="$TIRAVEL_ROOT/cmake/mingw-w64-posix.cmake" "$@"
+}
+
+# fuzz_build NAME SOURCE-PACKAGE CMAKE-ARGS...: for the fuzz targets, with
+# clang's coverage for libFuzzer and AddressSanitizer, so the fuzzer sees
+# inside the picture decoders. Their own undefined behaviour is left to
+# their maintainers: the targets look for ours.
+fuzz_build() {
+    local name=$1 srcpkg=$2; shift 2
+    local flags="-g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address"
+    source_build "$name" "$srcpkg" "$TIRAVEL_FUZZ_PREFIX" "flags: $* cflags: $flags" \
+        -DCMAKE_C_COMPILER=clang -DCMAKE_C_FLAGS="$flags" "$@"
 }
 
 install_windows_libraries() {
@@ -133,6 +154,13 @@ install_windows_libraries() {
     cross_build libjpeg-turbo libjpeg-turbo -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF
     cross_build libpng libpng1.6 -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF
     cross_build pugixml pugixml -DBUILD_SHARED_LIBS=OFF -DPUGIXML_BUILD_TESTS=OFF
+}
+
+# The fuzz preset finds these before Debian's own builds of the same sources.
+# Without SIMD the decoders run their C code, which the fuzzer can see.
+install_fuzz_libraries() {
+    fuzz_build libjpeg-turbo libjpeg-turbo -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF
+    fuzz_build libpng libpng1.6 -DPNG_SHARED=OFF -DPNG_TESTS=OFF -DPNG_EXECUTABLES=OFF
 }
 
 # --- data inputs ---------------------------------------------------------------
@@ -177,6 +205,7 @@ install_wine_prefix() {
 
 install_apt
 install_windows_libraries
+install_fuzz_libraries
 install_simple_text
 install_npm
 install_wine_prefix

@@ -1,0 +1,74 @@
+#include "FuzzSupport.h"
+
+#include "base/DataError.h"
+#include "base/ResourceSource.h"
+#include "display/DXFGraphPanel.h"
+#include "pagemodel/PageResource.h"
+
+namespace {
+
+// The one page resource of a fuzzed input.
+class TFuzzedPage final : public TResourceSource {
+public:
+    TFuzzedPage(int number, std::span<const std::uint8_t> bytes) : FName(PageResourceName(number)), FBytes(bytes) {}
+    std::optional<TResourceBytes> Find(std::u16string_view name) const override {
+        if (name != FName) return std::nullopt;
+        return TResourceBytes{FBytes, nullptr};
+    }
+
+private:
+    std::u16string FName;
+    std::span<const std::uint8_t> FBytes;
+};
+
+// An ordinary page: neither one of the two opening pages nor the page on
+// which the ninth sura begins without a basmalah.
+constexpr int PageNumber = 50;
+// The page view of a 600 x 975 control, as the renderer tool draws by default.
+constexpr int ViewWidth = 600, ViewHeight = 975;
+
+bool PageIsEmpty(TPageView& page) {
+    if (!page.WordList.empty() || !page.ShapeList.empty() || page.Selected()) return false;
+    for (int i = 1; i <= TPageView::LineCount; ++i)
+        if (page.Line(i).Count() != 0) return false;
+    return true;
+}
+
+}  // namespace
+
+void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
+    TDXFGraphPanel view(nullptr);
+    TPageView& page = view.PageView();
+    // As the main window opens a page: a fresh control, sized, then the data.
+    view.Resize(ViewWidth, ViewHeight);
+    try {
+        ReadPageResource(page, PageNumber, TFuzzedPage(PageNumber, pageData));
+    } catch (const TDataError&) {
+        FUZZ_REQUIRE(PageIsEmpty(page));
+        return;
+    }
+    view.Resize(ViewWidth, ViewHeight);
+
+    // A click in the middle (the word there or the nearest), then a drag
+    // from the top right corner to the bottom left one.
+    view.MouseDown(mbLeft, 0, ViewWidth / 2, ViewHeight / 2);
+    view.MouseUp(mbLeft, 0, ViewWidth / 2, ViewHeight / 2);
+    view.MouseDown(mbLeft, 0, ViewWidth - 10, 10);
+    view.MouseMove(ssLeft, ViewWidth - 12, 12);
+    view.MouseMove(ssLeft, ViewWidth / 3, ViewHeight / 2);
+    view.MouseMove(ssLeft, 10, ViewHeight - 10);
+    view.MouseUp(mbLeft, 0, 10, ViewHeight - 10);
+    if (const TSimpleSVG* word = page.GetSelectedWord()) {
+        page.GetSelectAyaCount();
+        page.ClearSelect();
+        page.SelectAya(word->SoraNumber, word->AyaNumber);
+    }
+    page.ClearSelect();
+    page.SelectAllSingleSora();
+    page.GetSelectCount();
+
+    // Picking single glyph shapes.
+    view.SelectPointMode();
+    view.MouseDown(mbLeft, 0, ViewWidth / 2, ViewHeight / 3);
+    view.MouseUp(mbLeft, 0, ViewWidth / 2, ViewHeight / 3);
+}
