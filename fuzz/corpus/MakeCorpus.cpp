@@ -24,6 +24,7 @@
 #include "base/Picture.h"
 #include "base/PictureEncoding.h"
 
+#include "pagemodel/OutlineDictionary.h"
 #include "pagemodel/PackedPage.h"
 #include "pagemodel/PageData.h"
 #include "pagemodel/PageDataWriter.h"
@@ -85,7 +86,8 @@ bool StartsWith(const std::vector<std::uint8_t>& bytes, std::string_view magic) 
 }
 
 // Every page whole, and a small page of each page's first words, which the
-// fuzzer mutates far faster than the whole one.
+// fuzzer mutates far faster than the whole one; every packed page, and the
+// outline dictionary they are packed against.
 void Pages(const fs::path& resources, const fs::path& packed, const fs::path& out) {
     constexpr std::size_t WordsOfSmallPage = 3;
     const fs::path pages = Target(out, "page_data"), packedPages = Target(out, "packed_page");
@@ -104,8 +106,8 @@ void Pages(const fs::path& resources, const fs::path& packed, const fs::path& ou
         const std::vector<std::uint8_t> small = WritePageData(words);
         const std::string smallName = name.string() + "_start";
         WriteFile(pages / smallName, small);
-        WriteFile(packedPages / smallName, PackPage(small));
     }
+    Take(packed / fs::path(OutlineDictionaryName), packedPages);
 }
 
 // The corner of a decoded picture, encoded again by the core's encoder.

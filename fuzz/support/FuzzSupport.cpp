@@ -1,9 +1,15 @@
 #include "FuzzSupport.h"
 
+#include <memory>
+
 #include "base/DataError.h"
 #include "base/ResourceSource.h"
 #include "display/DXFGraphPanel.h"
+#include "base/ResourceFolder.h"
 #include "pagemodel/PageResource.h"
+#include "settings/SettingsData.h"
+#include "text/AyaStore.h"
+#include "text/SelectionText.h"
 
 namespace {
 
@@ -34,6 +40,19 @@ bool PageIsEmpty(TPageView& page) {
     return true;
 }
 
+// The generated aya store, read once: what a copy of the selection reads.
+const TAyaStore& Store() {
+    static const std::unique_ptr<TAyaStore> store = LoadAyaStoreResource(TResourceFolder(TIRAVEL_FUZZ_RESOURCES));
+    return *store;
+}
+
+// A copy of the selection, as Ctrl+C and a drag compose it: the page was
+// accepted, so its words name ayat the store holds.
+void Copy(const TPageView& page) {
+    static const TStettingsData settings;
+    GetSelectionRTF(page, Store(), settings);
+}
+
 }  // namespace
 
 void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
@@ -58,14 +77,17 @@ void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
     view.MouseMove(ssLeft, ViewWidth / 3, ViewHeight / 2);
     view.MouseMove(ssLeft, 10, ViewHeight - 10);
     view.MouseUp(mbLeft, 0, 10, ViewHeight - 10);
+    Copy(page);
     if (const TSimpleSVG* word = page.GetSelectedWord()) {
         page.GetSelectAyaCount();
         page.ClearSelect();
         page.SelectAya(word->SoraNumber, word->AyaNumber);
+        Copy(page);
     }
     page.ClearSelect();
     page.SelectAllSingleSora();
     page.GetSelectCount();
+    Copy(page);
 
     // Picking single glyph shapes.
     view.SelectPointMode();
