@@ -81,7 +81,17 @@ TParsedVersion ParseVersion(std::u16string_view text) {
     if (lastPoint == std::u16string_view::npos) return {};
     double x = 0;
     if (!ReadDecimal(text, x) || x == 0) return {};
-    const double major = std::trunc(x);
+    double major = std::trunc(x);
+    // Without an exponent the whole part is the digits before the point: a
+    // double would round "1000000000.99999999" up to the next major.
+    if (text.find_first_of(u"eE") == std::u16string_view::npos) {
+        const std::size_t point = text.find(u'.');
+        const bool sign = text.front() == u'+' || text.front() == u'-';
+        const std::u16string_view whole = text.substr(sign ? 1 : 0, point - (sign ? 1 : 0));
+        const std::int32_t digits = whole.empty() ? 0 : ReadMinor(whole);
+        if (digits == -1) return {};
+        major = text.front() == u'-' ? -double(digits) : double(digits);
+    }
     // A major number a 32-bit integer cannot hold is no version of ours.
     if (major > std::numeric_limits<std::int32_t>::max() || major < std::numeric_limits<std::int32_t>::min())
         return {};

@@ -98,6 +98,11 @@ TEST(UpdateCheck, ParseVersionResults) {
         {u"0.5", true, {0, 5}},   // Ok, but major 0: the main window ignores it
         {u"2.5e1", true, {0, 0}},  // a number, but "5e1" is no whole number
         {u"-3.5", true, {-3, 5}},
+        // The whole part is read as digits, never rounded up through a double.
+        {u"1000000000.99999999", true, {1000000000, 99999999}},
+        {u"01000000000.00000000000000000099999999", true, {1000000000, 99999999}},
+        {u"2.99999999999999999", true, {0, 0}},  // a minor beyond 32 bits: no version, as before
+        {u"3000000000.5", false, {}},
         {u"2", false, {}},        {u"", false, {}},         {u"0.0", false, {}},  // zero is no version
         {u"2.7.1", false, {}},    {u"x.7", false, {}},      {u"2.7 beta", false, {}},
         {u"٢.٧", false, {}},  // Arabic-Indic digits are not what the server sends
