@@ -9,30 +9,30 @@
 
 #include "pagemodel/PageData.h"
 #include "pagemodel/PageDataWriter.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 namespace {
 
 std::vector<std::uint8_t> DensePageData() {
     constexpr int Words = 208, TextLines = 13, SegmentsPerShape = 19;
-    TPageView page;
+    TPage page;
     page.PageNumber = 576;
     int shapes = 0;
     for (int k = 0; k < Words; ++k) {
         const int line = 3 + k % TextLines;  // lines 1 and 2: header and basmalah
         const int column = k / TextLines;    // 16 words a line, right to left
         const float right = 578.0f - column * 36.0f, top = (line - 1) * 62.8f;
-        TSimpleSVG& w = page.Line(line).Add();
+        TWordObject& w = page.Line(line).Add();
         page.Line(line).LineType = ltText;
         w.LineNumber = line;
         w.PageNumber = page.PageNumber;
-        w.SoraNumber = 2;
+        w.SuraNumber = 2;
         w.AyaNumber = 1 + k / 12;
         w.AyaMark = k % 12 == 11;
-        w.objecttype = w.AyaMark ? otAyaMark : otText;
+        w.ObjectType = w.AyaMark ? otAyaMark : otText;
         const int glyphs = 4 + k % 3;  // 5 on average
         for (int g = 0; g < glyphs; ++g, ++shapes) {
-            auto s = std::make_unique<TSimpleShapeSVG>();
+            auto s = std::make_unique<TGlyphShape>();
             s->MoveToPoint = {right - 6.0f * g, top + 20};
             s->CounterData.resize(SegmentsPerShape);
             for (int i = 0; i < SegmentsPerShape; ++i) {
@@ -55,18 +55,18 @@ std::vector<std::uint8_t> DensePageData() {
 // reading order, so that sorting the line has all the work to do.
 std::vector<std::uint8_t> LongLineData() {
     constexpr int Words = 20000;
-    TPageView page;
+    TPage page;
     page.PageNumber = 50;
     TLine& line = page.Line(8);
     line.LineType = ltText;
     for (int k = 0; k < Words; ++k) {
-        TSimpleSVG& w = line.Add();
+        TWordObject& w = line.Add();
         w.LineNumber = 8;
         w.PageNumber = page.PageNumber;
-        w.SoraNumber = 2;
+        w.SuraNumber = 2;
         w.AyaNumber = 1 + k / 100;
-        w.objecttype = otText;
-        auto s = std::make_unique<TSimpleShapeSVG>();
+        w.ObjectType = otText;
+        auto s = std::make_unique<TGlyphShape>();
         s->MoveToPoint = {0.03f * k, 400};
         TLineCurve c;
         c.A = c.B = c.C = {0.03f * k + 0.02f, 420};
@@ -82,7 +82,7 @@ std::vector<std::uint8_t> LongLineData() {
 // Reads and initialises page `pageNumber` from `bytes` once an iteration.
 void LoadAndInitialise(benchmark::State& state, const std::vector<std::uint8_t>& bytes, int pageNumber) {
     for (auto _ : state) {
-        TPageView page;
+        TPage page;
         page.PageNumber = pageNumber;
         LoadPageData(page, bytes);
         page.InitialLinesData();

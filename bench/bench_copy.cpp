@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 #include "text/AyaStore.h"
 #include "text/CopyRangeText.h"
 #include "text/RtfComposition.h"
@@ -16,7 +16,7 @@ namespace {
 const TAyaStore* gStore = nullptr;
 
 void BM_CopyRangeSura2(benchmark::State& state) {
-    TStettingsData settings;
+    TSettings settings;
     settings.WaqfSignColor = 0x0000FF;  // colour runs make the document longer
     std::size_t size = 0;
     for (auto _ : state) {

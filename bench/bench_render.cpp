@@ -19,19 +19,19 @@
 #include <memory>
 #include <random>
 
-#include "display/Canvas.h"
-#include "display/PageRenderer.h"
+#include "render/Canvas.h"
+#include "render/PageRenderer.h"
 #include "LargestPage.h"
 #include "base/ResourceFolder.h"
 #include "pagemodel/PageData.h"
 #include "pagemodel/PageResource.h"
 #include "pagemodel/PageScale.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 namespace {
 constexpr int ViewWidth = 600, ViewHeight = 975;
 
-void AddBlob(TSimpleShapeSVG& shape, std::mt19937& random, float cx, float cy, float rx, float ry, int curves,
+void AddBlob(TGlyphShape& shape, std::mt19937& random, float cx, float cy, float rx, float ry, int curves,
              bool first) {
     // A closed, wobbly loop of cubic curves around (cx, cy): glyph-like.
     std::uniform_real_distribution<float> wobble(0.7f, 1.3f);
@@ -58,8 +58,8 @@ void AddBlob(TSimpleShapeSVG& shape, std::mt19937& random, float cx, float cy, f
 // Fifteen lines of glyph-like shapes about the size of the Mushaf's letters
 // (8 x 14 page units, about 16% of the page inked): a body of 15 curves,
 // most with a dot of 5 curves above or below, every tenth an aya mark.
-std::unique_ptr<TPageView> DensePage() {
-    auto page = std::make_unique<TPageView>();
+std::unique_ptr<TPage> DensePage() {
+    auto page = std::make_unique<TPage>();
     page->PageNumber = 100;
     std::mt19937 random(11);
     std::uniform_real_distribution<float> jitter(-2, 2);
@@ -68,13 +68,13 @@ std::unique_ptr<TPageView> DensePage() {
         l.LineType = ltText;
         const float baseline = 62.875f * line - 22;
         for (int k = 0; k < 67; ++k) {
-            TSimpleSVG& word = l.Add();
+            TWordObject& word = l.Add();
             word.LineNumber = line;
-            word.SoraNumber = 2;
+            word.SuraNumber = 2;
             word.AyaNumber = line * 10 + k / 10;
             const bool mark = k % 10 == 9;
             word.AyaMark = mark;
-            auto shape = std::make_unique<TSimpleShapeSVG>();
+            auto shape = std::make_unique<TGlyphShape>();
             shape->AyaMark = mark;
             const float cx = 574 - 8.5f * k, cy = baseline + jitter(random);
             AddBlob(*shape, random, cx, cy, 4, 7, 15, true);
@@ -87,7 +87,7 @@ std::unique_ptr<TPageView> DensePage() {
 }
 
 struct TPageFixture {
-    std::unique_ptr<TPageView> Page = DensePage();
+    std::unique_ptr<TPage> Page = DensePage();
     std::size_t Shapes = 0, Segments = 0;
     TPageFixture() {
         for (auto* shape : Page->ShapeList) {
@@ -108,7 +108,7 @@ void Count(benchmark::State& state) {
     state.counters["segments"] = double(Fixture().Segments);
 }
 
-void DrawAntiAliasPage(benchmark::State& state, TPageView& page) {
+void DrawAntiAliasPage(benchmark::State& state, TPage& page) {
     TBitmap24 view(ViewWidth, ViewHeight);
     TBitmapTarget target(view);
     TCanvas canvas(target);
@@ -126,7 +126,7 @@ void BM_DrawAntiAlias(benchmark::State& state) {
 BENCHMARK(BM_DrawAntiAlias)->Unit(benchmark::kMillisecond);
 
 // The same outlines, filled by cairo with its own anti-aliasing at 1x.
-void CairoFillPage(benchmark::State& state, const TPageView& page) {
+void CairoFillPage(benchmark::State& state, const TPage& page) {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, ViewWidth, ViewHeight);
     cairo_t* cr = cairo_create(surface);
     const double s = PageScale;
@@ -134,7 +134,7 @@ void CairoFillPage(benchmark::State& state, const TPageView& page) {
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_paint(cr);
         cairo_set_source_rgb(cr, 0, 0, 0);
-        for (const TSimpleShapeSVG* shape : page.ShapeList) {
+        for (const TGlyphShape* shape : page.ShapeList) {
             cairo_new_path(cr);
             cairo_move_to(cr, shape->MoveToPoint.x * s, shape->MoveToPoint.y * s);
             for (const TLineCurve& c : shape->CounterData) {
@@ -186,10 +186,10 @@ void BM_MemoryFloor3x(benchmark::State& state) {
 BENCHMARK(BM_MemoryFloor3x)->Unit(benchmark::kMillisecond);
 // The largest composed page, when the build has made the pages: the same two
 // drawings on real glyph outlines.
-std::unique_ptr<TPageView> LargestComposedPage(std::string& name) {
+std::unique_ptr<TPage> LargestComposedPage(std::string& name) {
     const int number = LargestPageNumber();
     if (number == 0) return nullptr;
-    auto page = std::make_unique<TPageView>();
+    auto page = std::make_unique<TPage>();
     ReadPageResource(*page, number, TResourceFolder(TIRAVEL_RESOURCES_DIR));
     page->FitToView(ViewWidth, ViewHeight);
     name = "SVG_" + std::to_string(number);
@@ -199,11 +199,11 @@ std::unique_ptr<TPageView> LargestComposedPage(std::string& name) {
 
 int main(int argc, char** argv) {
     std::string name;
-    std::unique_ptr<TPageView> composed = LargestComposedPage(name);
+    std::unique_ptr<TPage> composed = LargestComposedPage(name);
     if (composed) {
         const double shapes = double(composed->ShapeList.size());
         double segments = 0;
-        for (const TSimpleShapeSVG* s : composed->ShapeList) segments += double(s->CounterData.size());
+        for (const TGlyphShape* s : composed->ShapeList) segments += double(s->CounterData.size());
         auto count = [=](benchmark::State& state) {
             state.counters["shapes"] = shapes;
             state.counters["segments"] = segments;

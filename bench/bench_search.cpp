@@ -28,7 +28,7 @@ int EstimatedHeight(std::u16string_view text, int width) {
 }
 
 void BM_KeystrokeMatchingNearlyEveryAya(benchmark::State& state) {
-    TSearchFormCore form(*gStore, appArabic);
+    TSearchForm form(*gStore, appArabic);
     form.Grid().SetClientSize(SearchClientWidth, SearchClientHeight - SearchStripHeight);
     form.SetColumnFullWidth(SearchClientWidth);
     std::size_t hits = 0;
@@ -44,7 +44,7 @@ BENCHMARK(BM_KeystrokeMatchingNearlyEveryAya)->Unit(benchmark::kMillisecond);
 
 void BM_OpeningTheSearchWindow(benchmark::State& state) {
     for (auto _ : state) {
-        TSearchFormCore form(*gStore, appArabic);
+        TSearchForm form(*gStore, appArabic);
         benchmark::DoNotOptimize(form.Grid().RowCount());
     }
 }

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "base/ResourceFolder.h"
-#include "display/Canvas.h"
-#include "display/DXFGraphPanel.h"
-#include "display/MainWindowGeometry.h"
-#include "display/PageRenderer.h"
+#include "render/Canvas.h"
+#include "app/PageViewer.h"
+#include "app/MainWindowGeometry.h"
+#include "render/PageRenderer.h"
 #include "LargestPage.h"
 #include "pagemodel/OutlineDictionary.h"
 #include "pagemodel/PageResource.h"
@@ -33,9 +33,9 @@ TRectI ViewRect() {
 }
 
 // Opens page `number` into a fresh view control as page loading does, then paints it once.
-void OpenAndPaint(TDXFGraphPanel& view, const TResourceSource& resources, int number, TCanvas& canvas,
+void OpenAndPaint(TPageViewer& view, const TResourceSource& resources, int number, TCanvas& canvas,
                   TBitmap24& bitmap) {
-    TPageView& page = view.PageView();
+    TPage& page = view.Page();
     const TRectI r = ViewRect();
     view.Resize(r.Width(), r.Height());
     OpenPageResource(page, number, resources);
@@ -54,13 +54,13 @@ struct TViewerScene {
     TBitmapTarget Target{Bitmap};
     TCanvas Canvas{Target};
 
-    void Open(TDXFGraphPanel& view) { OpenAndPaint(view, Resources, Number, Canvas, Bitmap); }
+    void Open(TPageViewer& view) { OpenAndPaint(view, Resources, Number, Canvas, Bitmap); }
 };
 
 void BM_OpenLargestPage(benchmark::State& state) {
     TViewerScene scene;
     for (auto _ : state) {
-        TDXFGraphPanel view(nullptr);
+        TPageViewer view(nullptr);
         scene.Open(view);
         benchmark::DoNotOptimize(scene.Bitmap.Row(0)[0]);
     }
@@ -88,7 +88,7 @@ BENCHMARK(BM_ReadOutlineDictionary)->Unit(benchmark::kMillisecond);
 
 void BM_DragStep(benchmark::State& state) {
     TViewerScene scene;
-    TDXFGraphPanel view(nullptr);
+    TPageViewer view(nullptr);
     scene.Open(view);
     const TRectI& r = scene.Rect;
     const int x0 = r.Width() * 3 / 4, y0 = r.Height() / 10;
@@ -99,7 +99,7 @@ void BM_DragStep(benchmark::State& state) {
         step = (step + 1) % 8;
         view.MouseMove(ssLeft, x0 - step * r.Width() / 12, y0 + step * r.Height() / 10);
         scene.Bitmap.Fill(PageBackground);
-        DrawAntiAlias(scene.Canvas, view.PageView());
+        DrawAntiAlias(scene.Canvas, view.Page());
         benchmark::DoNotOptimize(scene.Bitmap.Row(0)[0]);
     }
 }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store->Version();
     for (std::size_t i = 0; i < store->EntryCount(); ++i) {
         const TAyaEntry& e = store->Entry(i);
-        for (TAyaForm form : {TAyaForm::afUnicode, TAyaForm::afEmlaey, TAyaForm::afUnicodeSpace,
+        for (TAyaForm form : {TAyaForm::afUnicode, TAyaForm::afImlai, TAyaForm::afUnicodeSpace,
                               TAyaForm::afUnicodeEx, TAyaForm::afUnicodeSpaceEx})
             store->EntryText(i, form);
         store->AyaPage(e.Sura, e.Aya);

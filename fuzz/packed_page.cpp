@@ -27,7 +27,7 @@ const TOutlineDictionary& GeneratedOutlines() {
 
 void PlaceEveryOutline(std::span<const std::uint8_t> stored) {
     const TOutlineDictionary outlines(stored);
-    TSimpleShapeSVG shape;
+    TGlyphShape shape;
     shape.MoveToPoint = {12.5f, 300.25f};
     for (std::size_t i = 0; i < outlines.Count(); ++i) {
         outlines.Place(i, shape);

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "support/FuzzSupport.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 #include "text/RtfComposition.h"
 
 namespace {
@@ -50,10 +50,10 @@ constexpr std::u16string_view SampleText = u"\u0627\u0628\u062A \u06D6 \u062B\u0
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    TStettingsData settings;
+    TSettings settings;
     if (!settings.Deserialize(data, size)) return 0;
     for (int ayaCount : {1, 3}) {
-        const std::u16string document = getRTFString(settings, SampleText, 2, 255, 254 + ayaCount, ayaCount, false);
+        const std::u16string document = SelectionRtf(settings, SampleText, 2, 255, 254 + ayaCount, ayaCount, false);
         FUZZ_REQUIRE(WellFormedRtf(document));
         RtfToEightBit(document);
     }

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "support/FuzzSupport.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -42,12 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
         FUZZ_REQUIRE(out.good());
     }
-    TStettingsData loaded;
+    TSettings loaded;
     if (!loaded.LoadFromFile(profile)) return 0;
 
     loaded.SaveSettings(Folder());
-    TStettingsData again;
-    FUZZ_REQUIRE(again.LoadFromFile(TStettingsData::SettingsFile(Folder())));
+    TSettings again;
+    FUZZ_REQUIRE(again.LoadFromFile(TSettings::SettingsFile(Folder())));
     FUZZ_REQUIRE(again == loaded);
     return 0;
 }

@@ -28,9 +28,9 @@
 #include "pagemodel/PackedPage.h"
 #include "pagemodel/PageData.h"
 #include "pagemodel/PageDataWriter.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 #include "search/SearchHistory.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 #include "system/UpdateAnswer.h"
 #include "text/AyaStore.h"
 #include "text/AyaText.h"
@@ -97,10 +97,10 @@ void Pages(const fs::path& resources, const fs::path& packed, const fs::path& ou
         Take(entry.path(), pages);
         Take(packed / name, packedPages);
 
-        TPageView page;
+        TPage page;
         LoadPageData(page, ReadFile(entry.path()));
         page.InitialLinesData();
-        std::vector<TSimpleSVG> words;
+        std::vector<TWordObject> words;
         for (std::size_t i = 0; i < page.WordList.size() && i < WordsOfSmallPage; ++i)
             words.push_back(std::move(*page.WordList[i]));
         const std::vector<std::uint8_t> small = WritePageData(words);
@@ -181,36 +181,36 @@ void StorePieces(const fs::path& resources, const fs::path& out) {
 }
 
 // Records as a user's settings file and profiles hold them.
-std::vector<TStettingsData> SettingsRecords() {
-    std::vector<TStettingsData> records(4);
-    TStettingsData& english = records[1];
-    english.Languge = appEnglish;
+std::vector<TSettings> SettingsRecords() {
+    std::vector<TSettings> records(4);
+    TSettings& english = records[1];
+    english.Language = appEnglish;
     english.CurrentProfileFullFileName = u"C:\\Users\\reader\\Documents\\\u0646\u0633\u062E.cvprofile";
     english.PageNumber = 300;
-    TStettingsData& everything = records[2];
+    TSettings& everything = records[2];
     everything.QuranFontSize = 28;
     everything.QuranFontBold = true;
     everything.QuranTextColor = 0x00203040;
     everything.WaqfSignColor = 0x000000FF;
-    everything.JozzaSignColor = 0x0000FF00;
+    everything.HizbSignColor = 0x0000FF00;
     everything.SajdaSignColor = 0x00FF0000;
     everything.BracketA = u'\uFD7C';
     everything.BracketB = u'\uFD7D';
     everything.BracketColor = 0x00808080;
-    everything.TakreejInNewLine = true;
-    everything.TakreejFontName = u"Arial";
-    everything.TakreejFontSize = 14;
-    everything.TakreejFontColor = 0x00123456;
-    everything.AdditionIsteada = everything.AddtionBasmalla = everything.AdditionQalaTaallah = true;
-    TStettingsData& plain = records[3];
+    everything.CitationOnNewLine = true;
+    everything.CitationFontName = u"Arial";
+    everything.CitationFontSize = 14;
+    everything.CitationFontColor = 0x00123456;
+    everything.AdditionIsteada = everything.AdditionBasmala = everything.AdditionQalaTaallah = true;
+    TSettings& plain = records[3];
     plain.UseBrackets = false;
-    plain.UseTakreej = false;
+    plain.UseCitation = false;
     plain.PageNumber = 604;
     return records;
 }
 
 void Settings(const fs::path& out) {
-    const std::vector<TStettingsData> records = SettingsRecords();
+    const std::vector<TSettings> records = SettingsRecords();
     for (const char* target : {"settings_file", "rtf_composition"}) {
         const fs::path to = Target(out, target);
         for (std::size_t i = 0; i < records.size(); ++i)
@@ -252,11 +252,11 @@ void SearchHistories(const fs::path& resources, const fs::path& out) {
     const TAyaStore store(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     TSearchHistory history;
     for (std::size_t i = SearchHistoryLength; i-- > 0 && i < store.EntryCount();)
-        history.Add(TakeWords(store.EntryText(i, TAyaForm::afEmlaey), 1, 2));
+        history.Add(TakeWords(store.EntryText(i, TAyaForm::afImlai), 1, 2));
     std::vector<std::u16string> values;
     for (const auto& [key, value] : history.Values()) values.push_back(value);
     WriteFile(to / "history_1", Utf16Lines(values));
-    values.push_back(TakeWords(store.EntryText(SearchHistoryLength, TAyaForm::afEmlaey), 1, 1));
+    values.push_back(TakeWords(store.EntryText(SearchHistoryLength, TAyaForm::afImlai), 1, 1));
     WriteFile(to / "history_2", Utf16Lines(values));
 }
 

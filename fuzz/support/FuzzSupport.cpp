@@ -4,10 +4,10 @@
 
 #include "base/DataError.h"
 #include "base/ResourceSource.h"
-#include "display/DXFGraphPanel.h"
+#include "app/PageViewer.h"
 #include "base/ResourceFolder.h"
 #include "pagemodel/PageResource.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 #include "text/AyaStore.h"
 #include "text/SelectionText.h"
 
@@ -33,9 +33,9 @@ constexpr int PageNumber = 50;
 // The page view of a 600 x 975 control, as the renderer tool draws by default.
 constexpr int ViewWidth = 600, ViewHeight = 975;
 
-bool PageIsEmpty(TPageView& page) {
+bool PageIsEmpty(TPage& page) {
     if (!page.WordList.empty() || !page.ShapeList.empty() || page.Selected()) return false;
-    for (int i = 1; i <= TPageView::LineCount; ++i)
+    for (int i = 1; i <= TPage::LineCount; ++i)
         if (page.Line(i).Count() != 0) return false;
     return true;
 }
@@ -48,16 +48,16 @@ const TAyaStore& Store() {
 
 // A copy of the selection, as Ctrl+C and a drag compose it: the page was
 // accepted, so its words name ayat the store holds.
-void Copy(const TPageView& page) {
-    static const TStettingsData settings;
+void Copy(const TPage& page) {
+    static const TSettings settings;
     GetSelectionRTF(page, Store(), settings);
 }
 
 }  // namespace
 
 void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
-    TDXFGraphPanel view(nullptr);
-    TPageView& page = view.PageView();
+    TPageViewer view(nullptr);
+    TPage& page = view.Page();
     // As the main window opens a page: a fresh control, sized, then the data.
     view.Resize(ViewWidth, ViewHeight);
     try {
@@ -78,14 +78,14 @@ void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
     view.MouseMove(ssLeft, 10, ViewHeight - 10);
     view.MouseUp(mbLeft, 0, 10, ViewHeight - 10);
     Copy(page);
-    if (const TSimpleSVG* word = page.GetSelectedWord()) {
+    if (const TWordObject* word = page.GetSelectedWord()) {
         page.GetSelectAyaCount();
         page.ClearSelect();
-        page.SelectAya(word->SoraNumber, word->AyaNumber);
+        page.SelectAya(word->SuraNumber, word->AyaNumber);
         Copy(page);
     }
     page.ClearSelect();
-    page.SelectAllSingleSora();
+    page.SelectWholeSura();
     page.GetSelectCount();
     Copy(page);
 

@@ -6,8 +6,8 @@
 #include <numeric>
 #include <utility>
 
-TSimpleSVG& TLine::Add() {
-    Words.push_back(std::make_unique<TSimpleSVG>());
+TWordObject& TLine::Add() {
+    Words.push_back(std::make_unique<TWordObject>());
     return *Words.back();
 }
 
@@ -17,7 +17,7 @@ void TLine::SetSelected(bool selected) {
         for (auto& w : Words) w->SetSelected(false);
 }
 
-TSimpleSVG* TLine::GetSelectedWord() const {
+TWordObject* TLine::GetSelectedWord() const {
     for (const auto& w : Words)
         if (w->Selected()) return w.get();
     return nullptr;
@@ -44,7 +44,7 @@ void TLine::SortWordsRightToLeft() {
     std::vector<std::size_t> order(n);
     std::iota(order.begin(), order.end(), std::size_t(0));
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return right[a] > right[b]; });
-    std::vector<std::unique_ptr<TSimpleSVG>> sorted;
+    std::vector<std::unique_ptr<TWordObject>> sorted;
     sorted.reserve(n);
     for (std::size_t i : order) sorted.push_back(std::move(Words[i]));
     Words = std::move(sorted);
@@ -60,12 +60,12 @@ TExtents TLine::Extents() const {
     return e;
 }
 
-void TLine::GetWordList(std::vector<TSimpleSVG*>& list) const {
+void TLine::GetWordList(std::vector<TWordObject*>& list) const {
     if (LineType != ltText) return;
     for (const auto& w : Words) list.push_back(w.get());
 }
 
-void TLine::GetShapeToList(std::vector<TSimpleShapeSVG*>& list) const {
+void TLine::GetShapeToList(std::vector<TGlyphShape*>& list) const {
     if (LineType != ltText) return;
     for (const auto& w : Words) w->GetShapeList(list);
 }

@@ -76,7 +76,7 @@ std::int16_t GetI16(const std::uint8_t* lo, const std::uint8_t* hi, std::size_t 
 }
 
 // The shape's outline as a grid record, or empty when it is none.
-TOutlineRecord GridRecordOf(const TSimpleShapeSVG& shape) {
+TOutlineRecord GridRecordOf(const TGlyphShape& shape) {
     const TXYPoint m = shape.MoveToPoint;
     const std::size_t n = shape.CounterData.size();
     TOutlineRecord record(HeadSize + n, '\0');
@@ -120,7 +120,7 @@ TOutlineRecord GridRecordOf(const TSimpleShapeSVG& shape) {
 
 }  // namespace
 
-TOutlineRecord OutlineRecordOf(const TSimpleShapeSVG& shape) {
+TOutlineRecord OutlineRecordOf(const TGlyphShape& shape) {
     TOutlineRecord grid = GridRecordOf(shape);
     if (!grid.empty()) return grid;
     const std::size_t n = shape.CounterData.size();
@@ -232,7 +232,7 @@ TOutlineDictionary::TOutlineDictionary(std::span<const std::uint8_t> stored) {
                    reinterpret_cast<std::uint8_t*>(FVerbatim.data()));
 }
 
-void TOutlineDictionary::Place(std::size_t outline, TSimpleShapeSVG& shape) const {
+void TOutlineDictionary::Place(std::size_t outline, TGlyphShape& shape) const {
     const TStart& s = FOutlines[outline];
     if (s.Verbatim) {
         shape.CounterData.assign(FVerbatim.begin() + std::ptrdiff_t(s.First),

@@ -31,9 +31,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "pagemodel/SimpleShapeSVG.h"
+#include "base/OutsideNames.h"
+#include "pagemodel/GlyphShape.h"
 
-inline constexpr char16_t OutlineDictionaryName[] = u"SVGOUTLINES";
 inline constexpr char OutlineDictionaryMagic[4] = {'T', 'Z', 'D', '2'};
 
 // The point `steps` grid steps from `origin` along one axis.
@@ -43,7 +43,7 @@ inline float GridPoint(float origin, std::int32_t steps) { return float(steps) /
 // for a grid outline its kinds and points, for a verbatim one its segments.
 // The bytes are also the outline's identity.
 using TOutlineRecord = std::string;
-TOutlineRecord OutlineRecordOf(const TSimpleShapeSVG& shape);
+TOutlineRecord OutlineRecordOf(const TGlyphShape& shape);
 
 // Collects distinct outlines in the order they are first entered.
 class TOutlineDictionaryBuilder {
@@ -82,7 +82,7 @@ public:
 
     // Sets shape.CounterData to outline `outline` (< Count()) placed at the
     // shape's MoveToPoint.
-    void Place(std::size_t outline, TSimpleShapeSVG& shape) const;
+    void Place(std::size_t outline, TGlyphShape& shape) const;
 
 private:
     struct TStart {

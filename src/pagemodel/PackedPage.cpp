@@ -32,7 +32,7 @@ bool HasMagic(std::span<const std::uint8_t> bytes, const char (&magic)[4]) {
 }
 
 // The structure read as page data, its errors named as the packed page's.
-std::vector<TSimpleSVG> ReadStructure(std::span<const std::uint8_t> structure) {
+std::vector<TWordObject> ReadStructure(std::span<const std::uint8_t> structure) {
     try {
         return ReadPageRecords(structure);
     } catch (const TDataError& e) {
@@ -45,11 +45,11 @@ std::vector<TSimpleSVG> ReadStructure(std::span<const std::uint8_t> structure) {
 bool IsPackedPage(std::span<const std::uint8_t> bytes) { return HasMagic(bytes, PackedPageMagic); }
 
 TSplitPage SplitPage(std::span<const std::uint8_t> raw) {
-    std::vector<TSimpleSVG> words = ReadPageRecords(raw);
+    std::vector<TWordObject> words = ReadPageRecords(raw);
     TSplitPage page;
     page.RawSize = raw.size();
     std::unordered_map<TOutlineRecord, std::uint32_t> index;
-    for (TSimpleSVG& w : words)
+    for (TWordObject& w : words)
         for (auto& g : w.Glyphs) {
             auto [at, added] = index.try_emplace(OutlineRecordOf(*g), std::uint32_t(page.Outlines.size()));
             if (added) page.Outlines.push_back(at->first);
@@ -108,7 +108,7 @@ std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const
         throw TDataError("packed page", 4, "raw size " + std::to_string(rawSize) + " is impossible");
     const std::vector<std::uint8_t> content =
         InflateBytes(packed.subspan(HeaderSize), std::size_t(contentSize), "packed page stream");
-    std::vector<TSimpleSVG> words = ReadStructure(std::span(content).first(structureSize));
+    std::vector<TWordObject> words = ReadStructure(std::span(content).first(structureSize));
 
     std::vector<std::uint8_t> refBytes(std::size_t(shapeCount) * ReferenceSize);
     FromBytePlanes(std::span(content).subspan(structureSize), ReferenceSize, refBytes.data());
@@ -118,7 +118,7 @@ std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const
     std::uint64_t size = structureSize;
     std::size_t shape = 0;
     std::string record;
-    for (const TSimpleSVG& w : words)
+    for (const TWordObject& w : words)
         for (const auto& g : w.Glyphs) {
             record = "packed page, glyph shape reference " + std::to_string(shape + 1);
             refs.SetRecord(record.c_str());
@@ -144,7 +144,7 @@ std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const
                          "the page unpacks to " + std::to_string(size) + " bytes, the header states " +
                              std::to_string(rawSize));
     refs = TByteReader(refBytes);
-    for (TSimpleSVG& w : words)
+    for (TWordObject& w : words)
         for (auto& g : w.Glyphs) outlines.Place(refs.ReadU32(), *g);
     return WritePageData(words);
 }

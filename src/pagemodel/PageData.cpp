@@ -3,20 +3,20 @@
 #include <string>
 
 #include "base/ByteReader.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 #include "pagemodel/SuraAyaCounts.h"
 
 namespace {
 
 // The line number before a record plus the smallest word record.
-constexpr std::size_t MinWordEntrySize = 4 + TSimpleSVG::RecordFixedSize;
+constexpr std::size_t MinWordEntrySize = 4 + TWordObject::RecordFixedSize;
 
 // Selection and copying look the word up by its sura, aya and place: a record
 // that names no aya of the Quran, or a place no page can hold, is refused
 // here, so a damaged page is reported when it opens and never reaches them.
-void CheckIdentity(const TSimpleSVG& word, std::int32_t wordCount, const std::string& record,
+void CheckIdentity(const TWordObject& word, std::int32_t wordCount, const std::string& record,
                    std::size_t offset) {
-    const std::int32_t sura = word.SoraNumber, aya = word.AyaNumber, place = word.ObjectInayaNumber;
+    const std::int32_t sura = word.SuraNumber, aya = word.AyaNumber, place = word.ObjectInayaNumber;
     if (sura < 1 || sura > SuraCount)
         throw TDataError(record, offset,
                          "sura " + std::to_string(sura) + " is outside 1 to " + std::to_string(SuraCount));
@@ -47,10 +47,10 @@ void ReadWords(TByteReader& s, WordOfLine wordOfLine) {
         s.SetRecord(record.c_str());
         const std::size_t lineAt = s.Position();
         const std::int32_t line = s.ReadI32();
-        if (line < 1 || line > TPageView::LineCount)
+        if (line < 1 || line > TPage::LineCount)
             throw TDataError(record, lineAt,
                              "line number " + std::to_string(line) + " is outside 1 to 15");
-        TSimpleSVG& word = wordOfLine(line);
+        TWordObject& word = wordOfLine(line);
         word.LoadFromStream(s);
         // Selection reaches lines through the word's own line number.
         if (word.LineNumber != line)
@@ -67,11 +67,11 @@ void ReadWords(TByteReader& s, WordOfLine wordOfLine) {
 
 }  // namespace
 
-void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes) {
+void LoadPageData(TPage& page, std::span<const std::uint8_t> bytes) {
     page.Clear();
     TByteReader s(bytes);
     try {
-        ReadWords(s, [&page](int line) -> TSimpleSVG& {
+        ReadWords(s, [&page](int line) -> TWordObject& {
             TLine& target = page.Line(line);
             target.LineType = ltText;
             return target.Add();
@@ -82,9 +82,9 @@ void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes) {
     }
 }
 
-std::vector<TSimpleSVG> ReadPageRecords(std::span<const std::uint8_t> bytes) {
-    std::vector<TSimpleSVG> words;
+std::vector<TWordObject> ReadPageRecords(std::span<const std::uint8_t> bytes) {
+    std::vector<TWordObject> words;
     TByteReader s(bytes);
-    ReadWords(s, [&words](int) -> TSimpleSVG& { return words.emplace_back(); });
+    ReadWords(s, [&words](int) -> TWordObject& { return words.emplace_back(); });
     return words;
 }

@@ -6,9 +6,9 @@
 #include <span>
 #include <vector>
 
-#include "pagemodel/SimpleSVG.h"
+#include "pagemodel/WordObject.h"
 
-class TPageView;
+class TPage;
 
 // Reads page data into the fifteen lines of `page` (a new page; PageNumber set
 // beforehand): each word object goes into its line, which becomes ltText. The
@@ -19,9 +19,9 @@ class TPageView;
 // after the last record) raises TDataError naming
 // the record ("page", "word record k", "word record k, glyph shape record j",
 // counted from 1) and the byte offset; the page is then left cleared.
-void LoadPageData(TPageView& page, std::span<const std::uint8_t> bytes);
+void LoadPageData(TPage& page, std::span<const std::uint8_t> bytes);
 
 // The word records of page data in their stored order (each record's line
 // number is its word's LineNumber), read and checked exactly as LoadPageData
 // reads them, with the same errors.
-std::vector<TSimpleSVG> ReadPageRecords(std::span<const std::uint8_t> bytes);
+std::vector<TWordObject> ReadPageRecords(std::span<const std::uint8_t> bytes);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void PutF32(std::vector<std::uint8_t>& out, float v) {
 
 }  // namespace
 
-void AppendShapeRecord(std::vector<std::uint8_t>& out, const TSimpleShapeSVG& shape) {
+void AppendShapeRecord(std::vector<std::uint8_t>& out, const TGlyphShape& shape) {
     PutF32(out, shape.MoveToPoint.x);
     PutF32(out, shape.MoveToPoint.y);
     PutI32(out, shape.CounterDataMax());
@@ -41,35 +41,35 @@ void AppendShapeRecord(std::vector<std::uint8_t>& out, const TSimpleShapeSVG& sh
     PutI32(out, shape.PageNumber);
 }
 
-void AppendWordRecord(std::vector<std::uint8_t>& out, const TSimpleSVG& word) {
+void AppendWordRecord(std::vector<std::uint8_t>& out, const TWordObject& word) {
     PutI32(out, word.Count());
     for (const auto& g : word.Glyphs) AppendShapeRecord(out, *g);
     PutI32(out, word.ObjectID);
     PutI32(out, word.LineNumber);
     PutI32(out, word.PageNumber);
     PutU8(out, word.AyaMark ? 1 : 0);
-    PutI32(out, word.SoraNumber);
+    PutI32(out, word.SuraNumber);
     PutI32(out, word.AyaNumber);
     PutI32(out, word.ObjectInayaNumber);
-    PutU8(out, static_cast<std::uint8_t>(word.objecttype));
+    PutU8(out, static_cast<std::uint8_t>(word.ObjectType));
 }
 
-std::vector<std::uint8_t> WritePageData(std::span<const TSimpleSVG> words) {
+std::vector<std::uint8_t> WritePageData(std::span<const TWordObject> words) {
     std::vector<std::uint8_t> out;
     PutI32(out, static_cast<std::int32_t>(words.size()));
-    for (const TSimpleSVG& w : words) {
+    for (const TWordObject& w : words) {
         PutI32(out, w.LineNumber);
         AppendWordRecord(out, w);
     }
     return out;
 }
 
-std::vector<std::uint8_t> WritePageData(const TPageView& page) {
+std::vector<std::uint8_t> WritePageData(const TPage& page) {
     std::int32_t n = 0;
-    for (int i = 1; i <= TPageView::LineCount; ++i) n += page.Line(i).Count();
+    for (int i = 1; i <= TPage::LineCount; ++i) n += page.Line(i).Count();
     std::vector<std::uint8_t> out;
     PutI32(out, n);
-    for (int i = 1; i <= TPageView::LineCount; ++i) {
+    for (int i = 1; i <= TPage::LineCount; ++i) {
         for (const auto& w : page.Line(i).Words) {
             PutI32(out, i);
             AppendWordRecord(out, *w);

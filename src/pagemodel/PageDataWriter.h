@@ -6,18 +6,18 @@
 #include <span>
 #include <vector>
 
-class TSimpleShapeSVG;
-class TSimpleSVG;
-class TPageView;
+class TGlyphShape;
+class TWordObject;
+class TPage;
 
-void AppendShapeRecord(std::vector<std::uint8_t>& out, const TSimpleShapeSVG& shape);
-void AppendWordRecord(std::vector<std::uint8_t>& out, const TSimpleSVG& word);
+void AppendShapeRecord(std::vector<std::uint8_t>& out, const TGlyphShape& shape);
+void AppendWordRecord(std::vector<std::uint8_t>& out, const TWordObject& word);
 
 // The page data of `words` in the order given, each record preceded by the
 // word's own LineNumber: what the data compiler writes for a composed page.
-std::vector<std::uint8_t> WritePageData(std::span<const TSimpleSVG> words);
+std::vector<std::uint8_t> WritePageData(std::span<const TWordObject> words);
 
 // Every word object of lines 1 to 15, each line in its current Words order
 // (reading order once sorted), each record preceded by the number of the line
 // that holds it.
-std::vector<std::uint8_t> WritePageData(const TPageView& page);
+std::vector<std::uint8_t> WritePageData(const TPage& page);

@@ -5,7 +5,7 @@
 // 598, which show BASMALAH2.
 #include <string>
 
-class TPageView;
+class TPage;
 class TResourceSource;
 
 std::u16string FramePictureName(int pageNumber, int k);
@@ -14,4 +14,4 @@ std::u16string BasmalahPictureName(int pageNumber, int lineNumber);
 // Decodes every picture the page needs before attaching any, so a missing
 // resource (TMissingResource) or an undecodable picture (TDataError) leaves
 // the page's lines as they were.
-void AttachPagePictures(TPageView& page, const TResourceSource& resources);
+void AttachPagePictures(TPage& page, const TResourceSource& resources);

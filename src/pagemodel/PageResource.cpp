@@ -1,22 +1,23 @@
 #include "pagemodel/PageResource.h"
 
+#include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
 #include "pagemodel/PageData.h"
 #include "pagemodel/PagePictures.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 std::u16string PageResourceName(int pageNumber) {
-    return u"SVG_" + AsciiToResourceName(std::to_string(pageNumber));
+    return PageResourcePrefix + AsciiToResourceName(std::to_string(pageNumber));
 }
 
-void ReadPageResource(TPageView& page, int pageNumber, const TResourceSource& resources) {
+void ReadPageResource(TPage& page, int pageNumber, const TResourceSource& resources) {
     const TResourceBytes data = RequireResource(resources, PageResourceName(pageNumber));
     page.PageNumber = pageNumber;
     LoadPageData(page, data.Bytes);
     page.InitialLinesData();
 }
 
-void OpenPageResource(TPageView& page, int pageNumber, const TResourceSource& resources) {
+void OpenPageResource(TPage& page, int pageNumber, const TResourceSource& resources) {
     ReadPageResource(page, pageNumber, resources);
     AttachPagePictures(page, resources);
 }

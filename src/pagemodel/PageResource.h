@@ -5,7 +5,7 @@
 // that is drawn) its frame and basmalah pictures attached.
 #include <string>
 
-class TPageView;
+class TPage;
 class TResourceSource;
 
 inline constexpr int FirstPageNumber = 1;
@@ -16,8 +16,8 @@ std::u16string PageResourceName(int pageNumber);
 
 // Reads page `pageNumber` into `page` (a new page) and initialises its lines.
 // A missing resource raises TMissingResource, malformed data TDataError.
-void ReadPageResource(TPageView& page, int pageNumber, const TResourceSource& resources);
+void ReadPageResource(TPage& page, int pageNumber, const TResourceSource& resources);
 
 // ReadPageResource, then the page's pictures from the same resources
 // (AttachPagePictures: TMissingResource or TDataError for a bad picture).
-void OpenPageResource(TPageView& page, int pageNumber, const TResourceSource& resources);
+void OpenPageResource(TPage& page, int pageNumber, const TResourceSource& resources);

@@ -14,12 +14,12 @@ char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - u
 template <class Match>
 TSearchOutcome Collect(const TSearchIndex& index, Match match) {
     TSearchOutcome out;
-    std::int32_t lastSora = 0;
+    std::int32_t lastSura = 0;
     for (std::size_t i = 0; i < index.Size(); ++i) {
         const TSearchResult r = index.Entry(i);
         if (!match(r)) continue;
-        if (out.Results.empty() || r.Sora != lastSora) ++out.SuraCount;
-        lastSora = r.Sora;
+        if (out.Results.empty() || r.Sura != lastSura) ++out.SuraCount;
+        lastSura = r.Sura;
         out.Results.push_back(r);
     }
     return out;
@@ -32,27 +32,27 @@ TSearchIndex::TSearchIndex(const TAyaStore& store) {
     for (std::size_t i = 0; i < store.EntryCount(); ++i) {
         const TAyaEntry& e = store.Entry(i);
         FEntries.push_back({e.Sura, e.Aya, e.Page, store.EntryText(i, TAyaForm::afUnicode),
-                            store.EntryText(i, TAyaForm::afEmlaey)});
+                            store.EntryText(i, TAyaForm::afImlai)});
     }
 }
 
 TSearchResult TSearchIndex::Entry(std::size_t i) const {
     const TIndexedAya& e = FEntries[i];
-    return {e.Sora, e.Aya, e.Page, e.Unicode, e.Emlaey};
+    return {e.Sura, e.Aya, e.Page, e.Unicode, e.Imlai};
 }
 
-TSearchOutcome SearchEmlaey(const TSearchIndex& index, std::u16string_view pattern) {
+TSearchOutcome SearchImlai(const TSearchIndex& index, std::u16string_view pattern) {
     if (pattern.empty()) return Collect(index, [](const TSearchResult&) { return true; });
     // Upper-casing changes only letters; a pattern without Latin letters can
     // match only the very same code units, so it is compared as it is.
     if (std::none_of(pattern.begin(), pattern.end(), IsAsciiLetter)) {
-        return Collect(index, [&](const TSearchResult& r) { return r.Emlaey.find(pattern) != r.Emlaey.npos; });
+        return Collect(index, [&](const TSearchResult& r) { return r.Imlai.find(pattern) != r.Imlai.npos; });
     }
     std::u16string upper(pattern);
     std::transform(upper.begin(), upper.end(), upper.begin(), UpperAscii);
     return Collect(index, [&](const TSearchResult& r) {
-        return std::search(r.Emlaey.begin(), r.Emlaey.end(), upper.begin(), upper.end(),
-                           [](char16_t a, char16_t b) { return UpperAscii(a) == b; }) != r.Emlaey.end();
+        return std::search(r.Imlai.begin(), r.Imlai.end(), upper.begin(), upper.end(),
+                           [](char16_t a, char16_t b) { return UpperAscii(a) == b; }) != r.Imlai.end();
     });
 }
 
@@ -86,5 +86,5 @@ TSearchOutcome SearchForText(const TSearchIndex& index, std::u16string_view text
         return number ? SearchAyaNumber(index, *number) : TSearchOutcome{};
     }
     if (pattern.size() < 2) return {};
-    return SearchEmlaey(index, pattern);
+    return SearchImlai(index, pattern);
 }

@@ -24,8 +24,8 @@ public:
 
 private:
     struct TIndexedAya {
-        std::int32_t Sora, Aya, Page;
-        std::u16string Unicode, Emlaey;
+        std::int32_t Sura, Aya, Page;
+        std::u16string Unicode, Imlai;
     };
     std::vector<TIndexedAya> FEntries;
 };
@@ -40,7 +40,7 @@ struct TSearchOutcome {
 // Every entry whose plain spelling contains `pattern`. Both sides are
 // compared upper-cased, which leaves Arabic as it is: in effect an exact
 // match of code units, hamza forms and marks included, across word bounds.
-TSearchOutcome SearchEmlaey(const TSearchIndex& index, std::u16string_view pattern);
+TSearchOutcome SearchImlai(const TSearchIndex& index, std::u16string_view pattern);
 // Every entry whose aya number is `number`.
 TSearchOutcome SearchAyaNumber(const TSearchIndex& index, std::int32_t number);
 

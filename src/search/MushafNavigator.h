@@ -13,12 +13,12 @@ public:
     // The page shown, or to be opened next.
     virtual std::int32_t PageNumber() const = 0;
     virtual void SetPageNumber(std::int32_t page) = 0;
-    // Opens page PageNumber() with (sora, aya) selected; false when refused.
-    virtual bool OpenPage(std::int32_t sora, std::int32_t aya) = 0;
+    // Opens page PageNumber() with (sura, aya) selected; false when refused.
+    virtual bool OpenPage(std::int32_t sura, std::int32_t aya) = 0;
     // Selects one aya of the page shown.
-    virtual bool SelectAya(std::int32_t sora, std::int32_t aya) = 0;
+    virtual bool SelectAya(std::int32_t sura, std::int32_t aya) = 0;
     // Ayat aya1 to aya2 of one sura onto the clipboard, as a copy range does.
-    virtual void CopyRange(std::int32_t sora, std::int32_t aya1, std::int32_t aya2) = 0;
+    virtual void CopyRange(std::int32_t sura, std::int32_t aya1, std::int32_t aya2) = 0;
     // Asks the main window to open PageNumber() once the current input is
     // handled (its open-page message), and to come to the front.
     virtual void PostOpenPage() = 0;

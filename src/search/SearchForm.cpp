@@ -2,17 +2,12 @@
 
 #include <algorithm>
 
+#include "base/Decimal.h"
 #include "search/MushafNavigator.h"
 #include "text/AyaText.h"
 #include "text/SuraTables.h"
 
 namespace {
-
-std::u16string Decimal(int n) {
-    std::u16string s;
-    for (char c : std::to_string(n)) s.push_back(char16_t(c));
-    return s;
-}
 
 constexpr TSearchFormTexts ArabicTexts{
     u"البحث",
@@ -29,11 +24,11 @@ constexpr TSearchFormTexts EnglishTexts{
 
 }  // namespace
 
-TSearchFormTexts SearchFormTexts(TAppLanguge language) {
+TSearchFormTexts SearchFormTexts(TAppLanguage language) {
     return language == appArabic ? ArabicTexts : EnglishTexts;
 }
 
-std::u16string SearchCountsText(TAppLanguge language, int ayat, int suras) {
+std::u16string SearchCountsText(TAppLanguage language, int ayat, int suras) {
     if (language == appArabic) return u"عدد الآيات: " + Decimal(ayat) + u"   عدد السور: " + Decimal(suras);
     return u"Ayah count: " + Decimal(ayat) + u"   Surah count: " + Decimal(suras);
 }
@@ -47,7 +42,7 @@ TSearchFormPlaces SearchFormPlaces(int w, int h) {
     return p;
 }
 
-TSearchFormCore::TSearchFormCore(const TAyaStore& store, TAppLanguge language)
+TSearchForm::TSearchForm(const TAyaStore& store, TAppLanguage language)
     : FIndex(std::make_unique<TSearchIndex>(store)),
       FLanguage(language),
       FGrid(SearchGridColumns, 2, SearchDefaultRowHeight, 1),
@@ -58,7 +53,7 @@ TSearchFormCore::TSearchFormCore(const TAyaStore& store, TAppLanguge language)
     FGrid.SetColumnWidth(0, 30);
 }
 
-bool TSearchFormCore::TextChanged(std::u16string_view text) {
+bool TSearchForm::TextChanged(std::u16string_view text) {
     FGrid.ClearSelection();
     FOutcome = SearchForText(*FIndex, text);
     const int rows = int(FOutcome.Results.size());
@@ -70,7 +65,7 @@ bool TSearchFormCore::TextChanged(std::u16string_view text) {
     return rows > 0;
 }
 
-void TSearchFormCore::SetColumnFullWidth(int gridWidth) {
+void TSearchForm::SetColumnFullWidth(int gridWidth) {
     int sum = 0;
     for (int c = 0; c < SearchGridColumns; ++c) {
         FGrid.SetColumnWidth(c, c == 0 ? 30 : 100);
@@ -79,7 +74,7 @@ void TSearchFormCore::SetColumnFullWidth(int gridWidth) {
     FGrid.SetColumnWidth(2, gridWidth - sum + 90);
 }
 
-void TSearchFormCore::UpdateRowHeights(const TTextMeasure& measure) {
+void TSearchForm::UpdateRowHeights(const TTextMeasure& measure) {
     if (!HasResults()) return;
     const int width = FGrid.ColumnWidth(2) - 4;
     const int top = FGrid.TopRow();
@@ -91,26 +86,26 @@ void TSearchFormCore::UpdateRowHeights(const TTextMeasure& measure) {
     FGrid.SetTopRow(top);  // keeps the top row within the new heights
 }
 
-std::u16string_view TSearchFormCore::HeaderText(int col) const {
+std::u16string_view TSearchForm::HeaderText(int col) const {
     if (col < 0 || col >= SearchGridColumns) return {};
     return SearchFormTexts(FLanguage).Headers[col];
 }
 
-const TSearchResult* TSearchFormCore::ResultAt(int row) const {
+const TSearchResult* TSearchForm::ResultAt(int row) const {
     if (row < 1 || row > int(FOutcome.Results.size())) return nullptr;
     return &FOutcome.Results[std::size_t(row - 1)];
 }
 
-const TSearchResult* TSearchFormCore::SelectedResult() const {
+const TSearchResult* TSearchForm::SelectedResult() const {
     return FGrid.HasSelection() ? ResultAt(FGrid.Selected().Row) : nullptr;
 }
 
-TSearchCell TSearchFormCore::Cell(int col, int row) const {
+TSearchCell TSearchForm::Cell(int col, int row) const {
     const TSearchResult* r = ResultAt(row);
     if (!r) return {};
     switch (col) {
     case 0: return {AyaNumberGlyphs(row), caCentre};
-    case 1: return {std::u16string(SuraNamesAlt[std::size_t(std::clamp(r->Sora, 0, 114))]), caRight};
+    case 1: return {std::u16string(SuraNamesAlt[std::size_t(std::clamp(r->Sura, 0, 114))]), caRight};
     case 2: return {std::u16string(r->unicode), caRight};
     case 3: return {AyaNumberGlyphs(r->Page), caCentre};
     }
@@ -123,8 +118,8 @@ void JumpToResult(TMushafNavigator& main, const TSearchResult& r) {
         // of the page on screen, so the next turn starts from there.
         const std::int32_t before = main.PageNumber();
         main.SetPageNumber(r.Page);
-        if (!main.OpenPage(r.Sora, r.Aya) && main.PageNumber() == r.Page) main.SetPageNumber(before);
+        if (!main.OpenPage(r.Sura, r.Aya) && main.PageNumber() == r.Page) main.SetPageNumber(before);
     } else {
-        main.SelectAya(r.Sora, r.Aya);
+        main.SelectAya(r.Sura, r.Aya);
     }
 }

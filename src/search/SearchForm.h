@@ -13,7 +13,7 @@
 #include "search/AyaSearch.h"
 #include "search/GridModel.h"
 #include "search/SearchHistory.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 
 class TAyaStore;
 class TMushafNavigator;
@@ -37,9 +37,9 @@ struct TSearchFormTexts {
     // The counts line of a new window, before the first change of the text.
     const char16_t* InitialCounts;
 };
-TSearchFormTexts SearchFormTexts(TAppLanguge language);
+TSearchFormTexts SearchFormTexts(TAppLanguage language);
 // The counts line after a change of the search text.
-std::u16string SearchCountsText(TAppLanguge language, int ayat, int suras);
+std::u16string SearchCountsText(TAppLanguage language, int ayat, int suras);
 
 // Places of the strip's controls and the grid for a client size (the combo
 // box's height includes its list of ten lines).
@@ -59,12 +59,12 @@ struct TSearchCell {
 // Measures the height of `text` wrapped in `width` pixels in the Quran font.
 using TTextMeasure = std::function<int(std::u16string_view text, int width)>;
 
-class TSearchFormCore {
+class TSearchForm {
 public:
     // The store outlives the window; its texts are indexed once, here.
-    TSearchFormCore(const TAyaStore& store, TAppLanguge language);
+    TSearchForm(const TAyaStore& store, TAppLanguage language);
 
-    TAppLanguge Language() const { return FLanguage; }
+    TAppLanguage Language() const { return FLanguage; }
     TGridModel& Grid() { return FGrid; }
     const TGridModel& Grid() const { return FGrid; }
 
@@ -100,7 +100,7 @@ public:
 
 private:
     std::unique_ptr<TSearchIndex> FIndex;
-    TAppLanguge FLanguage;
+    TAppLanguage FLanguage;
     TGridModel FGrid;
     TSearchOutcome FOutcome;
     std::u16string FCounts;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "base/OutsideNames.h"
 #include "search/AyaSearch.h"
 #include "text/AyaText.h"
 
 std::u16string SearchHistoryKey(std::size_t position) {
-    std::u16string key = u"search";
+    std::u16string key = SearchHistoryKeyPrefix;
     for (char c : std::to_string(position)) key.push_back(char16_t(c));
     return key;
 }

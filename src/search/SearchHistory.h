@@ -1,4 +1,5 @@
 #pragma once
+#include "base/OutsideNames.h"
 // The last ten search texts that found something the reader used (a jump or
 // a copy), newest first. They are kept in "shistory.ini" of the data folder,
 // section "SearchForm", keys "search0" … "search9", each text written as
@@ -10,8 +11,6 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr char16_t SearchHistoryFileName[] = u"shistory.ini";
-inline constexpr char16_t SearchHistorySection[] = u"SearchForm";
 inline constexpr std::size_t SearchHistoryLength = 10;
 
 // "search" + position.

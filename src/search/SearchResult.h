@@ -6,9 +6,9 @@
 #include <string_view>
 
 struct TSearchResult {
-    std::int32_t Sora = 0;
+    std::int32_t Sura = 0;
     std::int32_t Aya = 0;
     std::int32_t Page = 0;
     std::u16string_view unicode;  // the vowelled text with its aya number, as the grid shows it
-    std::u16string_view Emlaey;   // the plain spelling the search matched
+    std::u16string_view Imlai;   // the plain spelling the search matched
 };

@@ -3,4 +3,4 @@
 // when it is created.
 #include <cstdint>
 
-enum TAppLanguge : std::uint8_t { appArabic = 0, appEnglish = 1 };
+enum TAppLanguage : std::uint8_t { appArabic = 0, appEnglish = 1 };

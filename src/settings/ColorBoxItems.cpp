@@ -35,7 +35,7 @@ int ColorBoxItemOf(std::uint32_t colour) {
     return CustomColorItem;
 }
 
-const char16_t* ColorItemName(int item, TAppLanguge language) {
+const char16_t* ColorItemName(int item, TAppLanguage language) {
     const bool arabic = language == appArabic;
     if (item <= CustomColorItem || item > int(Colors.size())) return arabic ? u"مخصص..." : u"Custom...";
     const TStandardColor& c = Colors[std::size_t(item - 1)];

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 
 struct TStandardColor {
     std::uint32_t Value;
@@ -22,4 +22,4 @@ int ColorBoxItemOf(std::uint32_t colour);
 // The value a colour box holds for `colour`: its RGB bytes only.
 std::uint32_t PlainRgb(std::uint32_t colour);
 // The name shown for an item; the custom item is "Custom..." / "مخصص...".
-const char16_t* ColorItemName(int item, TAppLanguge language);
+const char16_t* ColorItemName(int item, TAppLanguage language);

@@ -16,36 +16,36 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 }  // namespace
 
-TSettingsControls ControlsFromSettings(const TStettingsData& sd) {
+TSettingsControls ControlsFromSettings(const TSettings& sd) {
     TSettingsControls c;
-    c.LanguageItem = sd.Languge == appArabic ? 0 : 1;
+    c.LanguageItem = sd.Language == appArabic ? 0 : 1;
     c.QuranFontSize = DecimalText(sd.QuranFontSize);
     c.QuranFontBold = sd.QuranFontBold;
     c.QuranTextColor = sd.QuranTextColor;
     c.WaqfSignColor = sd.WaqfSignColor;
-    c.JozzaSignColor = sd.JozzaSignColor;
+    c.HizbSignColor = sd.HizbSignColor;
     c.SajdaSignColor = sd.SajdaSignColor;
     c.UseBrackets = sd.UseBrackets;
     const int bracket = BracketItemIndex(sd.BracketA, sd.BracketB);
     if (bracket >= 0) c.Brackets = BracketItems()[std::size_t(bracket)];
     c.BracketColor = sd.BracketColor;
-    c.Citation = !sd.UseTakreej ? ccNoInfo : sd.TakreejInNewLine ? ccNewLine : ccSameLine;
-    c.TakreejFontName = sd.TakreejFontName;
-    c.TakreejFontSize = DecimalText(sd.TakreejFontSize);
-    c.TakreejFontColor = sd.TakreejFontColor;
+    c.Citation = !sd.UseCitation ? ccNoInfo : sd.CitationOnNewLine ? ccNewLine : ccSameLine;
+    c.CitationFontName = sd.CitationFontName;
+    c.CitationFontSize = DecimalText(sd.CitationFontSize);
+    c.CitationFontColor = sd.CitationFontColor;
     c.AdditionIsteada = sd.AdditionIsteada;
-    c.AddtionBasmalla = sd.AddtionBasmalla;
+    c.AdditionBasmala = sd.AdditionBasmala;
     c.AdditionQalaTaallah = sd.AdditionQalaTaallah;
     return c;
 }
 
-void ReadControlsInto(const TSettingsControls& c, const TStettingsData& defaults, TStettingsData& into) {
-    into.Languge = c.LanguageItem == 0 ? appArabic : appEnglish;
+void ReadControlsInto(const TSettingsControls& c, const TSettings& defaults, TSettings& into) {
+    into.Language = c.LanguageItem == 0 ? appArabic : appEnglish;
     into.QuranFontSize = ParseSizeText(c.QuranFontSize, defaults.QuranFontSize);
     into.QuranFontBold = c.QuranFontBold;
     into.QuranTextColor = c.QuranTextColor;
     into.WaqfSignColor = c.WaqfSignColor;
-    into.JozzaSignColor = c.JozzaSignColor;
+    into.HizbSignColor = c.HizbSignColor;
     into.SajdaSignColor = c.SajdaSignColor;
     into.UseBrackets = c.UseBrackets;
     if (c.Brackets.size() >= 2) {
@@ -56,20 +56,20 @@ void ReadControlsInto(const TSettingsControls& c, const TStettingsData& defaults
         into.BracketB = defaults.BracketB;
     }
     into.BracketColor = c.BracketColor;
-    into.UseTakreej = c.Citation != ccNoInfo;
-    into.TakreejInNewLine = c.Citation == ccNewLine;
-    into.TakreejFontName = c.TakreejFontName;
-    into.TakreejFontSize = ParseSizeText(c.TakreejFontSize, defaults.TakreejFontSize);
-    into.TakreejFontColor = c.TakreejFontColor;
+    into.UseCitation = c.Citation != ccNoInfo;
+    into.CitationOnNewLine = c.Citation == ccNewLine;
+    into.CitationFontName = c.CitationFontName;
+    into.CitationFontSize = ParseSizeText(c.CitationFontSize, defaults.CitationFontSize);
+    into.CitationFontColor = c.CitationFontColor;
     into.AdditionIsteada = c.AdditionIsteada;
-    into.AddtionBasmalla = c.AddtionBasmalla;
+    into.AdditionBasmala = c.AdditionBasmala;
     into.AdditionQalaTaallah = c.AdditionQalaTaallah;
 }
 
 bool ApplyAdditionsRule(TSettingsControls& c) {
-    if (!c.AdditionQalaTaallah || (!c.AdditionIsteada && !c.AddtionBasmalla)) return false;
+    if (!c.AdditionQalaTaallah || (!c.AdditionIsteada && !c.AdditionBasmala)) return false;
     c.AdditionIsteada = false;
-    c.AddtionBasmalla = false;
+    c.AdditionBasmala = false;
     return true;
 }
 
@@ -120,7 +120,7 @@ int BracketItemIndex(char16_t bracketA, char16_t bracketB) {
     return -1;
 }
 
-std::u16string SettingsPlainTitle(TAppLanguge language) {
+std::u16string SettingsPlainTitle(TAppLanguage language) {
     return language == appArabic ? u"الإعدادات" : u"Settings";
 }
 
@@ -135,45 +135,45 @@ std::u16string SettingsProfileCaption(std::u16string_view profilePath) {
 
 std::u16string SettingsDefaultsCaption() { return u"الإعدادات - الوضع الافتراضي"; }
 
-std::u16string SettingsOpeningCaption(const TStettingsData& sd) {
+std::u16string SettingsOpeningCaption(const TSettings& sd) {
     if (!sd.CurrentProfileFullFileName.empty()) return SettingsProfileCaption(sd.CurrentProfileFullFileName);
-    return SettingsPlainTitle(sd.Languge);
+    return SettingsPlainTitle(sd.Language);
 }
 
-TSettingsForm::TSettingsForm(TStettingsData& current, const TStettingsData& defaults,
-                             std::filesystem::path dataFolder, TSettingsFormView& view)
+TSettingsForm::TSettingsForm(TSettings& current, const TSettings& defaults,
+                             std::filesystem::path dataFolder, TSettingsView& view)
     : FCurrent(current), FDefaults(defaults), FDataFolder(std::move(dataFolder)), FView(view) {}
 
 void TSettingsForm::Create() {
     FillControls(FCurrent, true);
-    FView.ShowLanguage(FCurrent.Languge);
+    FView.ShowLanguage(FCurrent.Language);
     SetCaption(SettingsOpeningCaption(FCurrent));
 }
 
-void TSettingsForm::FillControls(const TStettingsData& sd, bool withLanguage) {
+void TSettingsForm::FillControls(const TSettings& sd, bool withLanguage) {
     FExitChange = true;
     FView.ShowControls(ControlsFromSettings(sd), withLanguage);
     FExitChange = false;
 }
 
-void TSettingsForm::UpdateControls(const TStettingsData& sd) { FillControls(sd, false); }
+void TSettingsForm::UpdateControls(const TSettings& sd) { FillControls(sd, false); }
 
 void TSettingsForm::OnControlsChange() {
     if (FExitChange) return;
     TSettingsControls c = FView.ReadControls();
     if (ApplyAdditionsRule(c)) {
         FExitChange = true;
-        FView.ShowAdditions(c.AdditionIsteada, c.AddtionBasmalla, c.AdditionQalaTaallah);
+        FView.ShowAdditions(c.AdditionIsteada, c.AdditionBasmala, c.AdditionQalaTaallah);
         FExitChange = false;
     }
     ReadControlsInto(c, FDefaults, FCurrent);
     FCurrent.CurrentProfileFullFileName.clear();
     SaveSettings();
-    FView.ShowLanguage(FCurrent.Languge);
-    SetCaption(SettingsPlainTitle(FCurrent.Languge));
+    FView.ShowLanguage(FCurrent.Language);
+    SetCaption(SettingsPlainTitle(FCurrent.Language));
 }
 
-void TSettingsForm::N3Click() {
+void TSettingsForm::OpenProfile() {
     const std::optional<std::u16string> path = FView.ChooseProfileToOpen();
     if (!path) return;
     // A profile carries a page too; the page on screen is the one to remember.
@@ -198,10 +198,10 @@ void TSettingsForm::N3Click() {
     // The profile's language is shown too, so that the next change does not
     // write the old language back into the record.
     FillControls(FCurrent, true);
-    FView.ShowLanguage(FCurrent.Languge);
+    FView.ShowLanguage(FCurrent.Language);
 }
 
-void TSettingsForm::N6Click() {
+void TSettingsForm::SaveProfileAs() {
     const std::optional<std::u16string> path = FView.ChooseProfileToSave();
     if (!path) return;
     try {
@@ -216,7 +216,7 @@ void TSettingsForm::N6Click() {
     SetCaption(SettingsProfileCaption(*path));
 }
 
-void TSettingsForm::DefaultSettingsMneuItemClick() {
+void TSettingsForm::RestoreDefaults() {
     FCurrent.Assign(FDefaults);
     // Saved at once like every other change, and no longer the profile's
     // settings: otherwise the next start would read the profile again and
@@ -227,9 +227,9 @@ void TSettingsForm::DefaultSettingsMneuItemClick() {
     SetCaption(SettingsDefaultsCaption());
 }
 
-void TSettingsForm::N9Click() { FView.CloseForm(); }
+void TSettingsForm::CloseDialog() { FView.CloseForm(); }
 
-void TSettingsForm::N5Click() { FView.RequestHelp(); }
+void TSettingsForm::ShowHelp() { FView.RequestHelp(); }
 
 void TSettingsForm::SetCaption(std::u16string caption) {
     FCaption = std::move(caption);

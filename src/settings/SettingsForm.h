@@ -3,7 +3,7 @@
 // record, how the controls are read back into it (every change rewrites the
 // whole record and saves it at once), the additions rule, the size boxes,
 // the bracket list, the profile commands and the window caption. The shell's
-// window implements TSettingsFormView with real controls and standard dialogs.
+// window implements TSettingsView with real controls and standard dialogs.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,14 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/SettingsData.h"
+#include "base/OutsideNames.h"
+#include "settings/Settings.h"
 
 inline constexpr char16_t SettingsFormName[] = u"SettingsForm";  // at most one such window
-
-// The profile files' dialogs.
-inline constexpr char16_t ProfileFilterName[] = u"Corvane School Profile";
-inline constexpr char16_t ProfileFilterPattern[] = u"*.cvprofile";
-inline constexpr char16_t ProfileDefaultExtension[] = u"cvprofile";
 
 enum TCitationChoice : std::uint8_t { ccNoInfo = 0, ccSameLine = 1, ccNewLine = 2 };
 
@@ -27,24 +23,24 @@ struct TSettingsControls {
     int LanguageItem = 0;  // 0 "عربي", 1 "English"
     std::u16string QuranFontSize;
     bool QuranFontBold = false;
-    std::uint32_t QuranTextColor = 0, WaqfSignColor = 0, JozzaSignColor = 0, SajdaSignColor = 0;
+    std::uint32_t QuranTextColor = 0, WaqfSignColor = 0, HizbSignColor = 0, SajdaSignColor = 0;
     bool UseBrackets = true;
     std::u16string Brackets;  // the bracket list's text: the selected item, empty when none
     std::uint32_t BracketColor = 0;
     TCitationChoice Citation = ccSameLine;
-    std::u16string TakreejFontName;
-    std::u16string TakreejFontSize;
-    std::uint32_t TakreejFontColor = 0;
-    bool AdditionIsteada = false, AddtionBasmalla = false, AdditionQalaTaallah = false;
+    std::u16string CitationFontName;
+    std::u16string CitationFontSize;
+    std::uint32_t CitationFontColor = 0;
+    bool AdditionIsteada = false, AdditionBasmala = false, AdditionQalaTaallah = false;
     bool operator==(const TSettingsControls&) const = default;
 };
 
 // The controls showing record `sd`.
-TSettingsControls ControlsFromSettings(const TStettingsData& sd);
-// Steps 2 to 9 of a change: every field the controls show, read back into
+TSettingsControls ControlsFromSettings(const TSettings& sd);
+// A change of any control: every field the controls show, read back into
 // `into`; sizes and brackets that the boxes do not hold come from `defaults`.
 // The additions are taken as they stand (see ApplyAdditionsRule).
-void ReadControlsInto(const TSettingsControls& c, const TStettingsData& defaults, TStettingsData& into);
+void ReadControlsInto(const TSettingsControls& c, const TSettings& defaults, TSettings& into);
 
 // "قال تعالى" excludes both opening formulas: while it is checked, the
 // other two are cleared. True when a box had to be cleared.
@@ -69,25 +65,25 @@ const std::vector<std::u16string>& BracketItems();
 int BracketItemIndex(char16_t bracketA, char16_t bracketB);
 
 // Window captions.
-std::u16string SettingsPlainTitle(TAppLanguge language);
+std::u16string SettingsPlainTitle(TAppLanguage language);
 // "الإعدادات - " and the file name without folder and extension, in both languages.
 std::u16string SettingsProfileCaption(std::u16string_view profilePath);
 std::u16string SettingsDefaultsCaption();
 // On opening: the profile's caption when one is recorded, else the plain title.
-std::u16string SettingsOpeningCaption(const TStettingsData& sd);
+std::u16string SettingsOpeningCaption(const TSettings& sd);
 
 // What the dialog asks of its window.
-class TSettingsFormView {
+class TSettingsView {
 public:
-    virtual ~TSettingsFormView() = default;
+    virtual ~TSettingsView() = default;
     // Shows `c` in the controls, the language choice too when `withLanguage`;
     // control events raised meanwhile are ignored (ExitChange is set).
     virtual void ShowControls(const TSettingsControls& c, bool withLanguage) = 0;
     // Only the three addition check boxes (the additions rule).
-    virtual void ShowAdditions(bool isteada, bool basmalla, bool qalaTaallah) = 0;
+    virtual void ShowAdditions(bool isteada, bool basmala, bool qalaTaallah) = 0;
     virtual TSettingsControls ReadControls() const = 0;
     // Every caption and the arrangement of the controls for `language`.
-    virtual void ShowLanguage(TAppLanguge language) = 0;
+    virtual void ShowLanguage(TAppLanguage language) = 0;
     virtual void ShowCaption(std::u16string_view caption) = 0;
     virtual void ReportError(std::u16string_view message) = 0;
     // The standard open and save dialogs: the chosen path, nothing when cancelled.
@@ -101,39 +97,39 @@ public:
 class TSettingsForm {
 public:
     // None of the references is owned; all outlive the form.
-    TSettingsForm(TStettingsData& current, const TStettingsData& defaults, std::filesystem::path dataFolder,
-                  TSettingsFormView& view);
+    TSettingsForm(TSettings& current, const TSettings& defaults, std::filesystem::path dataFolder,
+                  TSettingsView& view);
 
     // The window and its controls exist: fill them from the current record,
     // apply its language and set the opening caption.
     void Create();
     // Fills every control but the language choice from `sd`.
-    void UpdateControls(const TStettingsData& sd);
+    void UpdateControls(const TSettings& sd);
     // Any click or change of a control: the whole record is rewritten from
     // all controls, the profile name emptied and the settings file saved.
     void OnControlsChange();
 
     // File, Open: a profile. One that cannot be read whole is reported and
     // changes nothing, neither the record nor the settings file.
-    void N3Click();
-    void N6Click();                       // File, Save As: a profile
-    void DefaultSettingsMneuItemClick();  // File, Default settings
-    void N9Click();                       // File, Exit
-    void N5Click();                       // Help, Help
+    void OpenProfile();
+    void SaveProfileAs();                       // File, Save As: a profile
+    void RestoreDefaults();  // File, Default settings
+    void CloseDialog();                       // File, Exit
+    void ShowHelp();                       // Help, Help
 
     bool ExitChange() const { return FExitChange; }
     const std::u16string& Caption() const { return FCaption; }
 
 private:
-    void FillControls(const TStettingsData& sd, bool withLanguage);
+    void FillControls(const TSettings& sd, bool withLanguage);
     void SetCaption(std::u16string caption);
     // Saves the settings file; a failure is reported, the record stays.
     void SaveSettings();
 
-    TStettingsData& FCurrent;
-    const TStettingsData& FDefaults;
+    TSettings& FCurrent;
+    const TSettings& FDefaults;
     std::filesystem::path FDataFolder;
-    TSettingsFormView& FView;
+    TSettingsView& FView;
     bool FExitChange = true;  // until the controls are filled
     std::u16string FCaption;
 };

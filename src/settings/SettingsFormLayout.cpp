@@ -72,7 +72,7 @@ TSettingsPlaces EnglishDesign() {
     y = additionsTop + GroupHead;
     r = row();
     p[spIsteada] = {LabelLeft, r + 3, 120, 20};
-    p[spBasmalla] = {LabelLeft + 135, r + 3, 110, 20};
+    p[spBasmala] = {LabelLeft + 135, r + 3, 110, 20};
     p[spQalaTaallah] = {LabelLeft + 255, r + 3, 235, 20};
     p[spAdditionsGroup] = {0, additionsTop, SettingsGroupWidth, y - additionsTop};
     return p;
@@ -80,7 +80,7 @@ TSettingsPlaces EnglishDesign() {
 
 }  // namespace
 
-TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth) {
+TSettingsPlaces SettingsFormLayout(TAppLanguage language, int clientWidth) {
     const int contentWidth = clientWidth - SettingsScrollBarWidth;
     const int contentLeft = language == appArabic ? SettingsScrollBarWidth : 0;
     const int groupLeft =
@@ -94,7 +94,7 @@ TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth) {
     return p;
 }
 
-TControlPlace SettingsScrollBarPlace(TAppLanguge language, int clientWidth, int clientHeight) {
+TControlPlace SettingsScrollBarPlace(TAppLanguage language, int clientWidth, int clientHeight) {
     const int left = language == appArabic ? 0 : clientWidth - SettingsScrollBarWidth;
     return {left, 0, SettingsScrollBarWidth, clientHeight};
 }

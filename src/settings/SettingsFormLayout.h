@@ -8,7 +8,7 @@
 #include <array>
 
 #include "base/ControlPlace.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 
 // The window: fixed width, first height, and the height of its content,
 // over which it scrolls vertically.
@@ -28,7 +28,7 @@ enum TSettingsPart : int {
     spBracketColorLabel, spBracketColorBox,
     spCitationGroup, spNoCitation, spSameLine, spNewLine, spCitationFontLabel, spCitationFontBox,
     spCitationSizeLabel, spCitationSizeBox, spCitationColorLabel, spCitationColorBox,
-    spAdditionsGroup, spIsteada, spBasmalla, spQalaTaallah,
+    spAdditionsGroup, spIsteada, spBasmala, spQalaTaallah,
     spPartCount
 };
 
@@ -37,9 +37,9 @@ using TSettingsPlaces = std::array<TControlPlace, spPartCount>;
 
 // The places seen in a client area `clientWidth` wide, the groups centred
 // beside the scroll bar.
-TSettingsPlaces SettingsFormLayout(TAppLanguge language, int clientWidth);
+TSettingsPlaces SettingsFormLayout(TAppLanguage language, int clientWidth);
 // The scroll bar, the whole client height; it does not scroll.
-TControlPlace SettingsScrollBarPlace(TAppLanguge language, int clientWidth, int clientHeight);
+TControlPlace SettingsScrollBarPlace(TAppLanguage language, int clientWidth, int clientHeight);
 
 // `visual` as the coordinates of a window that is mirrored or not.
 TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, int clientWidth);

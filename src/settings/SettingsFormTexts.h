@@ -1,45 +1,37 @@
 #pragma once
-// Every caption of the settings dialog in both interface languages. The two
-// language items ("عربي", "English") are never translated.
-#include "settings/SettingsData.h"
+// Every caption of the settings dialog in both interface languages: its menu
+// bar, from one table, and the caption of each part of the dialog, from one
+// array. The two language items ("عربي", "English") are never translated.
+#include <array>
+
+#include "settings/Settings.h"
+#include "settings/SettingsFormLayout.h"
+
+// The menu bar: File (Open, Default settings, Save As, Exit) and Help (Help).
+enum TSettingsMenu : int { smFile, smHelp, smMenuCount };
+enum TSettingsCommand : int { scOpen, scDefaults, scSaveAs, scExit, scHelp, scCommandCount };
+struct TSettingsMenuItem {
+    TSettingsCommand Command;
+    TSettingsMenu Menu;
+    bool SeparatorBefore;
+};
+inline constexpr std::array<TSettingsMenuItem, scCommandCount> SettingsMenuItems{{
+    {scOpen, smFile, false},
+    {scDefaults, smFile, false},
+    {scSaveAs, smFile, true},
+    {scExit, smFile, true},
+    {scHelp, smHelp, false},
+}};
 
 struct TSettingsFormTexts {
-    const char16_t* FileMenu;         // N1
-    const char16_t* OpenItem;         // N3
-    const char16_t* DefaultsItem;     // DefaultSettingsMneuItem
-    const char16_t* SaveAsItem;       // N6
-    const char16_t* ExitItem;         // N9
-    const char16_t* HelpMenu;         // N2
-    const char16_t* HelpItem;         // N5
-    const char16_t* LanguageGroup;    // LangugeRadioGroup
-    const char16_t* QuranGroup;       // GroupBox1
-    const char16_t* FontSize;         // Label1
-    const char16_t* FontStyle;        // Label2
-    const char16_t* Normal;
-    const char16_t* Bold;
-    const char16_t* TextColor;        // Label3
-    const char16_t* WaqfColor;        // Label4
-    const char16_t* HizbColor;        // Label5
-    const char16_t* SajdaColor;       // Label6
-    const char16_t* Brackets;         // Label7
-    const char16_t* NoBrackets;
-    const char16_t* AddBrackets;
-    const char16_t* BracketColor;     // Label8
-    const char16_t* CitationGroup;    // GroupBox2
-    const char16_t* NoCitation;
-    const char16_t* SameLine;
-    const char16_t* NewLine;
-    const char16_t* CitationFont;     // Label9
-    const char16_t* CitationSize;     // Label10
-    const char16_t* CitationColor;    // Label11
-    const char16_t* AdditionsGroup;   // GroupBox3
-    const char16_t* Isteada;
-    const char16_t* Basmalla;
-    const char16_t* QalaTaallah;
+    std::array<const char16_t*, smMenuCount> Menus;
+    std::array<const char16_t*, scCommandCount> Commands;
+    // The caption of each part; null for the boxes and lists.
+    std::array<const char16_t*, spPartCount> Parts;
 };
 
 // Arabic for appArabic, English for any other value.
-const TSettingsFormTexts& SettingsFormTexts(TAppLanguge language);
+const TSettingsFormTexts& SettingsFormTexts(TAppLanguage language);
 
 inline constexpr char16_t LanguageItemArabic[] = u"عربي";
 inline constexpr char16_t LanguageItemEnglish[] = u"English";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/OutsideNames.h"
 #include "system/Addresses.h"
 
 namespace {
@@ -23,14 +24,14 @@ constexpr char16_t CreditsText[] =
     u"جزى الله خيرًا كل من أسهم في هذه المصادر المفتوحة.";
 
 constexpr std::array<TAboutElement, 10> Elements{{
-    {akPicture, 0, 49, u"AboutBasmalaPNG"},
-    {akPicture, 55, 129, u"AboutMakerLogoPNG"},
-    {akPicture, 190, 129, u"AboutProductLogoPNG"},
+    {akPicture, 0, 49, AboutBasmalaPicture},
+    {akPicture, 55, 129, AboutMakerLogoPicture},
+    {akPicture, 190, 129, AboutProductLogoPicture},
     {akText, 359, 236, RightsText},
     {akText, 599, 535, CreditsText},
     {akLink, 1138, 29, MakerSite},
     {akText, 1206, 20, u"برمجة وتطوير"},
-    {akPicture, 1238, 169, u"AboutDeveloperLogoPNG"},
+    {akPicture, 1238, 169, AboutDeveloperLogoPicture},
     {akText, 1413, 19, u"فريق تيرافيل"},
     {akLink, 1459, 29, DeveloperSite},
 }};

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/OutsideNames.h"
 // The maker's web addresses, in one table that the font error dialog, the
 // help and web site commands, the about window and the update check all
 // read. Administrators and tests may point the update check elsewhere with
@@ -21,7 +22,6 @@ inline constexpr char16_t UpdatePath[] = u"/appversion/getappvr.php";
 
 // The environment variable that replaces the whole update address (http is
 // allowed there, for a test server on the loopback address).
-inline constexpr char16_t UpdateAddressVariable[] = u"TIRAVEL_UPDATE_URL";
 
 std::u16string ProductSiteAddress();
 std::u16string FontDownloadAddress();

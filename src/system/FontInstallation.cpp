@@ -1,4 +1,5 @@
 #include "system/FontInstallation.h"
+#include "base/OutsideNames.h"
 
 #include <cstdint>
 
@@ -39,7 +40,7 @@ bool FaceMissing(TFontPlatform& p, const TFontFace& face) {
 bool IsFontVersionCurrent(std::u16string_view name) {
     const std::size_t slash = name.find_last_of(u"\\/");
     std::u16string rest(slash == std::u16string_view::npos ? name : name.substr(slash + 1));
-    for (std::u16string_view part : {u"VerizevuZivo1B Ver", u"VerizevuZivo1 Ver", u".ttf", u".otf"})
+    for (std::u16string_view part : {BoldFontFilePrefix, RegularFontFilePrefix, u".ttf", u".otf"})
         RemoveFirst(rest, part);
     if (const std::size_t cut = rest.find(u'_'); cut != std::u16string::npos) rest.resize(cut);
     return DecimalOrZero(rest) > 17;

@@ -1,4 +1,5 @@
 #pragma once
+#include "base/OutsideNames.h"
 // Whether the Quran font family is installed and current, and how the
 // installation run makes it so. The decisions live here over a small platform
 // interface; the Windows shell answers it with the Fonts folder, the system
@@ -7,19 +8,15 @@
 #include <string>
 #include <string_view>
 
-inline constexpr char16_t QuranFontFamily[] = u"Harvik HAFS Uthmanic Script";
-
 struct TFontFace {
     const char16_t* Resource;   // the embedded font file (RCDATA)
     const char16_t* FileName;   // its name in the system Fonts folder
     const char16_t* ValueName;  // its value under the system Fonts registry key
 };
-inline constexpr TFontFace RegularFontFace{u"VerizevuZivoFont18", u"VerizevuZivo1 Ver18.ttf",
-                                           u"Harvik HAFS Uthmanic Script (TrueType)"};
+inline constexpr TFontFace RegularFontFace{RegularFontResource, RegularFontFile, RegularFontValue};
 // The bold face gets a value name of its own beside the regular one, in the
 // form the system uses for a style of a family.
-inline constexpr TFontFace BoldFontFace{u"VerizevuZivoBoldFont18", u"VerizevuZivo1B Ver18.ttf",
-                                        u"Harvik HAFS Uthmanic Script Bold (TrueType)"};
+inline constexpr TFontFace BoldFontFace{BoldFontResource, BoldFontFile, BoldFontValue};
 
 // The start's question and messages.
 inline constexpr char16_t FontsQuestion[] =

@@ -2,7 +2,7 @@
 
 #include "system/Addresses.h"
 
-TUpdateNoticeTexts UpdateNoticeTexts(TAppLanguge language) {
+TUpdateNoticeTexts UpdateNoticeTexts(TAppLanguage language) {
     if (language == appArabic)
         return {u"يوجد تحديث للتطبيق",
                 u"يوجد إصدار جديد لهذا التطبيق، ننصح بتحديث النسخة الآن. يمكن تحميل النسخة الجديدة من موقعنا على "

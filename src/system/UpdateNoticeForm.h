@@ -3,7 +3,7 @@
 // builds the small fixed window from these when the server's version is
 // newer; the link shows and opens the product site.
 #include "base/ControlPlace.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 
 inline constexpr int UpdateNoticeClientWidth = 393;
 inline constexpr int UpdateNoticeClientHeight = 201;
@@ -16,7 +16,7 @@ struct TUpdateNoticeTexts {
     const char16_t* Cancel;
 };
 // Arabic texts come with a mirrored window layout its children do not inherit.
-TUpdateNoticeTexts UpdateNoticeTexts(TAppLanguge language);
+TUpdateNoticeTexts UpdateNoticeTexts(TAppLanguage language);
 // What the link shows: the product site's address.
 const char16_t* UpdateNoticeLinkText();
 

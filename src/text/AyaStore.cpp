@@ -7,6 +7,7 @@
 
 #include <pugixml.hpp>
 
+#include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
 #include "base/Utf.h"
 #include "text/AyaText.h"
@@ -33,11 +34,11 @@ std::uint64_t Key(int sura, int aya) {
 
 std::string_view AyaFormElementName(TAyaForm form) {
     switch (form) {
-    case TAyaForm::afUnicode: return "unicode";
-    case TAyaForm::afEmlaey: return "emlaey";
-    case TAyaForm::afUnicodeSpace: return "UnicodeSpace";
-    case TAyaForm::afUnicodeEx: return "unicodeex";
-    case TAyaForm::afUnicodeSpaceEx: return "UnicodeSpaceex";
+    case TAyaForm::afUnicode: return AyaStoreUthmaniForm;
+    case TAyaForm::afImlai: return AyaStoreImlaiForm;
+    case TAyaForm::afUnicodeSpace: return AyaStoreSpacedForm;
+    case TAyaForm::afUnicodeEx: return AyaStoreUthmaniExForm;
+    case TAyaForm::afUnicodeSpaceEx: return AyaStoreSpacedExForm;
     }
     return "";
 }
@@ -72,7 +73,7 @@ TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
         throw TStoreError(kRecord, 0,
                           "the root element is <" + std::string(root.name()) + ">, not <ayat>");
 
-    for (pugi::xml_node entry : root.children("entry")) {
+    for (pugi::xml_node entry : root.children(AyaStoreEntryElement)) {
         bool ok = true;
         TAyaEntry e;
         e.Sura = ParseNumber(entry.attribute("sura"), ok);
@@ -121,7 +122,7 @@ std::u16string TAyaStore::GetAyaSpaceExWords(int sura, int aya, int first, int c
 }
 
 std::unique_ptr<TAyaStore> LoadAyaStoreResource(const TResourceSource& resources) {
-    const TResourceBytes store = RequireResource(resources, u"HAFSUNICODE");
+    const TResourceBytes store = RequireResource(resources, AyaStoreResource);
     return std::make_unique<TAyaStore>(
         std::string_view(reinterpret_cast<const char*>(store.Bytes.data()), store.Bytes.size()));
 }

@@ -26,7 +26,7 @@ public:
 // The five text forms of an entry, in their order in the document.
 enum class TAyaForm : unsigned char {
     afUnicode,         // `unicode`: Uthmani text with the aya number
-    afEmlaey,          // `emlaey`: plain letters and spaces, for search
+    afImlai,          // `imlai`: plain letters and spaces, for search
     afUnicodeSpace,    // `UnicodeSpace`
     afUnicodeEx,       // `unicodeex`: whole ayat in copied text
     afUnicodeSpaceEx,  // `UnicodeSpaceex`: one token per word object of the page

@@ -4,4 +4,4 @@
 
 #include "settings/AppLanguage.h"
 
-std::u16string_view ClipboardBusyMessage(TAppLanguge language);
+std::u16string_view ClipboardBusyMessage(TAppLanguage language);

@@ -1,19 +1,19 @@
 #include "text/CopyRangeForm.h"
 
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 #include "text/SuraTables.h"
 
-TCopyRangeTexts CopyRangeTexts(TAppLanguge language) {
+TCopyRangeTexts CopyRangeTexts(TAppLanguage language) {
     if (language == appArabic)
         return {u"تحديد نطاق النسخ", u"اسم السورة:", u"من الآية رقم:", u"إلى الآية رقم:", u"نسخ", u"إلغاء"};
     return {u"Copy Range", u"Surah name:", u"From ayah:", u"To ayah:", u"Copy", u"Cancel"};
 }
 
-int CopyRangePreselectedSura(const TPageView& page) {
+int CopyRangePreselectedSura(const TPage& page) {
     if (page.GetSelectCount() >= 2)
-        if (const TSimpleSVG* w = page.GetSelectedWord()) return w->SoraNumber - 1;
-    for (const TSimpleSVG* w : page.WordList)  // the first word, or the second when the first is missing
-        if (w) return w->SoraNumber - 1;
+        if (const TWordObject* w = page.GetSelectedWord()) return w->SuraNumber - 1;
+    for (const TWordObject* w : page.WordList)  // the first word, or the second when the first is missing
+        if (w) return w->SuraNumber - 1;
     return -1;
 }
 

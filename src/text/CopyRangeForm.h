@@ -9,7 +9,7 @@
 #include "base/ControlPlace.h"
 #include "settings/AppLanguage.h"
 
-class TPageView;
+class TPage;
 
 inline constexpr char16_t CopyRangeFormName[] = u"CopyRangeForm";  // at most one such window
 inline constexpr int CopyRangeClientWidth = 300;
@@ -36,11 +36,11 @@ struct TCopyRangeTexts {
     const char16_t* Cancel;
 };
 // Arabic texts come with a mirrored layout its children do not inherit.
-TCopyRangeTexts CopyRangeTexts(TAppLanguge language);
+TCopyRangeTexts CopyRangeTexts(TAppLanguage language);
 
 // 0-based sura item to preselect, -1 for none: the sura of the selected word
 // when at least two words are selected, otherwise of the page's first word.
-int CopyRangePreselectedSura(const TPageView& page);
+int CopyRangePreselectedSura(const TPage& page);
 
 // The items of both aya lists for sura item `suraItem` (0-based): "1" to the
 // sura's aya count; a new sura resets the range to aya 1 to aya 1.

@@ -3,10 +3,10 @@
 #include <string>
 
 class TAyaStore;
-class TStettingsData;
+class TSettings;
 
 // Exchanges the bounds when aya2 < aya1; each aya comes in its `unicodeex`
 // form after one space (so the text begins with a space). Ayat the store
 // lacks contribute empty text; the citation still names the numbers asked.
-std::u16string ComposeCopyRange(const TAyaStore& store, const TStettingsData& settings, int sora, int aya1,
+std::u16string ComposeCopyRange(const TAyaStore& store, const TSettings& settings, int sura, int aya1,
                                 int aya2);

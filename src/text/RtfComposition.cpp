@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "settings/SettingsData.h"
+#include "base/OutsideNames.h"
+#include "settings/Settings.h"
 #include "text/AyaText.h"
 #include "text/SuraTables.h"
 
@@ -84,8 +85,8 @@ std::u16string AyaDigits(std::int64_t n) {
 }
 
 // A sura outside the tables has no name to cite.
-std::u16string_view CitedSuraName(int sora) {
-    return sora >= 1 && sora <= SuraCount ? SuraNamesTashkeel[std::size_t(sora)] : std::u16string_view();
+std::u16string_view CitedSuraName(int sura) {
+    return sura >= 1 && sura <= SuraCount ? SuraNamesTashkeel[std::size_t(sura)] : std::u16string_view();
 }
 
 }  // namespace
@@ -110,16 +111,17 @@ std::u16string BuildRtfColorTable(std::uint32_t bracket, std::uint32_t text, std
     return out;
 }
 
-std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, int sora, int aya1, int aya2,
+std::u16string SelectionRtf(const TSettings& s, std::u16string_view aya, int sura, int aya1, int aya2,
                             int ayaCount, bool fullAya) {
     std::u16string d;
     d.reserve(600 + aya.size() * 13);
-    d += u"{\\rtf1\\fbidis\\ansi\\ansicpg1256\\deff0\\deflang1025{\\fonttbl{\\f0\\fnil\\fcharset178 "
-         u"Harvik HAFS Uthmanic Script;}{\\f1\\fnil\\fcharset178 ";
-    AppendFontName(d, s.TakreejFontName);
+    d += u"{\\rtf1\\fbidis\\ansi\\ansicpg1256\\deff0\\deflang1025{\\fonttbl{\\f0\\fnil\\fcharset178 ";
+    d += QuranFontFamily;
+    d += u";}{\\f1\\fnil\\fcharset178 ";
+    AppendFontName(d, s.CitationFontName);
     d += u";}}";
-    d += BuildRtfColorTable(s.BracketColor, s.QuranTextColor, s.SajdaSignColor, s.JozzaSignColor,
-                            s.WaqfSignColor, s.TakreejFontColor);
+    d += BuildRtfColorTable(s.BracketColor, s.QuranTextColor, s.SajdaSignColor, s.HizbSignColor,
+                            s.WaqfSignColor, s.CitationFontColor);
     // The associated font follows \rtlch, which would reset it.
     d += u"\\rtlpar\\qr\\f0\\rtlch\\af0";
     AppendFontSize(d, s.QuranFontSize);
@@ -128,7 +130,7 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
         AppendEscaped(d, IstiadhaText);
         d += u"\\line";
     }
-    if (s.AddtionBasmalla) {
+    if (s.AdditionBasmala) {
         AppendEscaped(d, BasmalaText);
         d += u"\\line";
     }
@@ -145,7 +147,7 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
     if (s.QuranFontBold) d += BoldOn;
 
     const bool colourSajda = s.SajdaSignColor != s.QuranTextColor;
-    const bool colourHizb = s.JozzaSignColor != s.QuranTextColor;
+    const bool colourHizb = s.HizbSignColor != s.QuranTextColor;
     const bool colourWaqf = s.WaqfSignColor != s.QuranTextColor;
     for (char16_t c : aya) {
         if (c == u'\u06E9' && colourSajda) {
@@ -172,13 +174,13 @@ std::u16string getRTFString(const TStettingsData& s, std::u16string_view aya, in
         AppendEscaped(d, s.BracketA);
     }
 
-    if (s.UseTakreej) {
-        AppendFontSize(d, s.TakreejFontSize);
-        d += s.TakreejInNewLine ? u"\\line" : u"  ";
+    if (s.UseCitation) {
+        AppendFontSize(d, s.CitationFontSize);
+        d += s.CitationOnNewLine ? u"\\line" : u"  ";
         d += u"\\cf6";
         AppendEscaped(d, CitationOpen);
         d += CitationFont;
-        AppendEscaped(d, CitedSuraName(sora));
+        AppendEscaped(d, CitedSuraName(sura));
         d.push_back(u' ');
         if (ayaCount == 1) {
             AppendEscaped(d, u": ");

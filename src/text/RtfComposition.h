@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-class TStettingsData;
+class TSettings;
 
 // The font sizes the document asks for, in points: the record keeps any
 // number, the document one within these bounds.
@@ -22,11 +22,11 @@ std::u16string EscapeRtfUnicode(std::u16string_view text);
 std::u16string BuildRtfColorTable(std::uint32_t bracket, std::uint32_t text, std::uint32_t sajda,
                                   std::uint32_t hizb, std::uint32_t waqf, std::uint32_t citation);
 
-// The whole document for `aya`, citing sura `sora`, ayat aya1 … aya1 + ayaCount − 1,
+// The whole document for `aya`, citing sura `sura`, ayat aya1 … aya1 + ayaCount − 1,
 // formatted by `settings`. `aya2` and `fullAya` are accepted for the callers'
 // sake and do not change the document. A sura outside 1 to 114 is cited
 // without a name, aya numbers outside 1 to 999 without digits.
-std::u16string getRTFString(const TStettingsData& settings, std::u16string_view aya, int sora, int aya1,
+std::u16string SelectionRtf(const TSettings& settings, std::u16string_view aya, int sura, int aya1,
                             int aya2, int ayaCount, bool fullAya);
 
 // The finished document as 8-bit text: 7-bit code units pass unchanged, any

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 #include "text/AyaStore.h"
 #include "text/AyaText.h"
 #include "text/RtfComposition.h"
@@ -22,33 +22,33 @@ int AyaAfter(int aya, int k) {
 
 }  // namespace
 
-std::u16string GetSelectionRTF(const TPageView& page, const TAyaStore& store, const TStettingsData& settings) {
+std::u16string GetSelectionRTF(const TPage& page, const TAyaStore& store, const TSettings& settings) {
     const int n = page.GetSelectAyaCount();
     if (n == 0) return {};
     const int f = page.GetFirstSelectedWordIndex();
     const int l = page.GetLastSelectedWordIndex();
     if (f < 0 || l < 0) return {};
-    const TSimpleSVG& p = *page.WordList[std::size_t(f)];
-    const TSimpleSVG& q = *page.WordList[std::size_t(l)];
+    const TWordObject& p = *page.WordList[std::size_t(f)];
+    const TWordObject& q = *page.WordList[std::size_t(l)];
 
     std::u16string text;
-    int sora, aya1, aya2;
+    int sura, aya1, aya2;
     if (n == 1) {
-        text = store.GetAyaSpaceExWords(p.SoraNumber, p.AyaNumber, p.ObjectInayaNumber, page.GetSelectCount());
-        sora = p.SoraNumber;
+        text = store.GetAyaSpaceExWords(p.SuraNumber, p.AyaNumber, p.ObjectInayaNumber, page.GetSelectCount());
+        sura = p.SuraNumber;
         aya1 = aya2 = p.AyaNumber;
     } else {
-        text = store.GetAyaSpaceExWords(p.SoraNumber, p.AyaNumber, p.ObjectInayaNumber, RestOfAya);
+        text = store.GetAyaSpaceExWords(p.SuraNumber, p.AyaNumber, p.ObjectInayaNumber, RestOfAya);
         for (int k = 2; k <= n - 1; ++k) {
             text.push_back(u' ');
-            text += store.GetAyaUnicodeEx(p.SoraNumber, AyaAfter(p.AyaNumber, k - 1));
+            text += store.GetAyaUnicodeEx(p.SuraNumber, AyaAfter(p.AyaNumber, k - 1));
         }
         text.push_back(u' ');
-        text += store.GetAyaSpaceExWords(q.SoraNumber, q.AyaNumber, 1, q.ObjectInayaNumber);
-        sora = q.SoraNumber;
+        text += store.GetAyaSpaceExWords(q.SuraNumber, q.AyaNumber, 1, q.ObjectInayaNumber);
+        sura = q.SuraNumber;
         aya1 = n == 2 ? AyaAfter(q.AyaNumber, -1) : p.AyaNumber;
         aya2 = q.AyaNumber;
     }
     text = JoinWawConjunction(JoinWaqfSigns(text));
-    return getRTFString(settings, text, sora, aya1, aya2, n, false);
+    return SelectionRtf(settings, text, sura, aya1, aya2, n, false);
 }

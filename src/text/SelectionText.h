@@ -4,10 +4,10 @@
 #include <string>
 
 class TAyaStore;
-class TPageView;
-class TStettingsData;
+class TPage;
+class TSettings;
 
 // The selection taken as one run from its first to its last selected word:
 // the first and the last aya cut at their tokens, the ayat between whole.
 // Returns the RTF document (UTF-16) or "" when nothing is selected.
-std::u16string GetSelectionRTF(const TPageView& page, const TAyaStore& store, const TStettingsData& settings);
+std::u16string GetSelectionRTF(const TPage& page, const TAyaStore& store, const TSettings& settings);

@@ -104,10 +104,10 @@ TEST(AyaStoreData, SignsStandWhereTheFormsPutThem) {
     EXPECT_GT(rub, 0);
 }
 
-TEST(AyaStoreData, EmlaeyHoldsLettersAndSingleSpaces) {
+TEST(AyaStoreData, ImlaiHoldsLettersAndSingleSpaces) {
     const TAyaStore& s = Store();
     for (std::size_t i = 0; i < s.EntryCount(); ++i) {
-        const std::u16string t = s.EntryText(i, TAyaForm::afEmlaey);
+        const std::u16string t = s.EntryText(i, TAyaForm::afImlai);
         ASSERT_FALSE(t.empty()) << Where(s.Entry(i));
         EXPECT_NE(t.front(), u' ') << Where(s.Entry(i));
         EXPECT_NE(t.back(), u' ') << Where(s.Entry(i));

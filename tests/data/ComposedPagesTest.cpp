@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "base/ResourceFolder.h"
-#include "display/PageRenderer.h"
+#include "render/PageRenderer.h"
 #include "pagemodel/PageData.h"
 #include "pagemodel/PagePictures.h"
 #include "pagemodel/PageResource.h"
 #include "pagemodel/PageScale.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 #include "text/AyaStore.h"
 
 namespace {
@@ -38,7 +38,7 @@ protected:
         store_ = LoadAyaStoreResource(Resources());
         pages_.resize(LastPageNumber + 1);
         for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
-            auto page = std::make_unique<TPageView>();
+            auto page = std::make_unique<TPage>();
             try {
                 OpenPageResource(*page, n, Resources());
                 pages_[n] = std::move(page);
@@ -51,10 +51,10 @@ protected:
         store_.reset();
     }
     static std::unique_ptr<TAyaStore> store_;
-    static std::vector<std::unique_ptr<TPageView>> pages_;
+    static std::vector<std::unique_ptr<TPage>> pages_;
 };
 std::unique_ptr<TAyaStore> ComposedPages::store_;
-std::vector<std::unique_ptr<TPageView>> ComposedPages::pages_;
+std::vector<std::unique_ptr<TPage>> ComposedPages::pages_;
 
 // The number of space-separated tokens of an aya's UnicodeSpaceex form, one
 // word object each (the aya's number hangs on the last token by a no-break
@@ -76,29 +76,29 @@ int TokenCount(const std::u16string& text) {
 TEST_F(ComposedPages, EveryPageLoadsWithConsistentRecordsInReadingOrder) {
     for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
         // The stored order, before the page model sorts anything.
-        TPageView raw;
+        TPage raw;
         raw.PageNumber = n;
         const TResourceBytes bytes = RequireResource(Resources(), PageResourceName(n));
         ASSERT_NO_THROW(LoadPageData(raw, bytes.Bytes)) << "page " << n;
         ASSERT_TRUE(pages_[n]) << "page " << n << " does not open";
-        const TPageView& page = *pages_[n];
+        const TPage& page = *pages_[n];
         ASSERT_FALSE(page.WordList.empty()) << "page " << n;
         EXPECT_FALSE(page.WordList.front()->AyaMark) << "page " << n << " starts with an aya mark";
         EXPECT_EQ(page.WordList.front()->ObjectInayaNumber, 1) << "page " << n << " starts inside an aya";
         EXPECT_TRUE(page.WordList.back()->AyaMark) << "page " << n << " does not end with an aya mark";
 
         std::vector<int> stored;
-        for (int line = 1; line <= TPageView::LineCount; ++line)
+        for (int line = 1; line <= TPage::LineCount; ++line)
             for (const auto& w : raw.Line(line).Words) stored.push_back(w->ObjectID);
         std::vector<int> read;
-        for (const TSimpleSVG* w : page.WordList) read.push_back(w->ObjectID);
+        for (const TWordObject* w : page.WordList) read.push_back(w->ObjectID);
         EXPECT_EQ(read, stored) << "page " << n << ": the viewer's reading order is not the stored order";
 
-        for (const TSimpleSVG* w : page.WordList) {
+        for (const TWordObject* w : page.WordList) {
             EXPECT_EQ(w->PageNumber, n);
-            EXPECT_EQ(w->AyaMark, w->objecttype == otAyaMark) << "page " << n;
+            EXPECT_EQ(w->AyaMark, w->ObjectType == otAyaMark) << "page " << n;
             if (!w->AyaMark) {
-                EXPECT_EQ(w->objecttype, otText) << "page " << n;
+                EXPECT_EQ(w->ObjectType, otText) << "page " << n;
             }
             for (const auto& g : w->Glyphs) {
                 const bool consistent = g->ObjectID == w->ObjectID && g->LineNumber == w->LineNumber &&
@@ -122,7 +122,7 @@ TEST_F(ComposedPages, EveryPointLiesOnTheGrid) {
     auto onGrid = [](float v) { return std::nearbyint(double(v) * 256) == double(v) * 256; };
     for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
         ASSERT_TRUE(pages_[n]) << "page " << n;
-        for (const TSimpleSVG* w : pages_[n]->WordList)
+        for (const TWordObject* w : pages_[n]->WordList)
             for (const auto& g : w->Glyphs) {
                 bool all = onGrid(g->MoveToPoint.x) && onGrid(g->MoveToPoint.y);
                 for (const TLineCurve& c : g->CounterData)
@@ -137,8 +137,8 @@ TEST_F(ComposedPages, AyaMarksNameEveryAyaOnceInOrderWithOneWordPerToken) {
     std::size_t next = 0;
     for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
         ASSERT_TRUE(pages_[n]) << "page " << n;
-        std::vector<const TSimpleSVG*> pending;
-        for (const TSimpleSVG* w : pages_[n]->WordList) {
+        std::vector<const TWordObject*> pending;
+        for (const TWordObject* w : pages_[n]->WordList) {
             if (!w->AyaMark) {
                 pending.push_back(w);
                 continue;
@@ -147,14 +147,14 @@ TEST_F(ComposedPages, AyaMarksNameEveryAyaOnceInOrderWithOneWordPerToken) {
             const TAyaEntry& a = store_->Entry(next);
             const int tokens = TokenCount(store_->EntryText(next, TAyaForm::afUnicodeSpaceEx));
             ++next;
-            ASSERT_EQ(w->SoraNumber, a.Sura) << "page " << n;
+            ASSERT_EQ(w->SuraNumber, a.Sura) << "page " << n;
             ASSERT_EQ(w->AyaNumber, a.Aya) << "page " << n;
             EXPECT_EQ(a.Page, n) << "sura " << a.Sura << " aya " << a.Aya << " on the wrong page";
             EXPECT_EQ(w->ObjectInayaNumber, 0);
             EXPECT_EQ(int(pending.size()), tokens) << "sura " << a.Sura << " aya " << a.Aya;
             for (std::size_t i = 0; i < pending.size(); ++i) {
                 EXPECT_EQ(pending[i]->ObjectInayaNumber, int(i + 1)) << "sura " << a.Sura << " aya " << a.Aya;
-                EXPECT_EQ(pending[i]->SoraNumber, a.Sura);
+                EXPECT_EQ(pending[i]->SuraNumber, a.Sura);
                 EXPECT_EQ(pending[i]->AyaNumber, a.Aya);
             }
             pending.clear();
@@ -168,24 +168,24 @@ TEST_F(ComposedPages, HeaderAndBasmalahLinesMatchTheSurasOfEachPage) {
     int frames = 0, basmalahs = 0;
     for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
         ASSERT_TRUE(pages_[n]) << "page " << n;
-        const TPageView& page = *pages_[n];
+        const TPage& page = *pages_[n];
         int headers = 0;
-        for (int i = 1; i <= TPageView::LineCount; ++i) {
-            headers += page.Line(i).LineType == ltSorahName;
-            basmalahs += page.Line(i).LineType == ltBasmalla;
+        for (int i = 1; i <= TPage::LineCount; ++i) {
+            headers += page.Line(i).LineType == ltSuraName;
+            basmalahs += page.Line(i).LineType == ltBasmala;
             // A header or basmalah line never swallows text.
             if (page.Line(i).Count() > 0) {
                 EXPECT_EQ(page.Line(i).LineType, ltText) << "page " << n << " line " << i;
             }
         }
         frames += headers;
-        EXPECT_NE(page.Line(15).LineType, ltSorahName) << "page " << n;
+        EXPECT_NE(page.Line(15).LineType, ltSuraName) << "page " << n;
         int starting = 0;
         for (std::size_t e = 0; e < store_->EntryCount(); ++e)
             starting += store_->Entry(e).Page == n && store_->Entry(e).Aya == 1;
         if (n > 2) {
             EXPECT_EQ(headers, starting) << "page " << n;
-            for (int i = 1; i <= TPageView::LineCount; ++i)
+            for (int i = 1; i <= TPage::LineCount; ++i)
                 EXPECT_NE(page.Line(i).LineType, ltEmpty) << "page " << n << " line " << i;
         }
     }
@@ -201,12 +201,12 @@ TEST_F(ComposedPages, HeaderAndBasmalahLinesMatchTheSurasOfEachPage) {
         {1, {1}, {}, {7, 8, 9, 10, 11, 12, 13}},
     };
     for (const Case& c : cases) {
-        const TPageView& page = *pages_[c.Page];
-        for (int l : c.Headers) EXPECT_EQ(page.Line(l).LineType, ltSorahName) << "page " << c.Page << " line " << l;
-        for (int l : c.Basmalah) EXPECT_EQ(page.Line(l).LineType, ltBasmalla) << "page " << c.Page << " line " << l;
+        const TPage& page = *pages_[c.Page];
+        for (int l : c.Headers) EXPECT_EQ(page.Line(l).LineType, ltSuraName) << "page " << c.Page << " line " << l;
+        for (int l : c.Basmalah) EXPECT_EQ(page.Line(l).LineType, ltBasmala) << "page " << c.Page << " line " << l;
         for (int l : c.Text) EXPECT_EQ(page.Line(l).LineType, ltText) << "page " << c.Page << " line " << l;
         int textLines = 0;
-        for (int l = 1; l <= TPageView::LineCount; ++l) textLines += page.Line(l).LineType == ltText;
+        for (int l = 1; l <= TPage::LineCount; ++l) textLines += page.Line(l).LineType == ltText;
         EXPECT_EQ(textLines, int(c.Text.size())) << "page " << c.Page;
     }
 }
@@ -220,15 +220,15 @@ constexpr int DesignSizes[][2] = {{211, 340}, {600, 975}};
 // sides, justified: each line's ink runs from one band to the other. No ink
 // of any page leaves the page at its top or bottom.
 TEST_F(ComposedPages, LinesKeepAClearBandInsideTheTextBlockAndTheInkStaysOnThePage) {
-    const float left = ClearBand, right = TPageView::TextWidth - ClearBand;
+    const float left = ClearBand, right = TPage::TextWidth - ClearBand;
     for (int n = FirstPageNumber; n <= LastPageNumber; ++n) {
         ASSERT_TRUE(pages_[n]) << "page " << n;
-        for (int l = 1; l <= TPageView::LineCount; ++l) {
+        for (int l = 1; l <= TPage::LineCount; ++l) {
             const TLine& line = pages_[n]->Line(l);
             if (line.Count() == 0) continue;
             const TExtents e = line.Extents();
             EXPECT_GE(e.MinY, 0.0f) << "page " << n << " line " << l << ": ink above the page";
-            EXPECT_LE(e.MaxY, TPageView::PageHeight) << "page " << n << " line " << l << ": ink below the page";
+            EXPECT_LE(e.MaxY, TPage::PageHeight) << "page " << n << " line " << l << ": ink below the page";
             if (n < 3) continue;
             EXPECT_GE(e.MinX, left) << "page " << n << " line " << l << ": ink in the left band";
             EXPECT_LE(e.MaxX, right) << "page " << n << " line " << l << ": ink in the right band";
@@ -244,8 +244,8 @@ TEST_F(ComposedPages, LinesKeepAClearBandInsideTheTextBlockAndTheInkStaysOnThePa
 TEST_F(ComposedPages, OpeningPagesKeepTheirTextInsideTheClearPaperOfTheirFrame) {
     for (int n : {1, 2}) {
         ASSERT_TRUE(pages_[n]) << "page " << n;
-        TPageView& page = *pages_[n];
-        const TPicture* frame = page.Line(1).FreamJpg.get();
+        TPage& page = *pages_[n];
+        const TPicture* frame = page.Line(1).FramePicture.get();
         ASSERT_TRUE(frame) << "page " << n;
         auto colour = [&](int x, int y) {
             const std::uint8_t* p = &frame->Pixels[(std::size_t(y) * frame->Width + x) * 4];
@@ -263,7 +263,7 @@ TEST_F(ComposedPages, OpeningPagesKeepTheirTextInsideTheClearPaperOfTheirFrame) 
             auto py = [&](float y) { return int(std::floor((y * s - r.Top) * frame->Height / (r.Bottom - r.Top))); };
             const TExtents text = page.Extents();
             const std::array<int, 3> paper = colour(px((text.MinX + text.MaxX) / 2), py((text.MinY + text.MaxY) / 2));
-            for (const TSimpleShapeSVG* g : page.ShapeList) {
+            for (const TGlyphShape* g : page.ShapeList) {
                 const TExtents e = g->Extents();
                 const int x0 = std::max(0, px(e.MinX - ClearBand)), x1 = std::min(frame->Width - 1, px(e.MaxX + ClearBand));
                 const int y0 = std::max(0, py(e.MinY - ClearBand)), y1 = std::min(frame->Height - 1, py(e.MaxY + ClearBand));
@@ -290,12 +290,12 @@ TEST_F(ComposedPages, PicturesCoverNoGlyphAtTheDesignWindowSizes) {
     for (auto [width, height] : DesignSizes) {
         for (int n = 3; n <= LastPageNumber; ++n) {
             ASSERT_TRUE(pages_[n]) << "page " << n;
-            TPageView& page = *pages_[n];
+            TPage& page = *pages_[n];
             TPageScaleGuard guard;
             page.FitToView(width, height);
             const float s = 3 * PageScale;
             const std::vector<TPagePicturePlace> places = PlacePagePictures(page, 3 * width, 3 * height, s);
-            for (const TSimpleSVG* w : page.WordList)
+            for (const TWordObject* w : page.WordList)
                 for (const auto& g : w->Glyphs) {
                     const double top = std::nearbyint(g->MinY() * s), bottom = std::nearbyint(g->MaxY() * s);
                     for (const TPagePicturePlace& p : places)

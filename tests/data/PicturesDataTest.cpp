@@ -17,15 +17,23 @@
 #include <string>
 #include <vector>
 
+#include "app/HeaderStrip.h"
+#include "base/OutsideNames.h"
 #include "base/ResourceFolder.h"
+#include "base/Utf.h"
 #include "base/Picture.h"
 #include "pagemodel/PageResource.h"
 #include "pagemodel/PagePictures.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 namespace {
 
 const std::filesystem::path kDir = TIRAVEL_RESOURCES_DIR;
+
+// A resource's file name: the resource name in UTF-8.
+std::string N(const char16_t* name) { return Utf16ToUtf8(name); }
+std::string Juz(int page) { return Utf16ToUtf8(JuzNamePictureName(page)); }
+std::string Sura(int page) { return Utf16ToUtf8(SuraNamePictureName(page)); }
 
 std::vector<std::uint8_t> Read(const std::string& name) {
     std::ifstream f(kDir / name, std::ios::binary);
@@ -54,12 +62,12 @@ std::uint16_t U16(const std::vector<std::uint8_t>& d, std::size_t at) {
 
 // Loads a page through the page model, as page opening does, and returns
 // its numbers of sura header and basmalah lines.
-std::pair<int, int> LoadAndCountPictureLines(TPageView& page, int number) {
+std::pair<int, int> LoadAndCountPictureLines(TPage& page, int number) {
     ReadPageResource(page, number, TResourceFolder(kDir));
     int headers = 0, basmalah = 0;
     for (int line = 1; line <= 15; ++line) {
-        headers += page.Line(line).LineType == ltSorahName;
-        basmalah += page.Line(line).LineType == ltBasmalla;
+        headers += page.Line(line).LineType == ltSuraName;
+        basmalah += page.Line(line).LineType == ltBasmala;
     }
     return {headers, basmalah};
 }
@@ -68,7 +76,7 @@ TEST(Pictures, EveryPageGetsTheFramesAndBasmalahOfItsHeaderLines) {
     const TResourceFolder folder(kDir);
     int frames = 0;
     for (int number = 1; number <= 604; ++number) {
-        TPageView page;
+        TPage page;
         const auto [headers, basmalah] = LoadAndCountPictureLines(page, number);
         frames += headers;
         for (int k = 1; k <= headers; ++k) {
@@ -86,8 +94,8 @@ TEST(Pictures, EveryPageGetsTheFramesAndBasmalahOfItsHeaderLines) {
         ASSERT_NO_THROW(AttachPagePictures(page, folder)) << "page " << number;
         for (int line = 1; line <= 15; ++line) {
             const TLine& l = page.Line(line);
-            if (l.LineType == ltSorahName) { EXPECT_TRUE(l.FreamJpg) << "page " << number << " line " << line; }
-            if (l.LineType == ltBasmalla) { EXPECT_TRUE(l.BasmalahPng) << "page " << number << " line " << line; }
+            if (l.LineType == ltSuraName) { EXPECT_TRUE(l.FramePicture) << "page " << number << " line " << line; }
+            if (l.LineType == ltBasmala) { EXPECT_TRUE(l.BasmalahPng) << "page " << number << " line " << line; }
         }
     }
     EXPECT_EQ(frames, 114);
@@ -117,8 +125,8 @@ TEST(Pictures, BasmalahPicturesHaveTheirSizeAndSeeThroughGround) {
 
 TEST(Pictures, JuzAndSuraNamesExistForPages3To604Only) {
     for (int page = 1; page <= 604; ++page)
-        for (const char* prefix : {"jozaaname", "soraname"}) {
-            const std::string name = prefix + std::to_string(page);
+        for (auto pictureName : {JuzNamePictureName, SuraNamePictureName}) {
+            const std::string name = Utf16ToUtf8(pictureName(page));
             if (page <= 2) {
                 EXPECT_FALSE(std::filesystem::exists(kDir / name)) << name;
                 continue;
@@ -133,19 +141,19 @@ TEST(Pictures, JuzAndSuraNamesExistForPages3To604Only) {
 
 TEST(Pictures, PagesInOneJuzShareTheirJuzPicture) {
     // Pages 3 and 21 both lie in the first juz, 22 begins the second.
-    EXPECT_EQ(Read("jozaaname3"), Read("jozaaname21"));
-    EXPECT_NE(Read("jozaaname21"), Read("jozaaname22"));
+    EXPECT_EQ(Read(Juz(3)), Read(Juz(21)));
+    EXPECT_NE(Read(Juz(21)), Read(Juz(22)));
     // Pages 50 and 51 both open in sura 3.
-    EXPECT_EQ(Read("soraname50"), Read("soraname51"));
-    EXPECT_NE(Read("soraname49"), Read("soraname50"));
+    EXPECT_EQ(Read(Sura(50)), Read(Sura(51)));
+    EXPECT_NE(Read(Sura(49)), Read(Sura(50)));
 }
 
 TEST(Pictures, WindowPicturesAndPageNumberStripHaveTheirSizes) {
-    struct TCase { const char* name; int w, h; };
-    for (TCase c : {TCase{"PngImage_fream_standard", 960, 1415}, TCase{"PngImage_1", 960, 1415},
-                    TCase{"PageNumbersPNG", 49, 36240}, TCase{"AboutBasmalaPNG", 0, 49},
-                    TCase{"AboutMakerLogoPNG", 0, 129}, TCase{"AboutProductLogoPNG", 0, 129},
-                    TCase{"AboutDeveloperLogoPNG", 0, 169}}) {
+    struct TCase { std::string name; int w, h; };
+    for (const TCase& c : {TCase{N(WindowFramePictureName), 960, 1415}, TCase{N(SplashPictureName), 960, 1415},
+                           TCase{N(PageNumbersPictureName), 49, 36240}, TCase{N(AboutBasmalaPicture), 0, 49},
+                           TCase{N(AboutMakerLogoPicture), 0, 129}, TCase{N(AboutProductLogoPicture), 0, 129},
+                           TCase{N(AboutDeveloperLogoPicture), 0, 169}}) {
         auto picture = Load(c.name, TPicture::TKind::Png);
         ASSERT_TRUE(picture) << c.name;
         if (c.w) { EXPECT_EQ(picture->Width, c.w) << c.name; }
@@ -193,7 +201,7 @@ TComposite ComposeFrame(const TPicture& frame, const TPicture& numbers, int page
 class WindowFrame : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame_ = Load("PngImage_fream_standard", TPicture::TKind::Png);
+        frame_ = Load(N(WindowFramePictureName), TPicture::TKind::Png);
         numbers_ = Load("PageNumbersPNG", TPicture::TKind::Png);
         ASSERT_TRUE(frame_ && numbers_);
         ASSERT_EQ(frame_->Width, 960);
@@ -342,7 +350,7 @@ TEST(Pictures, CursorsAreCursorFiles) {
 }
 
 TEST(Pictures, IndexButtonsAreBitmaps18By18) {
-    for (const char* name : {"SoraMenuListBitmap", "SoraMenuGridBitmap"}) {
+    for (const std::string& name : {N(SuraIndexListBitmap), N(SuraIndexGridBitmap)}) {
         const std::vector<std::uint8_t> d = Read(name);
         ASSERT_GE(d.size(), 54u) << name;
         EXPECT_EQ(d[0], 'B');
@@ -353,7 +361,7 @@ TEST(Pictures, IndexButtonsAreBitmaps18By18) {
         EXPECT_EQ(U16(d, 28), 24) << name;
         EXPECT_EQ(d.size(), 54u + 18 * 56) << name;  // rows padded to 56 bytes
     }
-    EXPECT_NE(Read("SoraMenuListBitmap"), Read("SoraMenuGridBitmap"));
+    EXPECT_NE(Read(N(SuraIndexListBitmap)), Read(N(SuraIndexGridBitmap)));
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ const TAyaStore& Store() {
 std::u16string U(const char* utf8) { return Utf8ToUtf16(utf8); }
 
 TEST(SearchData, OneLetterFindsNothingAndTwoFindNearlyEveryAya) {
-    TSearchFormCore form(Store(), appArabic);
+    TSearchForm form(Store(), appArabic);
     EXPECT_FALSE(form.TextChanged(U("ا")));
     EXPECT_EQ(form.CountsLine(), U("عدد الآيات: 0   عدد السور: 0"));
     EXPECT_EQ(form.Grid().RowCount(), 2);
@@ -50,7 +50,7 @@ TEST(SearchData, AnAyaNumberListsThatAyaOfEverySuraLongEnough) {
     std::vector<int> suras;
     for (const TSearchResult& r : five.Results) {
         EXPECT_EQ(r.Aya, 5);
-        suras.push_back(r.Sora);
+        suras.push_back(r.Sura);
     }
     EXPECT_EQ(suras, expected);  // in sura order
     EXPECT_EQ(five.SuraCount, int(expected.size()));
@@ -60,7 +60,7 @@ TEST(SearchData, AnAyaNumberListsThatAyaOfEverySuraLongEnough) {
 
     const TSearchOutcome last = SearchForText(index, u"286");
     ASSERT_EQ(last.Results.size(), 1u);
-    EXPECT_EQ(last.Results[0].Sora, 2);
+    EXPECT_EQ(last.Results[0].Sura, 2);
     EXPECT_EQ(last.Results[0].Page, 49);
     EXPECT_EQ(last.Results[0].unicode.substr(last.Results[0].unicode.size() - 4), u"\u00A0\u0662\u0668\u0666");
 }
@@ -69,13 +69,13 @@ TEST(SearchData, ThePlainSpellingIsMatchedExactly) {
     const TSearchIndex index(Store());
     const TSearchOutcome plain = SearchForText(index, U("الحمد لله"));
     ASSERT_FALSE(plain.Results.empty());
-    EXPECT_EQ(plain.Results[0].Sora, 1);
+    EXPECT_EQ(plain.Results[0].Sura, 1);
     EXPECT_EQ(plain.Results[0].Aya, 2);
     // With vowel marks nothing matches: the plain spelling carries none.
     EXPECT_TRUE(SearchForText(index, U("الْحَمْدُ")).Results.empty());
     // Every hit contains the pattern in its plain spelling.
     for (const TSearchResult& r : SearchForText(index, U("رحيم")).Results)
-        EXPECT_NE(r.Emlaey.find(U("رحيم")), std::u16string_view::npos);
+        EXPECT_NE(r.Imlai.find(U("رحيم")), std::u16string_view::npos);
 }
 
 }  // namespace

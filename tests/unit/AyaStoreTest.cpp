@@ -46,13 +46,13 @@ TEST_F(AyaStoreTest, ReadsEntriesInDocumentOrder) {
     EXPECT_EQ(Store.Entry(0).Sura, 1);
     EXPECT_EQ(Store.Entry(2).Page, 50);
     EXPECT_EQ(Store.Entry(3).Sura, 0);  // "x" is no number
-    EXPECT_EQ(Store.EntryText(0, TAyaForm::afEmlaey), u"e-1-1");
-    EXPECT_EQ(Store.EntryText(1, TAyaForm::afEmlaey), u"");
+    EXPECT_EQ(Store.EntryText(0, TAyaForm::afImlai), u"e-1-1");
+    EXPECT_EQ(Store.EntryText(1, TAyaForm::afImlai), u"");
 }
 
 TEST_F(AyaStoreTest, LooksUpEachForm) {
     EXPECT_EQ(Store.AyaText(1, 1, TAyaForm::afUnicode), u"u-1-1");
-    EXPECT_EQ(Store.AyaText(1, 1, TAyaForm::afEmlaey), u"e-1-1");
+    EXPECT_EQ(Store.AyaText(1, 1, TAyaForm::afImlai), u"e-1-1");
     EXPECT_EQ(Store.AyaText(1, 1, TAyaForm::afUnicodeSpace), u"s-1-1");
     EXPECT_EQ(Store.AyaText(1, 1, TAyaForm::afUnicodeEx), u"x-1-1");
     EXPECT_EQ(Store.AyaText(1, 1, TAyaForm::afUnicodeSpaceEx), u"\uFEFFw1 w2\u00A0\u0661");

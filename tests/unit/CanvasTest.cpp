@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "display/Canvas.h"
+#include "render/Canvas.h"
 #include "base/Picture.h"
 
 namespace {

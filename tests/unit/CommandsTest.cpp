@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "shell/Commands.h"
-#include "shell/PopupMenu.h"
+#include "commands/Commands.h"
+#include "commands/PopupMenu.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST(Commands, KeyMapNeedsCtrlOnlyForLetters) {
     struct Case { int Key; TShiftState Shift; TCommandId Command; } cases[] = {
         {27, 0, cmEndRun},          {27, ssCtrl | ssShift, cmEndRun}, {'C', ssCtrl, cmCopy},
         {'C', ssShift, cmNone},     {'G', ssCtrl | ssAlt, cmGoToPage}, {'F', ssCtrl, cmSearch},
-        {'A', ssCtrl, cmSelectPageSora}, {'D', ssCtrl, cmClearSelection}, {37, 0, cmNextPage},
+        {'A', ssCtrl, cmSelectPageSura}, {'D', ssCtrl, cmClearSelection}, {37, 0, cmNextPage},
         {37, ssCtrl, cmNextPage},   {39, ssShift, cmPreviousPage},  {38, 0, cmNone}, {40, ssCtrl, cmNone},
         {'X', ssCtrl, cmNone},      {0, 0, cmNone},                   {'I', ssCtrl, cmNone},
     };

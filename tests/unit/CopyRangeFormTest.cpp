@@ -29,7 +29,7 @@ TEST(CopyRangeForm, CopyReadsTheListsAsNumbers) {
 class CopyRangePreselection : public PageScaleOne {};
 
 TEST_F(CopyRangePreselection, FollowsTheSelectionOnlyFromTwoWords) {
-    TPageView page;
+    TPage page;
     page.PageNumber = 604;
     AddWord(page, {1, {500, 10, 560, 40}, 112, 4});
     AddWord(page, {1, {400, 10, 460, 40}, 112, 4, true});
@@ -45,5 +45,5 @@ TEST_F(CopyRangePreselection, FollowsTheSelectionOnlyFromTwoWords) {
     page.SelectWordContainPoint({510, 70});  // one word: the page's first sura
     EXPECT_EQ(CopyRangePreselectedSura(page), 111);
 
-    EXPECT_EQ(CopyRangePreselectedSura(TPageView()), -1);
+    EXPECT_EQ(CopyRangePreselectedSura(TPage()), -1);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 #include "text/AyaStore.h"
 #include "text/CopyRangeText.h"
 #include "text/RtfComposition.h"
@@ -19,7 +19,7 @@ const TAyaStore& Store() {
     return store;
 }
 
-std::string Range(int a1, int a2) { return RtfToEightBit(ComposeCopyRange(Store(), TStettingsData(), 112, a1, a2)); }
+std::string Range(int a1, int a2) { return RtfToEightBit(ComposeCopyRange(Store(), TSettings(), 112, a1, a2)); }
 
 std::string Escaped(std::u16string_view s) { return RtfToEightBit(EscapeRtfUnicode(s)); }
 

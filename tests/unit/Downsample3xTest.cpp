@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "display/Downsample3x.h"
+#include "render/Downsample3x.h"
 
 // A black glyph over k of the nine sub-pixels gives 255 (9 - k) / 9, rounded down.
 TEST(Downsample3x, TenCoverageLevels) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/EntrySequence.h"
+#include "app/EntrySequence.h"
 
 namespace {
 

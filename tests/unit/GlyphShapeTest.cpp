@@ -5,14 +5,14 @@
 
 #include "base/ByteReader.h"
 #include "pagemodel/PageDataWriter.h"
-#include "pagemodel/SimpleShapeSVG.h"
+#include "pagemodel/GlyphShape.h"
 #include "PageFixtures.h"
 
 namespace {
 
-TSimpleShapeSVG LoadShape(const std::vector<std::uint8_t>& bytes) {
+TGlyphShape LoadShape(const std::vector<std::uint8_t>& bytes) {
     TByteReader r(bytes);
-    TSimpleShapeSVG s;
+    TGlyphShape s;
     s.LoadFromStream(r);
     EXPECT_TRUE(r.AtEnd());
     return s;
@@ -30,7 +30,7 @@ TLineCurve Segment(TLineCurveKind kind, TXYPoint a, TXYPoint b = {}, TXYPoint c 
 }  // namespace
 
 TEST(GlyphShape, RecordWithoutSegmentsIs29BytesAndSpansOnlyItsStartPoint) {
-    TSimpleShapeSVG s;
+    TGlyphShape s;
     s.MoveToPoint = {12.5f, 40.25f};
     s.AyaMark = true;
     s.ObjectID = 7;
@@ -41,7 +41,7 @@ TEST(GlyphShape, RecordWithoutSegmentsIs29BytesAndSpansOnlyItsStartPoint) {
     AppendShapeRecord(bytes, s);
     ASSERT_EQ(bytes.size(), 29u);
 
-    TSimpleShapeSVG t = LoadShape(bytes);
+    TGlyphShape t = LoadShape(bytes);
     EXPECT_EQ(t.CounterDataMax(), 0);
     EXPECT_EQ(t.MinX(), 12.5f);
     EXPECT_EQ(t.MaxX(), 12.5f);
@@ -76,7 +76,7 @@ TEST(GlyphShape, SegmentsTravelAs28ByteRecordsAtFixedOffsets) {
     EXPECT_EQ(f32(12 + 28 + 16 + 4), 2.0f);       // second segment C.y
     EXPECT_EQ(bytes[12 + 28 + 24], lcCurve);
 
-    TSimpleShapeSVG t = LoadShape(bytes);
+    TGlyphShape t = LoadShape(bytes);
     ASSERT_EQ(t.CounterDataMax(), 4);
     EXPECT_EQ(std::memcmp(t.CounterData.data(), s->CounterData.data(), 4 * sizeof(TLineCurve)), 0);
 }
@@ -90,7 +90,7 @@ TEST(GlyphShape, SegmentPaddingIsIgnoredOnReadingAndWrittenAsZero) {
         for (int i = 25; i < 28; ++i) EXPECT_EQ(bytes[12 + 28 * seg + i], 0) << seg << ":" << i;
 
     for (int seg = 0; seg < 4; ++seg) std::memset(&bytes[12 + 28 * seg + 25], 0xA5, 3);
-    TSimpleShapeSVG t = LoadShape(bytes);
+    TGlyphShape t = LoadShape(bytes);
     EXPECT_EQ(t.CounterData[0].Kind, lcMove);
     EXPECT_EQ(t.CounterData[3].Kind, lcCurve);
     EXPECT_EQ(t.MinX(), 10);
@@ -101,7 +101,7 @@ TEST(GlyphShape, SegmentPaddingIsIgnoredOnReadingAndWrittenAsZero) {
 }
 
 TEST(GlyphShape, ExtentsTakeTheControlPointsAndSkipUnknownKinds) {
-    TSimpleShapeSVG s;
+    TGlyphShape s;
     s.MoveToPoint = {10, 10};
     s.CounterData = {
         Segment(lcMove, {10, 10}),

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "display/GoToPageForm.h"
+#include "app/GoToPageForm.h"
 
 TEST(GoToPage, BoxAndTexts) {
     for (char16_t c : std::u16string(u"0123456789\b")) EXPECT_TRUE(GoToPageAcceptsChar(c)) << int(c);

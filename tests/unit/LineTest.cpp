@@ -8,8 +8,8 @@
 namespace {
 
 // Adds a word of one glyph spanning x from left to right, tagged by its aya number.
-TSimpleSVG& AddTagged(TLine& line, float left, float right, int tag) {
-    TSimpleSVG& w = line.Add();
+TWordObject& AddTagged(TLine& line, float left, float right, int tag) {
+    TWordObject& w = line.Add();
     w.Glyphs.push_back(BoxShape({left, 0, right, 10}));
     w.AyaNumber = tag;
     return w;
@@ -36,7 +36,7 @@ TEST(Line, InitialLineDataPutsTheRightmostWordFirstAndKeepsTiesInOrder) {
 }
 
 TEST(Line, OnlyTextLinesAreSorted) {
-    for (TLineType type : {ltSorahName, ltBasmalla, ltEmpty}) {
+    for (TLineType type : {ltSuraName, ltBasmala, ltEmpty}) {
         TLine line;
         line.LineType = type;
         AddTagged(line, 0, 100, 1);
@@ -48,10 +48,10 @@ TEST(Line, OnlyTextLinesAreSorted) {
 
 TEST(Line, OnlyTextLinesGiveTheirWordsAndShapesToTheLists) {
     TLine basmalah;
-    basmalah.LineType = ltBasmalla;
+    basmalah.LineType = ltBasmala;
     AddTagged(basmalah, 0, 100, 1);
-    std::vector<TSimpleSVG*> words;
-    std::vector<TSimpleShapeSVG*> shapes;
+    std::vector<TWordObject*> words;
+    std::vector<TGlyphShape*> shapes;
     basmalah.GetWordList(words);
     basmalah.GetShapeToList(shapes);
     EXPECT_TRUE(words.empty());

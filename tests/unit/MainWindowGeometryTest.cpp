@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "display/MainWindowGeometry.h"
+#include "app/MainWindowGeometry.h"
 
 TEST(MainWindowGeometry, CentresInWorkArea) {
     TRectI r = CentredRect({0, 0, 1024, 768}, 271, 400);

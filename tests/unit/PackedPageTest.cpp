@@ -17,17 +17,17 @@ namespace {
 // Words of box glyphs on a 1/256 grid: the same box recurs at other places,
 // on this page and on the next, as glyphs of one face do.
 std::vector<std::uint8_t> GridPage(int number, float shift) {
-    TPageView page;
+    TPage page;
     page.PageNumber = number;
     for (int line = 1; line <= 3; ++line)
         for (int w = 0; w < 4; ++w) {
             const float right = 570.25f - 45.5f * w - shift, top = line * 60.125f;
-            TSimpleSVG& word = AddWord(page, {line, {right - 33.75f, top, right, top + 31.5f}, 2, line, w == 3});
+            TWordObject& word = AddWord(page, {line, {right - 33.75f, top, right, top + 31.5f}, 2, line, w == 3});
             word.Glyphs.push_back(BoxShape({right - 10, top + 2, right - 1, top + 9.5f}));
         }
-    TSimpleSVG& bare = page.Line(2).Add();  // a word without glyphs
+    TWordObject& bare = page.Line(2).Add();  // a word without glyphs
     bare.LineNumber = 2;
-    bare.SoraNumber = 2;
+    bare.SuraNumber = 2;
     bare.AyaNumber = 2;
     return WritePageData(page);
 }
@@ -37,9 +37,9 @@ std::vector<std::uint8_t> GridPage(int number, float shift) {
 // unknown segment kind with a point set, a move whose unused points are set;
 // and one without segments.
 std::vector<std::uint8_t> IrregularPage() {
-    TPageView page;
+    TPage page;
     page.PageNumber = 9;
-    TSimpleSVG& word = AddWord(page, {4, {100, 100, 140, 130}, 3, 1});
+    TWordObject& word = AddWord(page, {4, {100, 100, 140, 130}, 3, 1});
     auto far = BoxShape({0.1f, 0.3f, 0.7f, 0.9f});
     far->MoveToPoint = {1e7f, -3e7f};
     word.Glyphs.push_back(std::move(far));
@@ -49,7 +49,7 @@ std::vector<std::uint8_t> IrregularPage() {
     odd->CounterData[1].A = {0.123f, 4.56f};
     odd->CounterData[0].B = {0.3f, 0.7f};
     word.Glyphs.push_back(std::move(odd));
-    word.Glyphs.push_back(std::make_unique<TSimpleShapeSVG>());
+    word.Glyphs.push_back(std::make_unique<TGlyphShape>());
     return WritePageData(page);
 }
 
@@ -102,8 +102,8 @@ TEST(PackedPage, PagesSharingOneDictionaryUnpackToTheirBytes) {
 // refuses the packer refuses with the same error.
 TEST(PackedPage, PacksExactlyWhatTheLoaderAccepts) {
     auto glyphless = [](int words) {
-        std::vector<TSimpleSVG> list(words);
-        for (TSimpleSVG& w : list) w.LineNumber = 5;
+        std::vector<TWordObject> list(words);
+        for (TWordObject& w : list) w.LineNumber = 5;
         return WritePageData(list);
     };
     std::vector<std::uint8_t> trailing = GridPage(3, 0);
@@ -128,7 +128,7 @@ TEST(PackedPage, PacksExactlyWhatTheLoaderAccepts) {
     };
     for (const auto& c : cases) {
         std::string loaderError, packerError;
-        TPageView page;
+        TPage page;
         try {
             LoadPageData(page, c.Raw);
         } catch (const TDataError& e) {
@@ -238,7 +238,7 @@ TEST(PackedPage, DamageIsReportedNeverReadPast) {
     for (const auto& d : pages) {
         try {
             // What gets through (a byte the stream's checksum does not cover) is still page data.
-            TPageView page;
+            TPage page;
             LoadPageData(page, UnpackPage(d, dictionary));
         } catch (const TDataError&) {
         }

@@ -7,7 +7,7 @@
 #include "base/DataError.h"
 #include "pagemodel/PageData.h"
 #include "pagemodel/PageDataWriter.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 #include "PageFixtures.h"
 
 namespace {
@@ -15,9 +15,9 @@ namespace {
 // Three word records in reading order: line 3 holds a word of two glyphs
 // and an aya mark, line 4 one word.
 std::vector<std::uint8_t> SmallPageData() {
-    TPageView page;
+    TPage page;
     page.PageNumber = 50;
-    TSimpleSVG& first = AddWord(page, {3, {500, 100, 560, 140}, 2, 5});
+    TWordObject& first = AddWord(page, {3, {500, 100, 560, 140}, 2, 5});
     first.Glyphs.push_back(BoxShape({505, 90, 520, 99}));
     first.Glyphs[1]->ObjectID = first.ObjectID;
     AddWord(page, {3, {450, 100, 490, 140}, 2, 5, true});
@@ -50,7 +50,7 @@ std::int32_t GetI32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
     return v;
 }
 
-bool IsCleared(const TPageView& page) {
+bool IsCleared(const TPage& page) {
     for (int i = 1; i <= 15; ++i)
         if (page.Line(i).Count() != 0 || page.Line(i).LineType != ltEmpty) return false;
     return page.WordList.empty() && page.ShapeList.empty() && !page.Selected();
@@ -71,7 +71,7 @@ TEST(PageData, RecordsStartWithTheirCountsAndLineNumbers) {
 
 TEST(PageData, LoadsEveryWordIntoItsLineAndRoundTrips) {
     const auto bytes = SmallPageData();
-    TPageView page;
+    TPage page;
     page.PageNumber = 50;
     LoadPageData(page, bytes);
     LoadPageData(page, bytes);  // a second load replaces, never appends
@@ -81,14 +81,14 @@ TEST(PageData, LoadsEveryWordIntoItsLineAndRoundTrips) {
     ASSERT_EQ(page.Line(3).Count(), 2);
     ASSERT_EQ(page.Line(4).Count(), 1);
     page.InitialLinesData();
-    EXPECT_EQ(page.Line(1).LineType, ltSorahName);
-    EXPECT_EQ(page.Line(2).LineType, ltBasmalla);
+    EXPECT_EQ(page.Line(1).LineType, ltSuraName);
+    EXPECT_EQ(page.Line(2).LineType, ltBasmala);
 
     ASSERT_EQ(page.WordList.size(), 3u);
-    const TSimpleSVG& mark = *page.WordList[1];
+    const TWordObject& mark = *page.WordList[1];
     EXPECT_TRUE(mark.AyaMark);
-    EXPECT_EQ(mark.objecttype, otAyaMark);
-    EXPECT_EQ(mark.SoraNumber, 2);
+    EXPECT_EQ(mark.ObjectType, otAyaMark);
+    EXPECT_EQ(mark.SuraNumber, 2);
     EXPECT_EQ(mark.AyaNumber, 5);
     EXPECT_EQ(mark.PageNumber, 50);
     EXPECT_TRUE(mark.Glyphs[0]->AyaMark);
@@ -103,7 +103,7 @@ TEST(PageData, LoadsEveryWordIntoItsLineAndRoundTrips) {
 TEST(PageData, EveryTruncationRaisesADataErrorAndLeavesThePageCleared) {
     const auto bytes = SmallPageData();
     for (std::size_t n = 0; n < bytes.size(); ++n) {
-        TPageView page;
+        TPage page;
         page.PageNumber = 50;
         LoadPageData(page, bytes);
         try {
@@ -179,7 +179,7 @@ TEST(PageData, MalformedRecordsNameTheRecordAndOffset) {
         Bytes bytes = SmallPageData();
         c.Damage(bytes);
         const std::size_t offset = c.Offset;
-        TPageView page;
+        TPage page;
         page.PageNumber = 50;
         try {
             LoadPageData(page, bytes);
@@ -202,7 +202,7 @@ TEST(PageData, EveryAyaOfTheQuranIsAccepted) {
         auto bytes = SmallPageData();
         PutI32(bytes, Word1Tail + SuraField, sura);
         PutI32(bytes, Word1Tail + AyaField, aya);
-        TPageView page;
+        TPage page;
         page.PageNumber = 50;
         EXPECT_NO_THROW(LoadPageData(page, bytes)) << sura << ":" << aya;
         EXPECT_EQ(page.Line(3).Words[0]->AyaNumber, aya);

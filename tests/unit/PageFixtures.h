@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "pagemodel/PageScale.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 struct TBox {
     float Left, Top, Right, Bottom;
@@ -13,8 +13,8 @@ struct TBox {
 
 // A closed box outline: a move to the top-left corner and three straight
 // pieces stored as curves whose control points lie on the corners.
-inline std::unique_ptr<TSimpleShapeSVG> BoxShape(TBox b) {
-    auto s = std::make_unique<TSimpleShapeSVG>();
+inline std::unique_ptr<TGlyphShape> BoxShape(TBox b) {
+    auto s = std::make_unique<TGlyphShape>();
     s->MoveToPoint = {b.Left, b.Top};
     auto curve = [](float x, float y) {
         TLineCurve c;
@@ -32,23 +32,23 @@ inline std::unique_ptr<TSimpleShapeSVG> BoxShape(TBox b) {
 struct TTestWord {
     int Line;
     TBox Box;
-    int Sora;
+    int Sura;
     int Aya;
     bool Mark = false;
 };
 
 // Appends a word object of one box glyph to its line and makes the line a text line.
-inline TSimpleSVG& AddWord(TPageView& page, const TTestWord& t) {
+inline TWordObject& AddWord(TPage& page, const TTestWord& t) {
     TLine& line = page.Line(t.Line);
     line.LineType = ltText;
-    TSimpleSVG& w = line.Add();
+    TWordObject& w = line.Add();
     w.Glyphs.push_back(BoxShape(t.Box));
     w.LineNumber = t.Line;
     w.PageNumber = page.PageNumber;
-    w.SoraNumber = t.Sora;
+    w.SuraNumber = t.Sura;
     w.AyaNumber = t.Aya;
     w.AyaMark = t.Mark;
-    w.objecttype = t.Mark ? otAyaMark : otText;
+    w.ObjectType = t.Mark ? otAyaMark : otText;
     w.ObjectID = page.Line(t.Line).Count() + 100 * t.Line;
     for (auto& g : w.Glyphs) {
         g->AyaMark = t.Mark;

@@ -8,7 +8,7 @@
 #include "base/PictureEncoding.h"
 #include "base/ResourceSource.h"
 #include "pagemodel/PagePictures.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 TEST(PagePictures, Names) {
     EXPECT_EQ(FramePictureName(1, 1), u"AYAFRAME0011");
@@ -39,7 +39,7 @@ std::vector<std::uint8_t> TinyPng() {
 }
 
 // Page 597 with lines 3 and 4 empty: header on 3, basmalah on 4.
-void PreparePage(TPageView& page) {
+void PreparePage(TPage& page) {
     page.PageNumber = 597;
     for (int line = 1; line <= 15; ++line)
         if (line != 3 && line != 4) {
@@ -51,20 +51,20 @@ void PreparePage(TPageView& page) {
 }  // namespace
 
 TEST(PagePictures, MissingFrameLeavesTheLinesWithoutPictures) {
-    TPageView page;
+    TPage page;
     PreparePage(page);
     TMemoryResources resources;
     resources.Files[u"BASMALAH2"] = TinyPng();
     EXPECT_THROW(AttachPagePictures(page, resources), TMissingResource);
     EXPECT_EQ(resources.Asked.front(), u"AYAFRAME5971");
     for (int line = 1; line <= 15; ++line) {
-        EXPECT_FALSE(page.Line(line).FreamJpg);
+        EXPECT_FALSE(page.Line(line).FramePicture);
         EXPECT_FALSE(page.Line(line).BasmalahPng);
     }
 }
 
 TEST(PagePictures, UndecodablePictureRaisesDataError) {
-    TPageView page;
+    TPage page;
     PreparePage(page);
     TMemoryResources resources;
     resources.Files[u"AYAFRAME5971"] = {1, 2, 3};

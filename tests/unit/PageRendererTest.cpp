@@ -8,16 +8,16 @@
 #include <memory>
 #include <random>
 
-#include "display/Canvas.h"
-#include "display/PageRenderer.h"
+#include "render/Canvas.h"
+#include "render/PageRenderer.h"
 #include "base/Picture.h"
 #include "pagemodel/PageScale.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 namespace {
 // A glyph shape of square contours, each given as left, top, size (page units).
-std::unique_ptr<TSimpleShapeSVG> Squares(std::initializer_list<std::array<float, 3>> squares) {
-    auto shape = std::make_unique<TSimpleShapeSVG>();
+std::unique_ptr<TGlyphShape> Squares(std::initializer_list<std::array<float, 3>> squares) {
+    auto shape = std::make_unique<TGlyphShape>();
     bool first = true;
     for (const auto& [left, top, size] : squares) {
         const TXYPoint c[4] = {{left, top}, {left + size, top}, {left + size, top + size}, {left, top + size}};
@@ -37,15 +37,15 @@ std::unique_ptr<TSimpleShapeSVG> Squares(std::initializer_list<std::array<float,
     return shape;
 }
 
-TSimpleSVG& AddWord(TPageView& page, int line, int aya, std::unique_ptr<TSimpleShapeSVG> shape, bool mark = false) {
+TWordObject& AddWord(TPage& page, int line, int aya, std::unique_ptr<TGlyphShape> shape, bool mark = false) {
     TLine& l = page.Line(line);
     l.LineType = ltText;
-    TSimpleSVG& word = l.Add();
+    TWordObject& word = l.Add();
     word.LineNumber = line;
-    word.SoraNumber = 2;
+    word.SuraNumber = 2;
     word.AyaNumber = aya;
     word.AyaMark = mark;
-    word.objecttype = mark ? otAyaMark : otText;
+    word.ObjectType = mark ? otAyaMark : otText;
     shape->AyaMark = mark;
     shape->LineNumber = line;
     word.Glyphs.push_back(std::move(shape));
@@ -69,7 +69,7 @@ std::unique_ptr<TPicture> Solid(TPicture::TKind kind, int w, int h, TColor color
 
 // The plain procedure: a new white work bitmap, painted whole, reduced by
 // summing every 3 x 3 block, copied.
-TBitmap24 ReferenceAntiAlias(TPageView& page, int width, int height) {
+TBitmap24 ReferenceAntiAlias(TPage& page, int width, int height) {
     TBitmap24 work(3 * width, 3 * height);
     work.Fill(0xFFFFFF);
     TBitmapTarget target(work);
@@ -87,7 +87,7 @@ TBitmap24 ReferenceAntiAlias(TPageView& page, int width, int height) {
     return result;
 }
 
-TBitmap24 AntiAlias(TPageView& page, int width, int height) {
+TBitmap24 AntiAlias(TPage& page, int width, int height) {
     TBitmap24 view(width, height);
     view.Fill(0xFFFFFF);
     TBitmapTarget target(view);
@@ -130,7 +130,7 @@ TEST_F(PageRendererTest, InvisibleAndEmptyShapesLeaveWhite) {
     hidden->visible = false;
     hidden->AyaMark = true;
     Draw(canvas, *hidden);
-    TSimpleShapeSVG empty;
+    TGlyphShape empty;
     empty.AyaMark = true;
     empty.MoveToPoint = {10, 10};
     Draw(canvas, empty);
@@ -139,7 +139,7 @@ TEST_F(PageRendererTest, InvisibleAndEmptyShapesLeaveWhite) {
 }
 
 TEST_F(PageRendererTest, SelectedWordIsGreenAndBlackAgainAfterClearing) {
-    TPageView page;
+    TPage page;
     page.PageNumber = 50;
     for (int line = 1; line <= 15; ++line) AddWord(page, line, line, Squares({{100, 60.0f * line, 30}}));
     page.InitialLinesData();
@@ -152,7 +152,7 @@ TEST_F(PageRendererTest, SelectedWordIsGreenAndBlackAgainAfterClearing) {
 }
 
 TEST_F(PageRendererTest, PageScaleIsRestoredExactly) {
-    TPageView page;
+    TPage page;
     page.PageNumber = 50;
     AddWord(page, 3, 1, Squares({{10, 10, 10}}));
     page.InitialLinesData();
@@ -172,7 +172,7 @@ TEST_F(PageRendererTest, FrameAndBasmalahRectangles) {
     constexpr TColor frameColor = 0x0000FF, basmalahColor = 0xFF0000;
     const TCase cases[] = {{3, {1, 2}}, {249, {1, 2}}, {50, {6, 7}}, {1, {1}}, {2, {1}}};
     for (const TCase& c : cases) {
-        TPageView page;
+        TPage page;
         page.PageNumber = c.pageNumber;
         for (int line = 1; line <= 15; ++line)
             if (std::find(c.emptyLines.begin(), c.emptyLines.end(), line) == c.emptyLines.end())
@@ -180,11 +180,11 @@ TEST_F(PageRendererTest, FrameAndBasmalahRectangles) {
         page.InitialLinesData();
         const bool wholePage = c.pageNumber <= 2;
         for (int line = 1; line <= 15; ++line) {
-            if (page.Line(line).LineType == ltSorahName)
-                page.Line(line).FreamJpg =
+            if (page.Line(line).LineType == ltSuraName)
+                page.Line(line).FramePicture =
                     wholePage ? Solid(TPicture::TKind::Jpeg, 817, 1148, frameColor)
                               : Solid(TPicture::TKind::Jpeg, 749, 90, frameColor);
-            if (page.Line(line).LineType == ltBasmalla)
+            if (page.Line(line).LineType == ltBasmala)
                 page.Line(line).BasmalahPng = Solid(TPicture::TKind::Png, 749, 57, basmalahColor);
         }
         page.FitToView(600, 975);
@@ -216,14 +216,14 @@ TEST_F(PageRendererTest, FrameAndBasmalahRectangles) {
             EXPECT_EQ(basmalah.first, -1);
         } else if (c.emptyLines[0] == 1) {
             EXPECT_EQ(frame, std::make_pair(0, 216));  // Round(1800 x 90 / 749)
-            EXPECT_EQ(page.Line(1).FreamTop, 0.0f);
+            EXPECT_EQ(page.Line(1).FrameTop, 0.0f);
             int top = 216 + int(std::nearbyint(15.0 * s)) + r3;
             if (c.pageNumber == 249) top -= int(std::nearbyint(12.0 * s));
             EXPECT_EQ(basmalah, std::make_pair(top, top + 137));  // Round(1800 x 57 / 749)
             EXPECT_EQ(page.Line(2).BasmalahTop, 216.0f);
         } else {
             const float frameTop = float(double(page.Line(5).MaxY()) * double(s));
-            EXPECT_EQ(page.Line(6).FreamTop, frameTop);
+            EXPECT_EQ(page.Line(6).FrameTop, frameTop);
             const int top = int(std::nearbyint(frameTop)) + r3;
             EXPECT_EQ(frame, std::make_pair(top, top + 216));
             EXPECT_EQ(basmalah, std::make_pair(top + 216 + r3, top + 216 + r3 + 137));
@@ -237,13 +237,13 @@ TEST_F(PageRendererTest, FrameAndBasmalahRectangles) {
 TEST_F(PageRendererTest, FastDrawingEqualsThePlainProcedure) {
     std::mt19937 random(7);
     std::uniform_real_distribution<float> offset(-6, 6);
-    TPageView page;
+    TPage page;
     page.PageNumber = 40;
     for (int line = 3; line <= 15; ++line) {
         if (line == 8 || line == 9) continue;  // a header and basmalah pair
         for (int w = 0; w < 6; ++w) {
             const float x = 20 + 95.0f * w, y = 60.0f * line + 5;
-            auto shape = std::make_unique<TSimpleShapeSVG>();
+            auto shape = std::make_unique<TGlyphShape>();
             shape->MoveToPoint = {x, y};
             for (int contour = 0; contour < 2; ++contour) {
                 TLineCurve move;
@@ -264,11 +264,11 @@ TEST_F(PageRendererTest, FastDrawingEqualsThePlainProcedure) {
         }
     }
     page.InitialLinesData();
-    ASSERT_EQ(page.Line(1).LineType, ltSorahName);
-    ASSERT_EQ(page.Line(8).LineType, ltSorahName);
+    ASSERT_EQ(page.Line(1).LineType, ltSuraName);
+    ASSERT_EQ(page.Line(8).LineType, ltSuraName);
     for (int line : {1, 8}) {
-        page.Line(line).FreamJpg = Solid(TPicture::TKind::Jpeg, 7, 3, 0x3080C0);
-        page.Line(line).FreamJpg->Pixels[4 * 5] = 0;  // some texture
+        page.Line(line).FramePicture = Solid(TPicture::TKind::Jpeg, 7, 3, 0x3080C0);
+        page.Line(line).FramePicture->Pixels[4 * 5] = 0;  // some texture
         page.Line(line + 1).BasmalahPng = Solid(TPicture::TKind::Png, 5, 2, 0x102030, 100);
         page.Line(line + 1).BasmalahPng->Pixels[3] = 0;
         page.Line(line + 1).BasmalahPng->Pixels[7] = 255;

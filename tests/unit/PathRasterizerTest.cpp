@@ -3,7 +3,7 @@
 #include <random>
 #include <vector>
 
-#include "display/PathRasterizer.h"
+#include "render/PathRasterizer.h"
 
 namespace {
 struct TMask {

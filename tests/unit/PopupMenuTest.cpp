@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/PopupMenu.h"
+#include "commands/PopupMenu.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ TEST(PopupMenu, CaptionsInBothLanguagesWithOneSeparatorBetweenGroups) {
                                                            u"Website", u"About", u"-", u"Close"}));
     for (const TMenuItemView& i : menu.Items()) EXPECT_EQ(i.Enabled, i.Id != cmCopy);
     // An unknown language value changes nothing; the splash shows nothing.
-    menu.Languagechanged(static_cast<TAppLanguge>(7));
+    menu.LanguageChanged(static_cast<TAppLanguage>(7));
     EXPECT_FALSE(menu.RightToLeft());
     EXPECT_FALSE(menu.Popup(true, appArabic, true));
     EXPECT_FALSE(menu.RightToLeft());

@@ -9,6 +9,6 @@ TEST(ResourceLookup, NamesMatchWithoutRegardToCase) {
     ASSERT_TRUE(found);
     EXPECT_EQ(found->Bytes.size(), 3u);
     EXPECT_FALSE(map.Find(u"SVG_4"));
-    EXPECT_TRUE(SameResourceName(u"JozaaName3", u"JOZAANAME3"));
+    EXPECT_TRUE(SameResourceName(u"SuraName3", u"SURANAME3"));
     EXPECT_FALSE(SameResourceName(u"a_", u"a-"));
 }

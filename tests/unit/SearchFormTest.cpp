@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "base/OutsideNames.h"
 #include "base/Utf.h"
 #include "search/AyaSearch.h"
 #include "search/SearchForm.h"
@@ -19,7 +20,7 @@ std::u16string U(const char* utf8) { return Utf8ToUtf16(utf8); }
 
 struct TFixtureAya {
     int Sura, Aya, Page;
-    const char* Emlaey;
+    const char* Imlai;
 };
 
 std::string StoreXml(const std::vector<TFixtureAya>& ayat) {
@@ -27,8 +28,8 @@ std::string StoreXml(const std::vector<TFixtureAya>& ayat) {
     for (const TFixtureAya& a : ayat) {
         const std::string n = std::to_string(a.Sura) + ":" + std::to_string(a.Aya);
         xml += "<entry sura=\"" + std::to_string(a.Sura) + "\" aya=\"" + std::to_string(a.Aya) + "\" page=\"" +
-               std::to_string(a.Page) + "\"><unicode>u" + n + "</unicode><emlaey>" + a.Emlaey +
-               "</emlaey></entry>\n";
+               std::to_string(a.Page) + "\"><unicode>u" + n + "</unicode><" + AyaStoreImlaiForm + ">" + a.Imlai +
+               "</" + AyaStoreImlaiForm + "></entry>\n";
     }
     return xml + "</ayat>\n";
 }
@@ -53,7 +54,7 @@ protected:
     std::vector<std::string> Found(std::u16string_view text) const {
         std::vector<std::string> keys;
         for (const TSearchResult& r : SearchForText(Index, text).Results)
-            keys.push_back(std::to_string(r.Sora) + ":" + std::to_string(r.Aya));
+            keys.push_back(std::to_string(r.Sura) + ":" + std::to_string(r.Aya));
         return keys;
     }
 };
@@ -100,7 +101,7 @@ TEST_F(SearchTest, SuraCountCountsTheSurasWithHits) {
     ASSERT_EQ(o.Results.size(), 1u);
     EXPECT_EQ(o.Results[0].Page, 1000);
     EXPECT_EQ(o.Results[0].unicode, u"u3:6");
-    EXPECT_EQ(o.Results[0].Emlaey, U("هو الذي يصوركم"));
+    EXPECT_EQ(o.Results[0].Imlai, U("هو الذي يصوركم"));
 }
 
 TEST(SearchNumbers, ParseAyaNumber) {
@@ -125,7 +126,7 @@ TEST(SearchTexts, CountsLinesKeepTheirSpacing) {
 
 class SearchFormTest : public SearchTest {
 protected:
-    TSearchFormCore Form{Store, appEnglish};
+    TSearchForm Form{Store, appEnglish};
 };
 
 TEST_F(SearchFormTest, ANewWindowAndEachChangeOfTheText) {
@@ -138,7 +139,7 @@ TEST_F(SearchFormTest, ANewWindowAndEachChangeOfTheText) {
     EXPECT_EQ(Form.Grid().RowCount(), 4);
     EXPECT_FALSE(Form.Grid().Select({1, 0}));  // the header row
     EXPECT_TRUE(Form.Grid().Select({1, 2}));
-    EXPECT_EQ(Form.SelectedResult()->Sora, 2);
+    EXPECT_EQ(Form.SelectedResult()->Sura, 2);
 
     EXPECT_FALSE(Form.TextChanged(U("ا")));
     EXPECT_EQ(Form.CountsLine(), u"Ayah count: 0   Surah count: 0");
@@ -181,7 +182,7 @@ std::vector<TFixtureAya> ManyAyat() {
 
 TEST(SearchFormRows, OnlyTheRowsAroundTheVisibleOnesAreMeasured) {
     TAyaStore store(StoreXml(ManyAyat()));
-    TSearchFormCore form(store, appArabic);
+    TSearchForm form(store, appArabic);
     form.Grid().SetClientSize(500, 300);
     form.SetColumnFullWidth(500);
     std::vector<int> widths;

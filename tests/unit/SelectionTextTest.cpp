@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "PageFixtures.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 #include "text/AyaStore.h"
 #include "text/RtfComposition.h"
 #include "text/SelectionText.h"
@@ -47,7 +47,7 @@ protected:
     void Select(int first, int last) {
         FPage.ClearSelect();
         for (int i = first; i <= last; ++i) {
-            TSimpleSVG* w = FPage.WordList[std::size_t(i)];
+            TWordObject* w = FPage.WordList[std::size_t(i)];
             w->SetSelected(true);
             FPage.Line(w->LineNumber).SetSelected(true);
             FPage.SetSelected(true);
@@ -55,11 +55,11 @@ protected:
     }
     std::u16string Copy() const { return GetSelectionRTF(FPage, Store(), FSettings); }
     std::u16string Expected(std::u16string_view text, int aya1, int aya2, int n) const {
-        return getRTFString(FSettings, text, 112, aya1, aya2, n, false);
+        return SelectionRtf(FSettings, text, 112, aya1, aya2, n, false);
     }
 
-    TPageView FPage;
-    TStettingsData FSettings;
+    TPage FPage;
+    TSettings FSettings;
 };
 
 }  // namespace

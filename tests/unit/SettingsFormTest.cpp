@@ -15,7 +15,7 @@ namespace {
 
 // Controls as plain values. Like real controls, they report a change even
 // when the program sets them, so every fill runs into the ExitChange guard.
-class TFakeSettingsView : public TSettingsFormView {
+class TFakeSettingsView : public TSettingsView {
 public:
     void ShowControls(const TSettingsControls& c, bool withLanguage) override {
         const int language = Controls.LanguageItem;
@@ -23,14 +23,14 @@ public:
         if (!withLanguage) Controls.LanguageItem = language;
         if (Form) Form->OnControlsChange();
     }
-    void ShowAdditions(bool isteada, bool basmalla, bool qala) override {
+    void ShowAdditions(bool isteada, bool basmala, bool qala) override {
         Controls.AdditionIsteada = isteada;
-        Controls.AddtionBasmalla = basmalla;
+        Controls.AdditionBasmala = basmala;
         Controls.AdditionQalaTaallah = qala;
         if (Form) Form->OnControlsChange();
     }
     TSettingsControls ReadControls() const override { return Controls; }
-    void ShowLanguage(TAppLanguge language) override { Language = language; }
+    void ShowLanguage(TAppLanguage language) override { Language = language; }
     void ShowCaption(std::u16string_view caption) override { Caption = caption; }
     void ReportError(std::u16string_view message) override { Errors.emplace_back(message); }
     std::optional<std::u16string> ChooseProfileToOpen() override { return OpenAnswer; }
@@ -46,7 +46,7 @@ public:
 
     TSettingsForm* Form = nullptr;
     TSettingsControls Controls;
-    TAppLanguge Language = TAppLanguge(255);
+    TAppLanguage Language = TAppLanguage(255);
     std::u16string Caption;
     std::vector<std::u16string> Errors;
     std::optional<std::u16string> OpenAnswer, SaveAnswer;
@@ -71,9 +71,9 @@ protected:
         Form->Create();
     }
     // What the next start would read from the settings file.
-    TStettingsData Saved() const {
-        TStettingsData s;
-        EXPECT_TRUE(s.LoadFromFile(TStettingsData::SettingsFile(Dir)));
+    TSettings Saved() const {
+        TSettings s;
+        EXPECT_TRUE(s.LoadFromFile(TSettings::SettingsFile(Dir)));
         return s;
     }
     std::u16string PathText(const char* name) const {
@@ -82,7 +82,7 @@ protected:
     }
 
     fs::path Dir;
-    TStettingsData Current, Defaults;
+    TSettings Current, Defaults;
     TFakeSettingsView View;
     std::unique_ptr<TSettingsForm> Form;
 };
@@ -90,14 +90,14 @@ protected:
 }  // namespace
 
 TEST_F(SettingsForm, OpeningShowsTheRecordAndWritesNothing) {
-    Current.Languge = appEnglish;
-    Current.UseTakreej = false;
-    Current.TakreejInNewLine = true;
+    Current.Language = appEnglish;
+    Current.UseCitation = false;
+    Current.CitationOnNewLine = true;
     Current.BracketA = u'\uFD6A';
     Current.BracketB = u'\uFD6B';
     Current.QuranFontSize = 26;
     Current.CurrentProfileFullFileName = u"C:\\Profiles\\درس الجمعة.cvprofile";
-    const TStettingsData before = Current;
+    const TSettings before = Current;
     Open();
     EXPECT_EQ(View.Controls.LanguageItem, 1);
     EXPECT_EQ(View.Controls.Citation, ccNoInfo);
@@ -107,47 +107,47 @@ TEST_F(SettingsForm, OpeningShowsTheRecordAndWritesNothing) {
     EXPECT_EQ(View.Caption, u"الإعدادات - درس الجمعة");
     // The fill's own control events were ignored: nothing changed or saved.
     EXPECT_EQ(Current, before);
-    EXPECT_FALSE(fs::exists(TStettingsData::SettingsFile(Dir)));
+    EXPECT_FALSE(fs::exists(TSettings::SettingsFile(Dir)));
 }
 
 TEST_F(SettingsForm, EveryChangeRewritesTheWholeRecordAndSaves) {
-    Current.UseTakreej = false;
+    Current.UseCitation = false;
     Current.CurrentProfileFullFileName = u"C:\\p.cvprofile";
     Current.PageNumber = 77;
     Open();
     View.Change([](TSettingsControls& c) { c.WaqfSignColor = 0x000080; });
     EXPECT_EQ(Current.WaqfSignColor, 0x000080u);
-    EXPECT_FALSE(Current.UseTakreej) << "citation off stays off through an unrelated change";
+    EXPECT_FALSE(Current.UseCitation) << "citation off stays off through an unrelated change";
     EXPECT_TRUE(Current.CurrentProfileFullFileName.empty()) << "the next start must not reload the profile";
     EXPECT_EQ(Current.PageNumber, 77);
     EXPECT_EQ(View.Caption, u"الإعدادات");
     EXPECT_EQ(Saved(), Current);
 
     View.Change([](TSettingsControls& c) { c.LanguageItem = 1; });
-    EXPECT_EQ(Current.Languge, appEnglish);
+    EXPECT_EQ(Current.Language, appEnglish);
     EXPECT_EQ(View.Language, appEnglish);
     EXPECT_EQ(View.Caption, u"Settings");
-    EXPECT_EQ(Saved().Languge, appEnglish);
+    EXPECT_EQ(Saved().Language, appEnglish);
 
     View.Change([](TSettingsControls& c) { c.Citation = ccNewLine; });
-    EXPECT_TRUE(Current.UseTakreej);
-    EXPECT_TRUE(Current.TakreejInNewLine);
+    EXPECT_TRUE(Current.UseCitation);
+    EXPECT_TRUE(Current.CitationOnNewLine);
     View.Change([](TSettingsControls& c) { c.Citation = ccSameLine; });
-    EXPECT_TRUE(Current.UseTakreej);
-    EXPECT_FALSE(Current.TakreejInNewLine);
+    EXPECT_TRUE(Current.UseCitation);
+    EXPECT_FALSE(Current.CitationOnNewLine);
 }
 
 TEST_F(SettingsForm, AdditionsRuleInItsThreeSteps) {
     Open();
-    View.Change([](TSettingsControls& c) { c.AdditionIsteada = c.AddtionBasmalla = true; });
-    ASSERT_TRUE(Current.AdditionIsteada && Current.AddtionBasmalla);
+    View.Change([](TSettingsControls& c) { c.AdditionIsteada = c.AdditionBasmala = true; });
+    ASSERT_TRUE(Current.AdditionIsteada && Current.AdditionBasmala);
 
     // 1. Checking "قال تعالى" clears both formulas.
     View.Change([](TSettingsControls& c) { c.AdditionQalaTaallah = true; });
     EXPECT_TRUE(Current.AdditionQalaTaallah);
     EXPECT_FALSE(Current.AdditionIsteada);
-    EXPECT_FALSE(Current.AddtionBasmalla);
-    EXPECT_FALSE(View.Controls.AdditionIsteada || View.Controls.AddtionBasmalla) << "the boxes are cleared too";
+    EXPECT_FALSE(Current.AdditionBasmala);
+    EXPECT_FALSE(View.Controls.AdditionIsteada || View.Controls.AdditionBasmala) << "the boxes are cleared too";
 
     // 2. While it is checked, checking the isti'adha box is undone at once.
     View.Change([](TSettingsControls& c) { c.AdditionIsteada = true; });
@@ -156,15 +156,15 @@ TEST_F(SettingsForm, AdditionsRuleInItsThreeSteps) {
 
     // 3. Once it is cleared, both formulas can be checked together.
     View.Change([](TSettingsControls& c) { c.AdditionQalaTaallah = false; });
-    View.Change([](TSettingsControls& c) { c.AdditionIsteada = c.AddtionBasmalla = true; });
-    EXPECT_TRUE(Current.AdditionIsteada && Current.AddtionBasmalla);
+    View.Change([](TSettingsControls& c) { c.AdditionIsteada = c.AdditionBasmala = true; });
+    EXPECT_TRUE(Current.AdditionIsteada && Current.AdditionBasmala);
     EXPECT_FALSE(Current.AdditionQalaTaallah);
     EXPECT_EQ(Saved(), Current);
 }
 
 TEST_F(SettingsForm, SizeBoxesStoreTheirNumberOrTheDefault) {
     Current.QuranFontSize = 30;
-    Current.TakreejFontSize = 14;
+    Current.CitationFontSize = 14;
     Open();
     const struct {
         const char16_t* Text;
@@ -179,9 +179,9 @@ TEST_F(SettingsForm, SizeBoxesStoreTheirNumberOrTheDefault) {
         {u"99999999999", 18, 10},  // does not fit
     };
     for (const auto& c : cases) {
-        View.Change([&](TSettingsControls& ctl) { ctl.QuranFontSize = ctl.TakreejFontSize = c.Text; });
+        View.Change([&](TSettingsControls& ctl) { ctl.QuranFontSize = ctl.CitationFontSize = c.Text; });
         EXPECT_EQ(Current.QuranFontSize, c.Quran) << "case " << &c - cases;
-        EXPECT_EQ(Current.TakreejFontSize, c.Citation) << "case " << &c - cases;
+        EXPECT_EQ(Current.CitationFontSize, c.Citation) << "case " << &c - cases;
     }
 }
 
@@ -218,31 +218,31 @@ TEST_F(SettingsForm, SaveAsThenOpenReproducesTheRecord) {
         c.QuranFontSize = u"24";
         c.QuranFontBold = true;
         c.QuranTextColor = 0x112233;
-        c.JozzaSignColor = 0x00FF00;
+        c.HizbSignColor = 0x00FF00;
         c.SajdaSignColor = 0xFF0000;
         c.UseBrackets = false;
         c.Brackets = BracketItems()[9];
         c.BracketColor = 0x808080;
         c.Citation = ccNewLine;
-        c.TakreejFontName = u"Font Not Installed Anywhere";
-        c.TakreejFontSize = u"12";
-        c.TakreejFontColor = 0xABCDEF;
+        c.CitationFontName = u"Font Not Installed Anywhere";
+        c.CitationFontSize = u"12";
+        c.CitationFontColor = 0xABCDEF;
         c.AdditionIsteada = true;
     });
-    ASSERT_EQ(Current.TakreejFontName, u"Font Not Installed Anywhere") << "a typed name is stored as typed";
-    const TStettingsData saved = Current;
+    ASSERT_EQ(Current.CitationFontName, u"Font Not Installed Anywhere") << "a typed name is stored as typed";
+    const TSettings saved = Current;
 
     View.SaveAnswer = PathText("lesson.cvprofile");
-    Form->N6Click();
+    Form->SaveProfileAs();
     EXPECT_EQ(Current.CurrentProfileFullFileName, *View.SaveAnswer);
     EXPECT_EQ(View.Caption, u"الإعدادات - lesson");
     EXPECT_EQ(Saved().CurrentProfileFullFileName, *View.SaveAnswer);
 
-    Form->DefaultSettingsMneuItemClick();
+    Form->RestoreDefaults();
     View.Change([](TSettingsControls& c) { c.WaqfSignColor = 0x0000FF; });
     View.OpenAnswer = View.SaveAnswer;
-    Form->N3Click();
-    TStettingsData expected = saved;
+    Form->OpenProfile();
+    TSettings expected = saved;
     expected.CurrentProfileFullFileName = *View.OpenAnswer;
     EXPECT_EQ(Current, expected);
     EXPECT_EQ(View.Controls, ControlsFromSettings(saved));
@@ -256,8 +256,8 @@ TEST_F(SettingsForm, SaveAsThenOpenReproducesTheRecord) {
 }
 
 TEST_F(SettingsForm, OpenShowsTheProfilesLanguageAndKeepsThePageShown) {
-    TStettingsData profile;
-    profile.Languge = appEnglish;
+    TSettings profile;
+    profile.Language = appEnglish;
     profile.PageNumber = 300;
     profile.WaqfSignColor = 0x0000FF;
     profile.SaveToFile(Dir / "english.cvprofile");
@@ -266,19 +266,19 @@ TEST_F(SettingsForm, OpenShowsTheProfilesLanguageAndKeepsThePageShown) {
     ASSERT_EQ(View.Language, appArabic);
 
     View.OpenAnswer = PathText("english.cvprofile");
-    Form->N3Click();
-    EXPECT_EQ(Current.Languge, appEnglish);
+    Form->OpenProfile();
+    EXPECT_EQ(Current.Language, appEnglish);
     EXPECT_EQ(View.Controls.LanguageItem, 1);
     EXPECT_EQ(View.Language, appEnglish);
     EXPECT_EQ(Current.PageNumber, 42) << "the page on screen is the page to remember";
     // The next change keeps the profile's language.
     View.Change([](TSettingsControls& c) { c.QuranFontBold = true; });
-    EXPECT_EQ(Saved().Languge, appEnglish);
+    EXPECT_EQ(Saved().Language, appEnglish);
     EXPECT_EQ(Saved().WaqfSignColor, 0x0000FFu);
 }
 
 TEST_F(SettingsForm, AProfileThatCannotBeReadWholeIsReportedAndChangesNothing) {
-    TStettingsData profile;
+    TSettings profile;
     profile.QuranFontSize = 22;
     profile.BracketColor = 0x0000FF;
     std::vector<std::uint8_t> image = profile.Serialize();
@@ -297,7 +297,7 @@ TEST_F(SettingsForm, AProfileThatCannotBeReadWholeIsReportedAndChangesNothing) {
         Current.QuranFontSize = 26;
         Current.CurrentProfileFullFileName = PathText("mine.cvprofile");
         Current.SaveSettings(Dir);
-        const TStettingsData before = Current;
+        const TSettings before = Current;
         Open();
         const std::u16string caption = View.Caption;
         View.Errors.clear();
@@ -305,7 +305,7 @@ TEST_F(SettingsForm, AProfileThatCannotBeReadWholeIsReportedAndChangesNothing) {
             std::ofstream(Dir / c.Name, std::ios::binary)
                 .write(reinterpret_cast<const char*>(c.Bytes->data()), std::streamsize(c.Bytes->size()));
         View.OpenAnswer = PathText(c.Name);
-        Form->N3Click();
+        Form->OpenProfile();
         EXPECT_EQ(Current, before) << c.What;
         EXPECT_EQ(Saved(), before) << c.What;
         EXPECT_EQ(View.Controls.QuranFontSize, u"26") << c.What;
@@ -317,18 +317,18 @@ TEST_F(SettingsForm, AProfileThatCannotBeReadWholeIsReportedAndChangesNothing) {
 TEST_F(SettingsForm, CancelledDialogsChangeNothing) {
     Current.CurrentProfileFullFileName = u"C:\\p.cvprofile";
     Open();
-    const TStettingsData before = Current;
+    const TSettings before = Current;
     const std::u16string caption = View.Caption;
-    Form->N3Click();
-    Form->N6Click();
+    Form->OpenProfile();
+    Form->SaveProfileAs();
     EXPECT_EQ(Current, before);
     EXPECT_EQ(View.Caption, caption);
-    EXPECT_FALSE(fs::exists(TStettingsData::SettingsFile(Dir)));
+    EXPECT_FALSE(fs::exists(TSettings::SettingsFile(Dir)));
 }
 
 TEST_F(SettingsForm, AProfileThatCannotBeWrittenIsReportedAndTheOldFileStays) {
     Open();
-    TStettingsData old;
+    TSettings old;
     old.QuranFontSize = 20;
     const fs::path target = Dir / "kept.cvprofile";
     old.SaveToFile(target);
@@ -336,51 +336,51 @@ TEST_F(SettingsForm, AProfileThatCannotBeWrittenIsReportedAndTheOldFileStays) {
     fs::create_directories(Dir / "kept.cvprofile.new");
     View.Change([](TSettingsControls& c) { c.QuranFontSize = u"26"; });
     View.SaveAnswer = target.u16string();
-    Form->N6Click();
+    Form->SaveProfileAs();
     ASSERT_EQ(View.Errors.size(), 1u);
     EXPECT_NE(View.Errors[0].find(u"not saved"), std::u16string::npos);
     EXPECT_TRUE(Current.CurrentProfileFullFileName.empty()) << "a profile that was not written is not current";
     EXPECT_EQ(View.Caption, u"الإعدادات");
-    TStettingsData reread;
+    TSettings reread;
     EXPECT_TRUE(reread.LoadFromFile(target));
     EXPECT_EQ(reread, old);
 }
 
 TEST_F(SettingsForm, DefaultSettingsKeepLanguageAndPageAndStayAfterARestart) {
-    Current.Languge = appEnglish;
+    Current.Language = appEnglish;
     Current.PageNumber = 250;
     Current.QuranFontSize = 28;
-    Current.TakreejFontColor = 0x00FF00;
+    Current.CitationFontColor = 0x00FF00;
     Current.CurrentProfileFullFileName = PathText("mine.cvprofile");
     Current.SaveToFile(Dir / "mine.cvprofile");
     Open();
-    Form->DefaultSettingsMneuItemClick();
-    EXPECT_EQ(Current.Languge, appEnglish);
+    Form->RestoreDefaults();
+    EXPECT_EQ(Current.Language, appEnglish);
     EXPECT_EQ(Current.PageNumber, 250);
     EXPECT_EQ(Current.QuranFontSize, 18);
-    EXPECT_EQ(Current.TakreejFontColor, 0u);
+    EXPECT_EQ(Current.CitationFontColor, 0u);
     EXPECT_EQ(View.Controls.LanguageItem, 1);
     EXPECT_EQ(View.Controls.QuranFontSize, u"18");
     EXPECT_EQ(View.Caption, u"الإعدادات - الوضع الافتراضي");
     // Saved, and no longer tied to the profile that the next start would reload.
-    const TStettingsData next = Saved();
+    const TSettings next = Saved();
     EXPECT_TRUE(next.CurrentProfileFullFileName.empty());
     EXPECT_EQ(next.QuranFontSize, 18);
-    EXPECT_EQ(next.Languge, appEnglish);
+    EXPECT_EQ(next.Language, appEnglish);
 }
 
 TEST_F(SettingsForm, HelpAndExitGoToTheWindow) {
     Open();
-    Form->N5Click();
-    Form->N9Click();
+    Form->ShowHelp();
+    Form->CloseDialog();
     EXPECT_EQ(View.HelpRequests, 1);
     EXPECT_TRUE(View.Closed);
-    EXPECT_FALSE(fs::exists(TStettingsData::SettingsFile(Dir)));
+    EXPECT_FALSE(fs::exists(TSettings::SettingsFile(Dir)));
 }
 
 TEST_F(SettingsForm, SettingsFileThatCannotBeWrittenIsReported) {
     Open();
-    fs::create_directories(TStettingsData::SettingsFile(Dir));  // a folder in the file's place
+    fs::create_directories(TSettings::SettingsFile(Dir));  // a folder in the file's place
     View.Change([](TSettingsControls& c) { c.QuranFontBold = true; });
     EXPECT_TRUE(Current.QuranFontBold) << "the change is in effect for the next copy";
     ASSERT_EQ(View.Errors.size(), 1u);
@@ -392,9 +392,9 @@ TEST(SettingsFormRules, Captions) {
     EXPECT_EQ(SettingsProfileCaption(u"/home/me/a.b.cvprofile"), u"الإعدادات - a.b");
     EXPECT_EQ(SettingsProfileCaption(u"C:\\x\\noext"), u"الإعدادات - noext");
     EXPECT_EQ(SettingsPlainTitle(appEnglish), u"Settings");
-    EXPECT_EQ(std::u16string(SettingsFormTexts(appArabic).SameLine), u"في  السطر");
-    EXPECT_EQ(std::u16string(SettingsFormTexts(appEnglish).QalaTaallah), u"قَالَ تَعالَى (Allah the Exalted says)");
-    EXPECT_EQ(std::u16string(SettingsFormTexts(TAppLanguge(7)).FileMenu), u"File");
+    EXPECT_EQ(std::u16string(SettingsFormTexts(appArabic).Parts[spSameLine]), u"في  السطر");
+    EXPECT_EQ(std::u16string(SettingsFormTexts(appEnglish).Parts[spQalaTaallah]), u"قَالَ تَعالَى (Allah the Exalted says)");
+    EXPECT_EQ(std::u16string(SettingsFormTexts(TAppLanguage(7)).Menus[smFile]), u"File");
 }
 
 TEST(SettingsFormRules, ColourBoxesOfferPlainColours) {
@@ -425,7 +425,7 @@ TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
 }
 
 TEST(SettingsFormLayout, EverythingFitsTheScrolledContent) {
-    for (TAppLanguge language : {appArabic, appEnglish}) {
+    for (TAppLanguage language : {appArabic, appEnglish}) {
         const TSettingsPlaces p = SettingsFormLayout(language, 530);
         // Beside the scroll bar, at the language's far edge.
         const TControlPlace bar = SettingsScrollBarPlace(language, 530, 400);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "display/SizeGrip.h"
+#include "app/SizeGrip.h"
 
 TEST(SizeGrip, RectangleAndHitTest) {
     const TRectI grip = SizeGripRect(585, 864, false);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "display/DXFGraphPanel.h"
+#include "app/PageViewer.h"
 #include "PageFixtures.h"
 
 struct TRecordingViewEvents : TPageViewEvents {
@@ -24,7 +24,7 @@ struct TRecordingViewEvents : TPageViewEvents {
 //   0 [500-560] 1:7   1 [420-490] 1:7   2 mark [380-410] 1:7
 //   3 [480-560] 2:1   4 [400-470] 2:1   5 mark [360-390] 2:1
 //   6 [280-350] 2:2   7 mark [240-270] 2:2
-inline void BuildTwoSuraPage(TPageView& page, int pageNumber = 50) {
+inline void BuildTwoSuraPage(TPage& page, int pageNumber = 50) {
     page.PageNumber = pageNumber;
     const TTestWord words[] = {
         {3, {500, 100, 560, 140}, 1, 7},       {3, {420, 100, 490, 140}, 1, 7},
@@ -36,7 +36,7 @@ inline void BuildTwoSuraPage(TPageView& page, int pageNumber = 50) {
     page.InitialLinesData();
 }
 
-inline std::vector<int> SelectedIndices(const TPageView& page) {
+inline std::vector<int> SelectedIndices(const TPage& page) {
     std::vector<int> out;
     for (std::size_t i = 0; i < page.WordList.size(); ++i)
         if (page.WordList[i]->Selected()) out.push_back(int(i));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Picture.h"
-#include "display/WindowPainting.h"
+#include "app/WindowPainting.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 
 #include "base/ByteReader.h"
 #include "pagemodel/PageDataWriter.h"
-#include "pagemodel/SimpleSVG.h"
+#include "pagemodel/WordObject.h"
 #include "PageFixtures.h"
 
 namespace {
 
 // Two glyph boxes side by side with a gap from x 20 to 30.
-std::unique_ptr<TSimpleSVG> TwoGlyphWord() {
-    auto w = std::make_unique<TSimpleSVG>();
+std::unique_ptr<TWordObject> TwoGlyphWord() {
+    auto w = std::make_unique<TWordObject>();
     w->Glyphs.push_back(BoxShape({10, 10, 20, 20}));
     w->Glyphs.push_back(BoxShape({30, 10, 40, 30}));
     return w;
@@ -23,21 +23,21 @@ std::unique_ptr<TSimpleSVG> TwoGlyphWord() {
 using WordObject = PageScaleOne;
 
 TEST_F(WordObject, RecordWithoutGlyphsIs30BytesAndReportsTheStartExtents) {
-    TSimpleSVG w;
+    TWordObject w;
     w.ObjectID = 9;
     w.LineNumber = 4;
     w.PageNumber = 77;
     w.AyaMark = true;
-    w.SoraNumber = 114;
+    w.SuraNumber = 114;
     w.AyaNumber = 6;
     w.ObjectInayaNumber = 3;
-    w.objecttype = otAyaMark;
+    w.ObjectType = otAyaMark;
     std::vector<std::uint8_t> bytes;
     AppendWordRecord(bytes, w);
     ASSERT_EQ(bytes.size(), 30u);
 
     TByteReader r(bytes);
-    TSimpleSVG t;
+    TWordObject t;
     t.LoadFromStream(r);
     EXPECT_TRUE(r.AtEnd());
     EXPECT_EQ(t.Count(), 0);
@@ -45,10 +45,10 @@ TEST_F(WordObject, RecordWithoutGlyphsIs30BytesAndReportsTheStartExtents) {
     EXPECT_EQ(t.LineNumber, 4);
     EXPECT_EQ(t.PageNumber, 77);
     EXPECT_TRUE(t.AyaMark);
-    EXPECT_EQ(t.SoraNumber, 114);
+    EXPECT_EQ(t.SuraNumber, 114);
     EXPECT_EQ(t.AyaNumber, 6);
     EXPECT_EQ(t.ObjectInayaNumber, 3);
-    EXPECT_EQ(t.objecttype, otAyaMark);
+    EXPECT_EQ(t.ObjectType, otAyaMark);
     EXPECT_EQ(t.MinX(), 3.4028235e38f);
     EXPECT_EQ(t.MaxX(), 1.1754944e-38f);
     EXPECT_EQ(t.MinY(), 3.4028235e38f);
@@ -62,7 +62,7 @@ TEST_F(WordObject, RecordHoldsItsGlyphRecordsInOrder) {
     ASSERT_EQ(bytes.size(), 30u + 2 * (29u + 4 * 28u));
 
     TByteReader r(bytes);
-    TSimpleSVG t;
+    TWordObject t;
     t.LoadFromStream(r);
     ASSERT_EQ(t.Count(), 2);
     EXPECT_EQ(t.Glyphs[0]->MaxX(), 20);
@@ -100,7 +100,7 @@ TEST_F(WordObject, GlyphHitConvertsPixelsWithPageScale) {
 }
 
 TEST_F(WordObject, DistanceToTheBoxOfTheWord) {
-    TSimpleSVG w;
+    TWordObject w;
     w.Glyphs.push_back(BoxShape({10, 20, 30, 40}));
     struct Case {
         float Scale;

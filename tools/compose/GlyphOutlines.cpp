@@ -127,8 +127,8 @@ const GlyphOutline& GlyphOutlines::Of(uint32_t glyph) const {
     return glyph < outlines_.size() ? outlines_[glyph] : empty_;
 }
 
-TSimpleShapeSVG GlyphOutlines::Place(uint32_t glyph, double ox, double oy, double k) const {
-    TSimpleShapeSVG s;
+TGlyphShape GlyphOutlines::Place(uint32_t glyph, double ox, double oy, double k) const {
+    TGlyphShape s;
     const GlyphOutline& o = Of(glyph);
     s.CounterData.reserve(o.pieces.size());
     // Coordinates lie on a 1/256-unit grid (invisible at any view size):

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "pagemodel/SimpleShapeSVG.h"
+#include "pagemodel/GlyphShape.h"
 
 namespace compose {
 
@@ -38,7 +38,7 @@ public:
 
     // Places a glyph: page x = originX + k * fx, page y = baselineY - k * fy.
     // Empty outlines (spaces) give a shape without segments.
-    TSimpleShapeSVG Place(uint32_t glyph, double originX, double baselineY, double k) const;
+    TGlyphShape Place(uint32_t glyph, double originX, double baselineY, double k) const;
 
 private:
     std::vector<GlyphOutline> outlines_;

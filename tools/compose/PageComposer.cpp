@@ -18,7 +18,7 @@ struct Item {
 };
 
 // `dy` is a whole number of grid steps: the points stay on the grid.
-static void ShiftY(TSimpleSVG& w, float dy) {
+static void ShiftY(TWordObject& w, float dy) {
     for (auto& g : w.Glyphs) {
         g->MoveToPoint.y += dy;
         for (TLineCurve& s : g->CounterData) ForUsedPoints(s, [dy](TXYPoint& p) { p.y += dy; });
@@ -224,8 +224,8 @@ ComposedPage PageComposer::Compose(int page, const std::vector<const AyaEntry*>&
             for (int i = from; i < to; ++i) {
                 const Item& it = p.items[i];
                 double left = right - items[i].width;
-                auto place = [&](const PlacedGlyph& g, TSimpleSVG& w) {
-                    auto s = std::make_unique<TSimpleShapeSVG>(
+                auto place = [&](const PlacedGlyph& g, TWordObject& w) {
+                    auto s = std::make_unique<TGlyphShape>(
                         outlines_.Place(g.glyph, left + g.x * k, baseline - g.y * k, k));
                     if (s->CounterData.empty()) return;
                     s->AyaMark = w.AyaMark;
@@ -235,31 +235,31 @@ ComposedPage PageComposer::Compose(int page, const std::vector<const AyaEntry*>&
                     w.Glyphs.push_back(std::move(s));
                 };
                 auto start = [&](int number, bool mark) {
-                    TSimpleSVG w;
+                    TWordObject w;
                     w.ObjectID = ++objectID;
                     w.LineNumber = line;
                     w.PageNumber = page;
                     w.AyaMark = mark;
-                    w.SoraNumber = it.sura;
+                    w.SuraNumber = it.sura;
                     w.AyaNumber = it.aya;
                     w.ObjectInayaNumber = number;
-                    w.objecttype = mark ? otAyaMark : otText;
+                    w.ObjectType = mark ? otAyaMark : otText;
                     return w;
                 };
-                std::vector<TSimpleSVG> made;
+                std::vector<TWordObject> made;
                 if (it.unit.kind == UnitKind::AyaMark) {
-                    TSimpleSVG w = start(0, true);
+                    TWordObject w = start(0, true);
                     for (const PlacedGlyph& g : it.shaped.glyphs) place(g, w);
                     made.push_back(std::move(w));
                 } else {
                     for (const TokenRange& t : it.unit.tokens) {
-                        TSimpleSVG w = start(t.number, false);
+                        TWordObject w = start(t.number, false);
                         for (const PlacedGlyph& g : it.shaped.glyphs)
                             if (int(g.cluster) >= t.begin && int(g.cluster) < t.end) place(g, w);
                         made.push_back(std::move(w));
                     }
                 }
-                for (TSimpleSVG& w : made) {
+                for (TWordObject& w : made) {
                     if (w.Glyphs.empty()) {
                         out.error = "sura " + std::to_string(it.sura) + " aya " + std::to_string(it.aya) +
                                     ": token " + std::to_string(w.ObjectInayaNumber) + " has no glyphs";

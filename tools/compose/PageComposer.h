@@ -7,8 +7,8 @@
 
 #include "AyaStore.h"
 #include "GlyphOutlines.h"
-#include "pagemodel/PageView.h"
-#include "pagemodel/SimpleSVG.h"
+#include "pagemodel/Page.h"
+#include "pagemodel/WordObject.h"
 #include "Shaper.h"
 
 namespace compose {
@@ -18,7 +18,7 @@ struct PageGeometry {
     static constexpr double kPageHeight = 943.12646;
     static constexpr int kLines = 15;
     static constexpr double kLinePitch = kPageHeight / kLines;
-    static constexpr double kTextWidth = TPageView::TextWidth;
+    static constexpr double kTextWidth = TPage::TextWidth;
     // Clear paper between the text and the frame: the ink of every line of
     // pages 3 to 604 keeps 6 units inside the text block's sides (the extra
     // hundredth covers the rounding of the stored points).
@@ -29,7 +29,7 @@ struct PageGeometry {
 
 struct ComposedPage {
     int page = 0;
-    std::vector<TSimpleSVG> words;   // reading order
+    std::vector<TWordObject> words;   // reading order
     std::vector<int> headerLines;    // lines left empty for sura headers
     double fontSize = 0;             // the size the page was set at
     int misorderedWords = 0;         // words whose right edge breaks reading order

@@ -113,7 +113,7 @@ int Build(const Options& opt) {
             std::fprintf(stderr, "tiravel-compose: page %d: %s\n", p, c.error.c_str());
             continue;
         }
-        for (const TSimpleSVG& w : c.words) {
+        for (const TWordObject& w : c.words) {
             ++words;
             marks += w.AyaMark;
             shapes += long(w.Glyphs.size());

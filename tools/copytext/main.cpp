@@ -15,9 +15,9 @@
 #include <string>
 
 #include "base/ResourceFolder.h"
-#include "display/DXFGraphPanel.h"
+#include "app/PageViewer.h"
 #include "pagemodel/PageResource.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 #include "text/AyaStore.h"
 #include "text/CopyRangeText.h"
 #include "text/RtfComposition.h"
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         TResourceFolder resources(data);
         const std::unique_ptr<TAyaStore> storeHeld = LoadAyaStoreResource(resources);
         const TAyaStore& store = *storeHeld;
-        TStettingsData settings;
+        TSettings settings;
         if (!settingsFile.empty() && !settings.LoadFromFile(settingsFile)) {
             std::fprintf(stderr, "tiravel-copytext: %s holds no complete settings record\n", settingsFile.string().c_str());
             return 1;
@@ -62,8 +62,8 @@ int main(int argc, char** argv) {
             document = ComposeCopyRange(store, settings, sura, aya1, aya2);
         } else {
             if (page < 1 || page > 604 || width < 1 || height < 1 || x < 0 || y < 0) return Usage();
-            TDXFGraphPanel view(nullptr);
-            TPageView& p = view.PageView();
+            TPageViewer view(nullptr);
+            TPage& p = view.Page();
             ReadPageResource(p, page, resources);
             view.Resize(width, height);
             view.MouseDown(mbLeft, 0, x, y);

@@ -4,6 +4,8 @@
 
 #include "Ornaments.h"
 #include "PictureDesigns.h"
+#include "base/OutsideNames.h"
+#include "base/Utf.h"
 
 namespace pictures {
 
@@ -124,14 +126,14 @@ TRgbaImage SelectPoint() {
 
 std::vector<TCursorArt> CursorArt() {
     std::vector<TCursorArt> out;
-    out.push_back({"HANDFULL", Hand({{10, 6}, {14.3, 4}, {18.6, 5}, {22.8, 8}}, true), 16, 16});
-    out.push_back({"HANDHOLD", Hand({{10, 11}, {14.3, 10}, {18.6, 10}, {22.8, 11.5}}, false), 16, 16});
-    out.push_back({"HANDPOINT", Hand({{10, 3.8}, {14.3, 10}, {18.6, 10.5}, {22.8, 12}}, false), 10, 1});
-    out.push_back({"ZOOMINCU", Magnifier(Plus), 12, 12});
-    out.push_back({"ZOOMOUTCU", Magnifier(Minus), 12, 12});
-    out.push_back({"SELECTRECT", SelectRect(), 8, 8});
-    out.push_back({"SELECTPOINT", SelectPoint(), 1, 1});
-    out.push_back({"DRAGZOOM", Magnifier(UpDown), 12, 12});
+    out.push_back({Utf16ToUtf8(HandFullCursor), Hand({{10, 6}, {14.3, 4}, {18.6, 5}, {22.8, 8}}, true), 16, 16});
+    out.push_back({Utf16ToUtf8(HandHoldCursor), Hand({{10, 11}, {14.3, 10}, {18.6, 10}, {22.8, 11.5}}, false), 16, 16});
+    out.push_back({Utf16ToUtf8(HandPointCursor), Hand({{10, 3.8}, {14.3, 10}, {18.6, 10.5}, {22.8, 12}}, false), 10, 1});
+    out.push_back({Utf16ToUtf8(ZoomInCursor), Magnifier(Plus), 12, 12});
+    out.push_back({Utf16ToUtf8(ZoomOutCursor), Magnifier(Minus), 12, 12});
+    out.push_back({Utf16ToUtf8(SelectRectCursor), SelectRect(), 8, 8});
+    out.push_back({Utf16ToUtf8(SelectPointCursor), SelectPoint(), 1, 1});
+    out.push_back({Utf16ToUtf8(DragZoomCursor), Magnifier(UpDown), 12, 12});
     return out;
 }
 

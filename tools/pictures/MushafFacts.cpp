@@ -8,7 +8,7 @@
 
 #include "base/ResourceFolder.h"
 #include "pagemodel/PageResource.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 #include "text/AyaStore.h"
 
 namespace pictures {
@@ -54,9 +54,9 @@ std::vector<int> ReadJuzStarts(const std::string& bundleText) {
     return {all.begin() + 1, all.end() - 1};
 }
 
-TBox PageInk(const TPageView& page) {
+TBox PageInk(const TPage& page) {
     TBox box;
-    for (const TSimpleSVG* word : page.WordList) {
+    for (const TWordObject* word : page.WordList) {
         const TExtents e = word->Extents();
         box.Add(TVec{e.MinX, e.MinY});
         box.Add(TVec{e.MaxX, e.MaxY});
@@ -101,7 +101,7 @@ TMushafFacts ReadMushafFacts(const std::filesystem::path& store, const std::file
 
     const TResourceFolder folder(pages);
     for (int p = 1; p <= 2; ++p) {
-        TPageView page;
+        TPage page;
         ReadPageResource(page, p, folder);
         f.openingText[std::size_t(p)] = PageInk(page);
     }

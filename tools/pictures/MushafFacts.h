@@ -8,7 +8,7 @@
 
 #include "VectorPath.h"
 
-class TPageView;
+class TPage;
 
 namespace pictures {
 
@@ -37,6 +37,6 @@ TMushafFacts ReadMushafFacts(const std::filesystem::path& store, const std::file
 std::vector<int> ReadJuzStarts(const std::string& bundleText);
 
 // Ink box (page units) of every glyph shape of a page.
-TBox PageInk(const TPageView& page);
+TBox PageInk(const TPage& page);
 
 } // namespace pictures

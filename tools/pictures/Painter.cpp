@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "display/Canvas.h"
-#include "display/Downsample3x.h"
+#include "render/Canvas.h"
+#include "render/Downsample3x.h"
 
 namespace pictures {
 

@@ -8,8 +8,8 @@
 #include "Palette.h"
 #include "RgbaImage.h"
 #include "VectorPath.h"
-#include "display/Bitmap24.h"
-#include "display/PathRasterizer.h"
+#include "render/Bitmap24.h"
+#include "render/PathRasterizer.h"
 
 namespace pictures {
 

@@ -3,6 +3,8 @@
 
 #include "Ornaments.h"
 #include "PictureDesigns.h"
+#include "base/OutsideNames.h"
+#include "base/Utf.h"
 
 namespace pictures {
 
@@ -85,11 +87,11 @@ std::vector<TNamedArt> AboutArt(const TDesignFonts& fonts, const std::u16string&
         TTextPath f{t.path.Transformed(TAffine::Scale(k, k)), 0, {}};
         f.ink = f.path.Bounds();
         p.Fill(CentreInk(f, {210, 24.5}), kInk);
-        out.push_back({"AboutBasmalaPNG", p.Finish()});
+        out.push_back({Utf16ToUtf8(AboutBasmalaPicture), p.Finish()});
     }
-    out.push_back({"AboutMakerLogoPNG", Logo(fonts, 340, 129, u"مدرسة كورفان", "Corvane School")});
-    out.push_back({"AboutProductLogoPNG", Logo(fonts, 340, 129, u"المصحف الشريف", "Tiravel")});
-    out.push_back({"AboutDeveloperLogoPNG", Logo(fonts, 360, 169, u"فريق تيرافيل", "Tiravel team")});
+    out.push_back({Utf16ToUtf8(AboutMakerLogoPicture), Logo(fonts, 340, 129, u"مدرسة كورفان", "Corvane School")});
+    out.push_back({Utf16ToUtf8(AboutProductLogoPicture), Logo(fonts, 340, 129, u"المصحف الشريف", "Tiravel")});
+    out.push_back({Utf16ToUtf8(AboutDeveloperLogoPicture), Logo(fonts, 360, 169, u"فريق تيرافيل", "Tiravel team")});
     return out;
 }
 

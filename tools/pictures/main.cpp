@@ -26,7 +26,11 @@
 #include "ImageWriters.h"
 #include "MushafFacts.h"
 #include "PictureDesigns.h"
-#include "pagemodel/PageView.h"
+#include "app/HeaderStrip.h"
+#include "base/OutsideNames.h"
+#include "base/Utf.h"
+#include "pagemodel/Page.h"
+#include "pagemodel/PagePictures.h"
 
 using namespace pictures;
 namespace fs = std::filesystem;
@@ -72,19 +76,13 @@ void WriteFile(const fs::path& file, const TBytes& bytes) {
     fs::rename(temp, file);
 }
 
-std::string Page3(int page) {
-    char s[8];
-    std::snprintf(s, sizeof s, "%03d", page);
-    return s;
-}
-
 // The opening page's text box in the frame picture's pixels: the frame is
 // stretched over the whole view, so the place depends on the view; the box
 // covers the view of the design size (211 x 340) and a large one (600 x 975).
 TBox OpeningTextBox(const TBox& ink) {
     TBox box;
     for (auto [w, h] : {std::pair{211.0, 340.0}, {600.0, 975.0}}) {
-        const double scale = TPageView::ScaleToFit(TPageView::PageHeight, int(h));
+        const double scale = TPage::ScaleToFit(TPage::PageHeight, int(h));
         box.Add(TVec{ink.left * scale / w * kOpeningWidth, ink.top * scale / h * kOpeningHeight});
         box.Add(TVec{ink.right * scale / w * kOpeningWidth, ink.bottom * scale / h * kOpeningHeight});
     }
@@ -121,7 +119,7 @@ void Build(const TOptions& opt) {
     for (int page = 1; page <= kPages; ++page) {
         const std::vector<int>& suras = facts.suraStarts[std::size_t(page)];
         for (std::size_t k = 0; k < suras.size(); ++k) {
-            const std::string name = "AYAFRAME" + Page3(page) + std::to_string(k + 1);
+            const std::string name = Utf16ToUtf8(FramePictureName(page, k + 1));
             const int sura = suras[k];
             jobs.push_back([&, name, sura, page] {
                 TRgbaImage image = page <= 2 ? OpeningPageFrame(fonts, sura, OpeningTextBox(facts.openingText[std::size_t(page)]),
@@ -132,12 +130,12 @@ void Build(const TOptions& opt) {
         }
         if (page < 3) continue;
         jobs.push_back([&, page] {
-            const std::string name = "jozaaname" + std::to_string(page);
+            const std::string name = Utf16ToUtf8(JuzNamePictureName(page));
             TRgbaImage image = NamePicture(fonts, JuzName(facts.juz[std::size_t(page)]), true);
             emit(name, image, EncodePng(image, true), onSheet(page));
         });
         jobs.push_back([&, page] {
-            const std::string name = "soraname" + std::to_string(page);
+            const std::string name = Utf16ToUtf8(SuraNamePictureName(page));
             TRgbaImage image = NamePicture(fonts, SuraTitle(facts.firstSura[std::size_t(page)]), false);
             emit(name, image, EncodePng(image, true), onSheet(page));
         });
@@ -145,21 +143,21 @@ void Build(const TOptions& opt) {
     for (bool compact : {false, true})
         jobs.push_back([&, compact] {
             TRgbaImage image = BasmalahStrip(fonts, facts.basmalah, compact);
-            emit(compact ? "BASMALAH2" : "BASMALAH1", image, EncodePng(image, true), true);
+            emit(Utf16ToUtf8(compact ? SecondBasmalaPictureName : BasmalaPictureName), image, EncodePng(image, true), true);
         });
     jobs.push_back([&] {
         TRgbaImage image = WindowFrame();
-        emit("PngImage_fream_standard", image, EncodePng(image, true), true);
+        emit(Utf16ToUtf8(WindowFramePictureName), image, EncodePng(image, true), true);
     });
     jobs.push_back([&] {
         TRgbaImage image = SplashPicture(fonts);
-        emit("PngImage_1", image, EncodePng(image, true), true);
+        emit(Utf16ToUtf8(SplashPictureName), image, EncodePng(image, true), true);
     });
     jobs.push_back([&] {
         TRgbaImage strip(kNumberCellWidth, kNumberCellHeight * kPages);
         for (int page = 1; page <= kPages; ++page)
             strip.Paste(PageNumberCell(fonts, page), 0, (page - 1) * kNumberCellHeight);
-        emit("PageNumbersPNG", strip, EncodePng(strip, false), false);
+        emit(Utf16ToUtf8(PageNumbersPictureName), strip, EncodePng(strip, false), false);
         if (!opt.sheet.empty()) {
             TRgbaImage part(kNumberCellWidth, kNumberCellHeight * 6);
             for (int i = 0; i < 6; ++i) {
@@ -175,8 +173,8 @@ void Build(const TOptions& opt) {
     });
     jobs.push_back([&] {
         TRgbaImage list = IndexListPicture(), grid = IndexGridPicture();
-        emit("SoraMenuListBitmap", list, EncodeBmp(list), true);
-        emit("SoraMenuGridBitmap", grid, EncodeBmp(grid), true);
+        emit(Utf16ToUtf8(SuraIndexListBitmap), list, EncodeBmp(list), true);
+        emit(Utf16ToUtf8(SuraIndexGridBitmap), grid, EncodeBmp(grid), true);
     });
     jobs.push_back([&] {
         for (const TNamedArt& a : AboutArt(fonts, facts.basmalah)) emit(a.name, a.image, EncodePng(a.image, true), true);

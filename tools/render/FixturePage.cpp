@@ -7,10 +7,10 @@
 
 #include "base/PictureEncoding.h"
 #include "pagemodel/PageDataWriter.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 namespace {
-void AddSquareContour(TSimpleShapeSVG& shape, float left, float top, float size, bool first) {
+void AddSquareContour(TGlyphShape& shape, float left, float top, float size, bool first) {
     const TXYPoint corners[4] = {{left, top}, {left + size, top}, {left + size, top + size}, {left, top + size}};
     if (first) shape.MoveToPoint = corners[0];
     TLineCurve move;
@@ -25,18 +25,18 @@ void AddSquareContour(TSimpleShapeSVG& shape, float left, float top, float size,
     }
 }
 
-TSimpleSVG& AddWord(TPageView& page, int line, int sura, int aya, bool mark, float left, float top, float size) {
-    TSimpleSVG& word = page.Line(line).Add();
+TWordObject& AddWord(TPage& page, int line, int sura, int aya, bool mark, float left, float top, float size) {
+    TWordObject& word = page.Line(line).Add();
     page.Line(line).LineType = ltText;
     static int nextId = 1;
     word.ObjectID = nextId++;
     word.LineNumber = line;
     word.PageNumber = page.PageNumber;
-    word.SoraNumber = sura;
+    word.SuraNumber = sura;
     word.AyaNumber = aya;
     word.AyaMark = mark;
-    word.objecttype = mark ? otAyaMark : otText;
-    auto shape = std::make_unique<TSimpleShapeSVG>();
+    word.ObjectType = mark ? otAyaMark : otText;
+    auto shape = std::make_unique<TGlyphShape>();
     AddSquareContour(*shape, left, top, size, true);
     if (mark) AddSquareContour(*shape, left + size / 4, top + size / 4, size / 2, false);
     shape->AyaMark = mark;
@@ -67,7 +67,7 @@ std::vector<std::uint8_t> TranslucentBlackPng(int w, int h, std::uint8_t alpha) 
 }
 }  // namespace
 
-void BuildFixturePage(TPageView& page) {
+void BuildFixturePage(TPage& page) {
     page.PageNumber = FixturePageNumber;
     AddWord(page, 3, 2, 1, false, 400, 150, 40);
     AddWord(page, 3, 2, 1, true, 300, 150, 40);
@@ -79,12 +79,12 @@ void BuildFixturePage(TPageView& page) {
 void WriteFixtureFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
     {
-        TPageView page;
+        TPage page;
         BuildFixturePage(page);
         WriteFile(folder / "SVG_3", WritePageData(page));
     }
     {
-        TPageView page;
+        TPage page;
         page.PageNumber = 5;
         AddWord(page, 3, 2, 30, false, 400, 150, 40);
         AddWord(page, 15, 2, 30, true, 300, 880, 40);

@@ -9,15 +9,15 @@
 #include <filesystem>
 #include <vector>
 
-#include "display/Bitmap24.h"
+#include "render/Bitmap24.h"
 
-class TPageView;
+class TPage;
 
 constexpr int FixturePageNumber = 3;
 constexpr TColor FixtureFrameColor = 0x2878C8;  // R 200, G 120, B 40
 
 // Fills a new page with the fixture's word objects (before InitialLinesData).
-void BuildFixturePage(TPageView& page);
+void BuildFixturePage(TPage& page);
 // Writes SVG_3, AYAFRAME0031 and BASMALAH1 into the folder, and SVG_5, a page
 // whose frame picture is missing.
 void WriteFixtureFolder(const std::filesystem::path& folder);

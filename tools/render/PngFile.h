@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "display/Bitmap24.h"
+#include "render/Bitmap24.h"
 
 // Raises std::runtime_error with libpng's message when the file cannot be written.
 void WritePngFile(const std::filesystem::path& path, const TBitmap24& bitmap);

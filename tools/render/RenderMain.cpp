@@ -17,12 +17,12 @@
 #include "PngFile.h"
 #include "base/DataError.h"
 #include "base/ResourceFolder.h"
-#include "display/Canvas.h"
-#include "display/PageRenderer.h"
+#include "render/Canvas.h"
+#include "render/PageRenderer.h"
 #include "pagemodel/PageResource.h"
 #include "pagemodel/PagePictures.h"
 #include "pagemodel/PageScale.h"
-#include "pagemodel/PageView.h"
+#include "pagemodel/Page.h"
 
 namespace {
 struct TOptions {
@@ -87,7 +87,7 @@ TOptions ParseArguments(int argc, char** argv) {
 
 void Render(const TOptions& options) {
     const TResourceFolder resources(options.Data);
-    TPageView page;
+    TPage page;
     try {
         ReadPageResource(page, options.Page, resources);
     } catch (const TMissingResource& e) {

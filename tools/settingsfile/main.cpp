@@ -10,17 +10,17 @@
 #include <string>
 
 #include "base/Utf.h"
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 
 namespace {
 
 int Show(const std::string& folder, const std::string& field) {
-    TStettingsData s;
-    if (!s.LoadFromFile(TStettingsData::SettingsFile(folder))) {
+    TSettings s;
+    if (!s.LoadFromFile(TSettings::SettingsFile(folder))) {
         std::fprintf(stderr, "tiravel-settings: no complete settings file in %s\n", folder.c_str());
         return 1;
     }
-    if (field == "language") std::printf("%d\n", int(s.Languge));
+    if (field == "language") std::printf("%d\n", int(s.Language));
     else if (field == "profile") std::printf("%s\n", Utf16ToUtf8(s.CurrentProfileFullFileName).c_str());
     else if (field == "size") std::printf("%d\n", int(s.QuranFontSize));
     else if (field == "waqf") std::printf("%u\n", unsigned(s.WaqfSignColor));
@@ -60,10 +60,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        TStettingsData settings;
+        TSettings settings;
         settings.PageNumber = page;
-        settings.Languge = TAppLanguge(language);
-        if (withCitationFont) settings.TakreejFontName = Utf8ToUtf16(citationFont);
+        settings.Language = TAppLanguage(language);
+        if (withCitationFont) settings.CitationFontName = Utf8ToUtf16(citationFont);
         settings.SaveSettings(folder);
         return 0;
     } catch (const std::exception& e) {

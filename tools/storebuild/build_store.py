@@ -236,7 +236,7 @@ def unicode_space_ex_form(sura, aya, rub, words, sajda):
     return " ".join(tokens)
 
 
-def emlaey_form(text):
+def imlai_form(text):
     # Marks and signs go; a sign that stood alone leaves a doubled space.
     # Tatweel lies in the letter range but is no letter.
     letters = "".join(c for c in text
@@ -271,7 +271,7 @@ def build(uthmani, simple, meta):
         u = unicode_form(aya, rub, words, sajda)
         entries.append({
             "sura": sura, "aya": aya, "page": page_of(aya_id, meta["pages"]),
-            "unicode": u, "emlaey": emlaey_form(simple_text), "UnicodeSpace": u,
+            "unicode": u, "emlaey": imlai_form(simple_text), "UnicodeSpace": u,
             "unicodeex": u, "UnicodeSpaceex": unicode_space_ex_form(sura, aya, rub, words, sajda),
             "rub": rub, "sajda": sajda,
         })

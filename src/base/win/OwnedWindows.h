@@ -33,6 +33,21 @@ public:
         return nullptr;
     }
 
+    // The open window of type T, brought to the front; or else a new one,
+    // which `create` (bool(T&)) creates and this list takes. Null when the
+    // creation failed.
+    template <class T, class TCreate>
+    T* ShowOrCreate(TCreate&& create) {
+        if (T* open = Find<T>()) {
+            open->BringToFront();
+            return open;
+        }
+        auto window = std::make_unique<T>();
+        const bool created = create(*window);
+        T& added = Add(std::move(window));
+        return created ? &added : nullptr;
+    }
+
     // The preview and then Tab, Enter and Escape of the window that holds
     // msg.hwnd; true when used.
     bool PreTranslate(MSG& msg) const;

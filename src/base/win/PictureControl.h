@@ -6,13 +6,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/OutsideNames.h"
 #include "base/win/Window.h"
 
 class TPicture;
 
 class TPictureControl final : public TWindow {
 public:
-    static constexpr wchar_t ClassName[] = L"TPictureControl";
+    static constexpr const char16_t* ClassName = PictureControlClassName;
 
     // `picture` (may be null: only the background) must outlive the control.
     bool Create(HWND parent, const TPicture* picture, COLORREF background, const TControlPlace& place, int id);

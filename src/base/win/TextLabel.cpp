@@ -93,7 +93,4 @@ LRESULT TTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return TWindow::HandleMessage(message, wParam, lParam);
 }
 
-HFONT CreateLinkFont(int height) {
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
-}
+

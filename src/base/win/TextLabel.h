@@ -4,6 +4,7 @@
 // it. As a link it is blue and underlined, shows a hand, and a click on it
 // reaches the parent as WM_COMMAND (its id, STN_CLICKED) like a static
 // control's. Its text is the window text, so WM_GETTEXT reads it.
+#include "base/OutsideNames.h"
 #include "base/win/Window.h"
 
 struct TTextLabelStyle {
@@ -16,7 +17,7 @@ struct TTextLabelStyle {
 
 class TTextLabel final : public TWindow {
 public:
-    static constexpr wchar_t ClassName[] = L"TTextLabel";
+    static constexpr const char16_t* ClassName = TextLabelClassName;
 
     // `font` is not owned and must outlive the label.
     bool Create(HWND parent, std::u16string_view text, const TControlPlace& place, int id, HFONT font,
@@ -31,5 +32,3 @@ private:
     bool FPressed = false;
 };
 
-// Tahoma of that height, underlined, for links; the caller owns it.
-HFONT CreateLinkFont(int height);

@@ -1,5 +1,7 @@
 #include "base/win/Window.h"
 
+#include <utility>
+
 TWindow::~TWindow() {
     if (FHandle) {
         SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);  // no more messages reach this object
@@ -7,7 +9,6 @@ TWindow::~TWindow() {
         FHandle = nullptr;
         DestroyWindow(h);
     }
-    if (FFont) DeleteObject(FFont);
 }
 
 TWindow* TWindow::FromHandle(HWND hwnd) {
@@ -32,20 +33,17 @@ bool TWindow::CreateWindowFrom(const TCreateArgs& a) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = a.Cursor ? a.Cursor : LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = a.Background;
-    wc.lpszClassName = a.ClassName;
+    wc.lpszClassName = WidePtr(a.ClassName);
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
     const std::wstring title = ToWide(a.Title);
-    HWND h = CreateWindowExW(a.ExStyle, a.ClassName, title.c_str(), a.Style, a.X, a.Y, a.Width, a.Height, a.Parent,
+    HWND h = CreateWindowExW(a.ExStyle, WidePtr(a.ClassName), title.c_str(), a.Style, a.X, a.Y, a.Width, a.Height, a.Parent,
                              nullptr, GetModuleHandleW(nullptr), this);
     return h != nullptr;
 }
 
 void TWindow::OnClose() { DestroyWindow(FHandle); }
 
-void TWindow::SetWindowFont(HFONT font) {
-    if (FFont && FFont != font) DeleteObject(FFont);
-    FFont = font;
-}
+void TWindow::SetWindowFont(TFontHandle font) { FFont = std::move(font); }
 
 HWND TWindow::AddControl(const wchar_t* className, std::u16string_view text, DWORD style, const TControlPlace& place,
                          int id, HFONT font, DWORD exStyle) {
@@ -99,6 +97,18 @@ LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         DrawRightToLeftLabel(item);
         return TRUE;
     }
+    case WM_ACTIVATE:
+        // Like a dialog, a tool window gives the focus back to the control
+        // that had it when it was last active.
+        if (!WantsDialogKeys()) break;
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(FHandle, focus)) FLastFocus = focus;
+        } else if (FLastFocus && IsWindow(FLastFocus) && IsChild(FHandle, FLastFocus)) {
+            SetFocus(FLastFocus);
+            return 0;
+        }
+        break;
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -139,8 +149,9 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     return result;
 }
 
-TWindow::TCreateArgs ToolWindowArgs(const wchar_t* className, std::u16string_view title, HWND owner,
-                                    int clientWidth, int clientHeight, bool arabic, DWORD extraStyle) {
+TWindow::TCreateArgs ToolWindowArgs(const char16_t* className, std::u16string_view title, HWND owner,
+                                    int clientWidth, int clientHeight, bool arabic, DWORD extraStyle,
+                                    TPlacement placement) {
     TWindow::TCreateArgs a;
     a.ClassName = className;
     a.Title = title;
@@ -151,12 +162,16 @@ TWindow::TCreateArgs ToolWindowArgs(const wchar_t* className, std::u16string_vie
     AdjustWindowRectEx(&frame, a.Style, FALSE, a.ExStyle);
     a.Width = frame.right - frame.left;
     a.Height = frame.bottom - frame.top;
-    RECT ownerRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (owner) GetWindowRect(owner, &ownerRect);
-    a.X = (ownerRect.left + ownerRect.right - a.Width) / 2;
-    a.Y = (ownerRect.top + ownerRect.bottom - a.Height) / 2;
     a.Parent = owner;
+    PlaceWindowArgs(a, placement);
     return a;
+}
+
+void PlaceWindowArgs(TWindow::TCreateArgs& a, TPlacement placement) {
+    RECT around{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (placement == TPlacement::OnOwner && a.Parent) GetWindowRect(a.Parent, &around);
+    a.X = (around.left + around.right - a.Width) / 2;
+    a.Y = (around.top + around.bottom - a.Height) / 2;
 }
 
 void SetControlText(HWND control, std::u16string_view text) {
@@ -165,7 +180,4 @@ void SetControlText(HWND control, std::u16string_view text) {
     InvalidateRect(control, nullptr, TRUE);
 }
 
-HFONT CreateInterfaceFont(bool arabic, int height) {
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, arabic ? ARABIC_CHARSET : DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
-}
+

@@ -10,12 +10,13 @@
 #include <string_view>
 
 #include "base/ControlPlace.h"
+#include "base/win/FontHandle.h"
 #include "base/win/WideText.h"
 
 class TWindow {
 public:
     struct TCreateArgs {
-        const wchar_t* ClassName = nullptr;
+        const char16_t* ClassName = nullptr;
         std::u16string_view Title;
         DWORD Style = WS_OVERLAPPEDWINDOW;
         DWORD ExStyle = 0;
@@ -39,7 +40,8 @@ public:
 
     // Shows the window, restores it when minimised and brings it to the front.
     virtual void BringToFront();
-    // Tool windows answer Tab, Enter and Escape as dialogs do (IsDialogMessage).
+    // Tool windows answer Tab, Enter and Escape as dialogs do (IsDialogMessage)
+    // and give the focus back to the control that had it when reactivated.
     virtual bool WantsDialogKeys() const { return false; }
     // A message for this window or one of its controls, before the message
     // loop dispatches it (a form that sees keys and the wheel before its
@@ -65,13 +67,15 @@ protected:
     virtual bool OnCommand(int /*id*/, int /*code*/, HWND /*control*/) { return false; }
     // WM_CLOSE; the default destroys the window.
     virtual void OnClose();
+    // A tool window's control to focus when the window is next activated.
+    void RememberFocus(HWND control) { FLastFocus = control; }
     // WM_DESTROY, while the children still exist.
     virtual void OnDestroy() {}
     // The window is gone (after WM_NCDESTROY); Handle() is null again.
     virtual void Destroyed() {}
 
-    // The font the window's controls get; the window owns it from now on.
-    void SetWindowFont(HFONT font);
+    // The font the window's controls get; the window keeps it.
+    void SetWindowFont(TFontHandle font);
     HFONT WindowFont() const { return FFont; }
     // A child control of `className` at `place`, with the window's font
     // unless `font` names another one. -1: no id. In a mirrored (Arabic)
@@ -86,18 +90,23 @@ private:
     static void DrawRightToLeftLabel(const DRAWITEMSTRUCT& item);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND FHandle = nullptr;
-    HFONT FFont = nullptr;
+    TFontHandle FFont;
+    HWND FLastFocus = nullptr;  // a tool window's control to focus when it is active again
 };
 
-// A captioned tool window of that client size centred on its owner, mirrored
-// in Arabic with children that do not inherit the mirroring.
-TWindow::TCreateArgs ToolWindowArgs(const wchar_t* className, std::u16string_view title, HWND owner,
-                                    int clientWidth, int clientHeight, bool arabic, DWORD extraStyle = 0);
+// Where a tool window opens: centred on its owner (on the screen when it has
+// none), or centred on the screen whatever its owner.
+enum class TPlacement { OnOwner, OnScreen };
+
+// A captioned tool window of that client size, placed as asked, mirrored in
+// Arabic with children that do not inherit the mirroring.
+TWindow::TCreateArgs ToolWindowArgs(const char16_t* className, std::u16string_view title, HWND owner,
+                                    int clientWidth, int clientHeight, bool arabic, DWORD extraStyle = 0,
+                                    TPlacement placement = TPlacement::OnOwner);
+// Places a.Width × a.Height as asked (after a change of size).
+void PlaceWindowArgs(TWindow::TCreateArgs& a, TPlacement placement);
 
 // Sets a control's text and has it drawn again: a label the base draws
 // itself (right to left) is not repainted by a new text alone.
 void SetControlText(HWND control, std::u16string_view text);
 
-// The interface font of a window in that language: in Arabic the font mapper
-// is asked for a face with Arabic letters. The caller owns it.
-HFONT CreateInterfaceFont(bool arabic, int height = -12);

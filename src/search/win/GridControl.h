@@ -5,6 +5,7 @@
 // and turns clicks, double clicks and keys into selections and events.
 #include <string_view>
 
+#include "base/OutsideNames.h"
 #include "base/win/Window.h"
 #include "search/GridModel.h"
 
@@ -21,7 +22,7 @@ int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, b
 
 class TGridControl final : public TWindow {
 public:
-    static constexpr wchar_t ClassName[] = L"TTiravelStringGrid";
+    static constexpr const char16_t* ClassName = GridClassName;
 
     class THost {
     public:

@@ -2,44 +2,28 @@
 
 #include <vector>
 
+#include "base/OutsideNames.h"
+#include "base/win/ComboBox.h"
 #include "search/MushafNavigator.h"
 
 namespace {
 
 enum : int { idCombo = 10, idLabel, idCounts };
 
-HFONT CreateQuranFont(int points) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, ARABIC_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
-                       L"Harvik HAFS Uthmanic Script");
-}
-
-std::u16string ComboListText(HWND combo, int item) {
-    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(item), 0);
-    if (length == CB_ERR) return {};
-    std::wstring text(std::size_t(length) + 1, L'\0');
-    text.resize(std::size_t(SendMessageW(combo, CB_GETLBTEXT, WPARAM(item), LPARAM(text.data()))));
-    return FromWide(text);
-}
-
 }  // namespace
 
-bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMushafNavigator& main, std::u16string historyFile) {
+bool TSearchWindow::Create(HWND owner, TAppLanguage language, TMushafNavigator& main, std::u16string historyFile) {
     FMain = &main;
     FHistoryFile = std::move(historyFile);
-    FCore = std::make_unique<TSearchFormCore>(main.AyaStore(), language);
+    FForm = std::make_unique<TSearchForm>(main.AyaStore(), language);
     const TSearchFormTexts texts = SearchFormTexts(language);
     const bool arabic = language == appArabic;
     TCreateArgs a = ToolWindowArgs(ClassName, texts.Caption, owner, SearchClientWidth, SearchClientHeight, arabic,
-                                   WS_THICKFRAME | WS_CLIPCHILDREN);
-    a.X = (GetSystemMetrics(SM_CXSCREEN) - a.Width) / 2;  // the centre of the desktop
-    a.Y = (GetSystemMetrics(SM_CYSCREEN) - a.Height) / 2;
+                                   WS_THICKFRAME | WS_CLIPCHILDREN, TPlacement::OnScreen);
     if (!CreateWindowFrom(a)) return false;
     SetWindowFont(CreateInterfaceFont(arabic, -13));
     FArabicFont = CreateInterfaceFont(true, -15);
-    FQuranFont = CreateQuranFont(SearchQuranFontPoints);
+    FQuranFont = CreateQuranFont(PointsToPixels(SearchQuranFontPoints));
 
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -48,28 +32,19 @@ bool TSearchWindow::Create(HWND owner, TAppLanguge language, TMushafNavigator& m
     FLabel = AddControl(L"STATIC", texts.Label, SS_LEFT, places.Label, idLabel);
     FCombo = AddControl(L"COMBOBOX", u"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, places.Combo,
                         idCombo, FArabicFont, WS_EX_LAYOUTRTL);
-    FCounts = AddControl(L"STATIC", FCore->CountsLine(), SS_LEFT, places.Counts, idCounts);
-    if (!FGrid.Create(Handle(), places.Grid, FCore->Grid(), *this, true)) return false;
-    FCore->SetColumnFullWidth(FCore->Grid().ClientWidth());
+    FCounts = AddControl(L"STATIC", FForm->CountsLine(), SS_LEFT, places.Counts, idCounts);
+    if (!FGrid.Create(Handle(), places.Grid, FForm->Grid(), *this, true)) return false;
+    FForm->SetColumnFullWidth(FForm->Grid().ClientWidth());
     FGrid.Refresh();
     LoadHistory();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
-    FFocus = FCombo;
+    RememberFocus(FCombo);
     SetFocus(FCombo);
     return true;
 }
 
 LRESULT TSearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ACTIVATE) {
-        // The control that had the focus gets it back with the window.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            if (HWND focus = GetFocus(); focus && IsChild(Handle(), focus)) FFocus = focus;
-        } else if (FFocus && IsWindow(FFocus)) {
-            SetFocus(FFocus);
-            return 0;
-        }
-    }
     if (message == WM_GETMINMAXINFO) {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
         info->ptMinTrackSize = POINT{SearchMinWindowWidth, SearchMinWindowHeight};
@@ -84,7 +59,7 @@ void TSearchWindow::OnSize(int width, int height) {
     SetWindowPos(FCombo, nullptr, p.Combo.Left, p.Combo.Top, p.Combo.Width, p.Combo.Height, SWP_NOZORDER);
     SetWindowPos(FCounts, nullptr, p.Counts.Left, p.Counts.Top, p.Counts.Width, p.Counts.Height, SWP_NOZORDER);
     FGrid.Place(p.Grid);  // the grid's own WM_SIZE updates its model
-    FCore->SetColumnFullWidth(FCore->Grid().ClientWidth());
+    FForm->SetColumnFullWidth(FForm->Grid().ClientWidth());
     UpdateRowHeights();
 }
 
@@ -98,22 +73,22 @@ bool TSearchWindow::OnCommand(int id, int code, HWND) {
     if (code == CBN_SELCHANGE) {
         // The box shows the picked text only after this notification.
         const int item = int(SendMessageW(FCombo, CB_GETCURSEL, 0, 0));
-        if (item >= 0) TextChanged(ComboListText(FCombo, item));
+        if (item >= 0) TextChanged(ComboItemText(FCombo, item));
         return true;
     }
     return false;
 }
 
 void TSearchWindow::TextChanged(const std::u16string& text) {
-    FCore->TextChanged(text);
-    SetControlText(FCounts, FCore->CountsLine());
+    FForm->TextChanged(text);
+    SetControlText(FCounts, FForm->CountsLine());
     UpdateRowHeights();
 }
 
 void TSearchWindow::UpdateRowHeights() {
     HDC dc = GetDC(FGrid.Handle());
     HGDIOBJ old = SelectObject(dc, FQuranFont);
-    FCore->UpdateRowHeights([dc](std::u16string_view text, int width) {
+    FForm->UpdateRowHeights([dc](std::u16string_view text, int width) {
         return DrawWrappedRightToLeft(dc, text, RECT{0, 0, width, 0}, false);
     });
     SelectObject(dc, old);
@@ -125,17 +100,17 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     RECT r = rect;
-    if (cell.Row < FCore->Grid().FixedRows()) {
+    if (cell.Row < FForm->Grid().FixedRows()) {
         // The header row, as a grid draws its fixed cells.
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
         SelectObject(dc, WindowFont());
-        DrawCellLine(dc, FCore->HeaderText(cell.Col), rect, TCellTextAlign::Right, 4);
+        DrawCellLine(dc, FForm->HeaderText(cell.Col), rect, TCellTextAlign::Right, 4);
         return;
     }
-    SetBkColor(dc, selected && FCore->HasResults() ? COLORREF(SearchSelectedColour) : COLORREF(SearchCellColour));
+    SetBkColor(dc, selected && FForm->HasResults() ? COLORREF(SearchSelectedColour) : COLORREF(SearchCellColour));
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-    const TSearchCell content = FCore->Cell(cell.Col, cell.Row);
+    const TSearchCell content = FForm->Cell(cell.Col, cell.Row);
     if (content.Text.empty()) return;
     SelectObject(dc, FQuranFont);
     if (cell.Col != 2) {
@@ -151,7 +126,7 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
 }
 
 void TSearchWindow::CellDoubleClicked(TGridControl&, TGridCell) {
-    const TSearchResult* r = FCore->SelectedResult();
+    const TSearchResult* r = FForm->SelectedResult();
     if (!r) return;
     const TSearchResult jump = *r;  // the history and the page opening may run other input
     AddSearchTextToHistory();
@@ -162,10 +137,10 @@ void TSearchWindow::GridScrolled(TGridControl&) { UpdateRowHeights(); }
 
 bool TSearchWindow::GridKeyDown(TGridControl&, int key) {
     if (key != 'C' || GetKeyState(VK_CONTROL) >= 0) return false;
-    if (const TSearchResult* r = FCore->SelectedResult()) {
+    if (const TSearchResult* r = FForm->SelectedResult()) {
         const TSearchResult copy = *r;
         AddSearchTextToHistory();
-        FMain->CopyRange(copy.Sora, copy.Aya, copy.Aya);
+        FMain->CopyRange(copy.Sura, copy.Aya, copy.Aya);
     }
     return true;
 }
@@ -174,7 +149,7 @@ void TSearchWindow::LoadHistory() {
     const std::wstring file = ToWide(FHistoryFile);
     const std::wstring section = ToWide(SearchHistorySection);
     std::vector<wchar_t> buffer(32768);
-    FCore->History().Load([&](std::u16string_view key) {
+    FForm->History().Load([&](std::u16string_view key) {
         const std::wstring k = ToWide(key);
         const DWORD n = GetPrivateProfileStringW(section.c_str(), k.c_str(), L"", buffer.data(), DWORD(buffer.size()),
                                                  file.c_str());
@@ -189,7 +164,7 @@ void TSearchWindow::FillHistoryList() {
     const std::u16string text = WindowText(FCombo);
     FRefilling = true;
     SendMessageW(FCombo, CB_RESETCONTENT, 0, 0);
-    for (const std::u16string& entry : FCore->History().Entries())
+    for (const std::u16string& entry : FForm->History().Entries())
         SendMessageW(FCombo, CB_ADDSTRING, 0, LPARAM(WidePtr(entry.c_str())));
     SetWindowTextW(FCombo, WidePtr(text.c_str()));
     FRefilling = false;
@@ -199,19 +174,13 @@ void TSearchWindow::AddSearchTextToHistory() {
     // Another search window may have added texts since: start from the file.
     const std::u16string text = WindowText(FCombo);
     LoadHistory();
-    if (!FCore->History().Add(text)) return;
+    if (!FForm->History().Add(text)) return;
     const std::wstring file = ToWide(FHistoryFile);
     const std::wstring section = ToWide(SearchHistorySection);
     // A file that cannot be written leaves the list as it is in this window only.
-    for (const auto& [key, value] : FCore->History().Values())
+    for (const auto& [key, value] : FForm->History().Values())
         WritePrivateProfileStringW(section.c_str(), ToWide(key).c_str(),
                                    value.empty() ? nullptr : ToWide(value).c_str(), file.c_str());
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());  // flush
     FillHistoryList();
-}
-
-void TSearchWindow::Destroyed() {
-    if (FQuranFont) DeleteObject(FQuranFont);
-    if (FArabicFont) DeleteObject(FArabicFont);
-    FQuranFont = FArabicFont = nullptr;
 }

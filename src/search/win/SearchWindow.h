@@ -7,6 +7,7 @@
 // shared through "shistory.ini".
 #include <string>
 
+#include "base/OutsideNames.h"
 #include "base/win/Window.h"
 #include "search/SearchForm.h"
 #include "search/win/GridControl.h"
@@ -15,18 +16,17 @@ class TMushafNavigator;
 
 class TSearchWindow final : public TWindow, private TGridControl::THost {
 public:
-    static constexpr wchar_t ClassName[] = L"TSearchForm";
+    static constexpr const char16_t* ClassName = SearchClassName;
 
     // Centred on the desktop, owned by `owner`. `historyFile` is the full
     // name of "shistory.ini" in the data folder.
-    bool Create(HWND owner, TAppLanguge language, TMushafNavigator& main, std::u16string historyFile);
+    bool Create(HWND owner, TAppLanguage language, TMushafNavigator& main, std::u16string historyFile);
     bool WantsDialogKeys() const override { return true; }
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnSize(int width, int height) override;
     bool OnCommand(int id, int code, HWND control) override;
-    void Destroyed() override;
 
     // TGridControl::THost
     void PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const RECT& rect, bool selected) override;
@@ -41,12 +41,11 @@ private:
     void LoadHistory();
     void FillHistoryList();
 
-    std::unique_ptr<TSearchFormCore> FCore;
+    std::unique_ptr<TSearchForm> FForm;
     TMushafNavigator* FMain = nullptr;
     std::u16string FHistoryFile;
     TGridControl FGrid;
     HWND FCombo = nullptr, FLabel = nullptr, FCounts = nullptr;
     bool FRefilling = false;  // the history list is being refilled: no search
-    HWND FFocus = nullptr;  // the control to focus when the window is activated again
-    HFONT FQuranFont = nullptr, FArabicFont = nullptr;
+    TFontHandle FQuranFont, FArabicFont;
 };

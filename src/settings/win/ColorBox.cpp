@@ -81,7 +81,7 @@ bool TColorBox::Take(bool chosenInList, HWND dialogOwner) {
 
 void TColorBox::Measure(MEASUREITEMSTRUCT& m) { m.itemHeight = 18; }
 
-void TColorBox::Draw(const DRAWITEMSTRUCT& d, TAppLanguge language) const {
+void TColorBox::Draw(const DRAWITEMSTRUCT& d, TAppLanguage language) const {
     HDC dc = d.hDC;
     const bool selected = (d.itemState & ODS_SELECTED) != 0;
     FillRect(dc, &d.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "settings/SettingsData.h"
+#include "settings/Settings.h"
 
 class TColorBox {
 public:
@@ -28,7 +28,7 @@ public:
     bool Notified(int code, HWND dialogOwner);
 
     static void Measure(MEASUREITEMSTRUCT& m);
-    void Draw(const DRAWITEMSTRUCT& d, TAppLanguge language) const;
+    void Draw(const DRAWITEMSTRUCT& d, TAppLanguage language) const;
 
 private:
     bool Take(bool chosenInList, HWND dialogOwner);

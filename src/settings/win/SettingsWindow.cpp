@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/OutsideNames.h"
+#include "base/win/ComboBox.h"
 #include "settings/SettingsFormTexts.h"
 
 namespace {
@@ -35,7 +37,7 @@ constexpr TPartInfo PartInfos[] = {
     {spCitationFontLabel, pkLabel},   {spCitationFontBox, pkFontBox},
     {spCitationSizeLabel, pkLabel},   {spCitationSizeBox, pkSizeBox},
     {spCitationColorLabel, pkLabel},  {spCitationColorBox, pkColorBox},
-    {spIsteada, pkCheck},             {spBasmalla, pkCheck},              {spQalaTaallah, pkCheck},
+    {spIsteada, pkCheck},             {spBasmala, pkCheck},              {spQalaTaallah, pkCheck},
     // Last, so that they lie below the controls they frame.
     {spLanguageGroup, pkGroup},       {spQuranGroup, pkGroup},            {spCitationGroup, pkGroup},
     {spAdditionsGroup, pkGroup},
@@ -52,40 +54,8 @@ constexpr TSettingsPart ListParts[] = {spFontSizeBox,      spTextColorBox,    sp
 constexpr int PartIdBase = 200;
 constexpr int ScrollBarId = 299;
 constexpr int BracketItemHeight = 34;
-enum : int { idOpen = 301, idDefaults, idSaveAs, idExit, idHelp };
-
-const char16_t* PartCaption(TSettingsPart part, const TSettingsFormTexts& t) {
-    switch (part) {
-    case spLanguageGroup: return t.LanguageGroup;
-    case spArabicItem: return LanguageItemArabic;
-    case spEnglishItem: return LanguageItemEnglish;
-    case spQuranGroup: return t.QuranGroup;
-    case spFontSizeLabel: return t.FontSize;
-    case spFontStyleLabel: return t.FontStyle;
-    case spNormal: return t.Normal;
-    case spBold: return t.Bold;
-    case spTextColorLabel: return t.TextColor;
-    case spWaqfLabel: return t.WaqfColor;
-    case spHizbLabel: return t.HizbColor;
-    case spSajdaLabel: return t.SajdaColor;
-    case spBracketsLabel: return t.Brackets;
-    case spNoBrackets: return t.NoBrackets;
-    case spAddBrackets: return t.AddBrackets;
-    case spBracketColorLabel: return t.BracketColor;
-    case spCitationGroup: return t.CitationGroup;
-    case spNoCitation: return t.NoCitation;
-    case spSameLine: return t.SameLine;
-    case spNewLine: return t.NewLine;
-    case spCitationFontLabel: return t.CitationFont;
-    case spCitationSizeLabel: return t.CitationSize;
-    case spCitationColorLabel: return t.CitationColor;
-    case spAdditionsGroup: return t.AdditionsGroup;
-    case spIsteada: return t.Isteada;
-    case spBasmalla: return t.Basmalla;
-    case spQalaTaallah: return t.QalaTaallah;
-    default: return nullptr;  // boxes and lists
-    }
-}
+// The menu commands' ids: the command table's commands from here on.
+constexpr int MenuIdBase = 301;
 
 DWORD CreationStyle(TPartKind kind) {
     switch (kind) {
@@ -126,10 +96,10 @@ int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
 
 }  // namespace
 
-bool TSettingsWindow::Create(HWND owner, TStettingsData& current, const TStettingsData& defaults,
+bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& defaults,
                              const std::filesystem::path& dataFolder, std::function<void()> requestHelp) {
     FRequestHelp = std::move(requestHelp);
-    FMirrored = current.Languge == appArabic;
+    FMirrored = current.Language == appArabic;
     const std::u16string title = SettingsOpeningCaption(current);
     // No WS_CLIPCHILDREN: the window paints the inside of its group boxes. The
     // scroll bar is a control of its own: the frame's bar is not drawn in a
@@ -137,16 +107,14 @@ bool TSettingsWindow::Create(HWND owner, TStettingsData& current, const TStettin
     TCreateArgs a = ToolWindowArgs(ClassName, title, owner, 0, 0, FMirrored, WS_THICKFRAME);
     a.Width = SettingsWindowWidth;
     a.Height = SettingsWindowHeight;
-    a.X = (GetSystemMetrics(SM_CXSCREEN) - a.Width) / 2;
-    a.Y = (GetSystemMetrics(SM_CYSCREEN) - a.Height) / 2;
+    PlaceWindowArgs(a, TPlacement::OnScreen);
     if (!CreateWindowFrom(a)) return false;
     // Arabic captions appear in both languages (the language item, "قال تعالى").
     SetWindowFont(CreateInterfaceFont(true));
-    FQuranFont = CreateFontW(-24, 0, 0, 0, FW_NORMAL, 0, 0, 0, ARABIC_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
-                             L"Harvik HAFS Uthmanic Script");
+    FQuranFont = CreateQuranFont(-24);
     BuildMenu();
     BuildControls();
-    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsFormView&>(*this));
+    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsView&>(*this));
     FForm->Create();
     UpdateScrollBar();
     ShowWindow(Handle(), SW_SHOW);
@@ -156,17 +124,14 @@ bool TSettingsWindow::Create(HWND owner, TStettingsData& current, const TStettin
 
 void TSettingsWindow::BuildMenu() {
     FMenu = CreateMenu();
-    FFileMenu = CreatePopupMenu();
-    FHelpMenu = CreatePopupMenu();
-    AppendMenuW(FFileMenu, MF_STRING, idOpen, L"");
-    AppendMenuW(FFileMenu, MF_STRING, idDefaults, L"");
-    AppendMenuW(FFileMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(FFileMenu, MF_STRING, idSaveAs, L"");
-    AppendMenuW(FFileMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(FFileMenu, MF_STRING, idExit, L"");
-    AppendMenuW(FHelpMenu, MF_STRING, idHelp, L"");
-    AppendMenuW(FMenu, MF_POPUP | MF_STRING, UINT_PTR(FFileMenu), L"");
-    AppendMenuW(FMenu, MF_POPUP | MF_STRING, UINT_PTR(FHelpMenu), L"");
+    for (HMENU& menu : FMenus) {
+        menu = CreatePopupMenu();
+        AppendMenuW(FMenu, MF_POPUP | MF_STRING, UINT_PTR(menu), L"");
+    }
+    for (const TSettingsMenuItem& item : SettingsMenuItems) {
+        if (item.SeparatorBefore) AppendMenuW(FMenus[item.Menu], MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(FMenus[item.Menu], MF_STRING, MenuIdBase + item.Command, L"");
+    }
     SetMenu(Handle(), FMenu);  // destroyed with the window
 }
 
@@ -225,8 +190,8 @@ void TSettingsWindow::ShowControls(const TSettingsControls& c, bool withLanguage
     SetWindowTextW(Part(spFontSizeBox), ToWide(c.QuranFontSize).c_str());
     Check(spNormal, !c.QuranFontBold);
     Check(spBold, c.QuranFontBold);
-    const std::uint32_t colours[] = {c.QuranTextColor, c.WaqfSignColor, c.JozzaSignColor,
-                                     c.SajdaSignColor, c.BracketColor,  c.TakreejFontColor};
+    const std::uint32_t colours[] = {c.QuranTextColor, c.WaqfSignColor, c.HizbSignColor,
+                                     c.SajdaSignColor, c.BracketColor,  c.CitationFontColor};
     for (std::size_t i = 0; i < FColorBoxes.size(); ++i) FColorBoxes[i].Select(colours[i]);
     Check(spNoBrackets, !c.UseBrackets);
     Check(spAddBrackets, c.UseBrackets);
@@ -237,14 +202,14 @@ void TSettingsWindow::ShowControls(const TSettingsControls& c, bool withLanguage
     Check(spNoCitation, c.Citation == ccNoInfo);
     Check(spSameLine, c.Citation == ccSameLine);
     Check(spNewLine, c.Citation == ccNewLine);
-    SetWindowTextW(Part(spCitationFontBox), ToWide(c.TakreejFontName).c_str());
-    SetWindowTextW(Part(spCitationSizeBox), ToWide(c.TakreejFontSize).c_str());
-    ShowAdditions(c.AdditionIsteada, c.AddtionBasmalla, c.AdditionQalaTaallah);
+    SetWindowTextW(Part(spCitationFontBox), ToWide(c.CitationFontName).c_str());
+    SetWindowTextW(Part(spCitationSizeBox), ToWide(c.CitationFontSize).c_str());
+    ShowAdditions(c.AdditionIsteada, c.AdditionBasmala, c.AdditionQalaTaallah);
 }
 
-void TSettingsWindow::ShowAdditions(bool isteada, bool basmalla, bool qalaTaallah) {
+void TSettingsWindow::ShowAdditions(bool isteada, bool basmala, bool qalaTaallah) {
     Check(spIsteada, isteada);
-    Check(spBasmalla, basmalla);
+    Check(spBasmala, basmala);
     Check(spQalaTaallah, qalaTaallah);
 }
 
@@ -255,23 +220,23 @@ TSettingsControls TSettingsWindow::ReadControls() const {
     c.QuranFontBold = Checked(spBold);
     c.QuranTextColor = FColorBoxes[0].Colour();
     c.WaqfSignColor = FColorBoxes[1].Colour();
-    c.JozzaSignColor = FColorBoxes[2].Colour();
+    c.HizbSignColor = FColorBoxes[2].Colour();
     c.SajdaSignColor = FColorBoxes[3].Colour();
     c.UseBrackets = Checked(spAddBrackets);
     const int bracket = int(SendMessageW(Part(spBracketList), CB_GETCURSEL, 0, 0));
     if (bracket >= 0 && std::size_t(bracket) < BracketItems().size()) c.Brackets = BracketItems()[std::size_t(bracket)];
     c.BracketColor = FColorBoxes[4].Colour();
     c.Citation = Checked(spNoCitation) ? ccNoInfo : Checked(spNewLine) ? ccNewLine : ccSameLine;
-    c.TakreejFontName = WindowText(Part(spCitationFontBox));
-    c.TakreejFontSize = WindowText(Part(spCitationSizeBox));
-    c.TakreejFontColor = FColorBoxes[5].Colour();
+    c.CitationFontName = WindowText(Part(spCitationFontBox));
+    c.CitationFontSize = WindowText(Part(spCitationSizeBox));
+    c.CitationFontColor = FColorBoxes[5].Colour();
     c.AdditionIsteada = Checked(spIsteada);
-    c.AddtionBasmalla = Checked(spBasmalla);
+    c.AdditionBasmala = Checked(spBasmala);
     c.AdditionQalaTaallah = Checked(spQalaTaallah);
     return c;
 }
 
-void TSettingsWindow::ShowLanguage(TAppLanguge language) {
+void TSettingsWindow::ShowLanguage(TAppLanguage language) {
     if (language != appArabic) language = appEnglish;
     if (language == FLanguage) return;  // every change asks; only a new language moves anything
     FLanguage = language;
@@ -281,24 +246,20 @@ void TSettingsWindow::ShowLanguage(TAppLanguge language) {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
 }
 
-void TSettingsWindow::SetCaptions(TAppLanguge language) {
+void TSettingsWindow::SetCaptions(TAppLanguage language) {
     const TSettingsFormTexts& t = SettingsFormTexts(language);
     for (const TPartInfo& info : PartInfos)
-        if (const char16_t* caption = PartCaption(info.Part, t)) SetControlText(Part(info.Part), caption);
-    ModifyMenuW(FMenu, 0, MF_BYPOSITION | MF_POPUP | MF_STRING, UINT_PTR(FFileMenu), WidePtr(t.FileMenu));
-    ModifyMenuW(FMenu, 1, MF_BYPOSITION | MF_POPUP | MF_STRING, UINT_PTR(FHelpMenu), WidePtr(t.HelpMenu));
-    const struct {
-        int Id;
-        const char16_t* Caption;
-    } items[] = {{idOpen, t.OpenItem}, {idDefaults, t.DefaultsItem}, {idSaveAs, t.SaveAsItem},
-                 {idExit, t.ExitItem}, {idHelp, t.HelpItem}};
-    for (const auto& item : items)
-        ModifyMenuW(item.Id == idHelp ? FHelpMenu : FFileMenu, item.Id, MF_BYCOMMAND | MF_STRING, item.Id,
-                    WidePtr(item.Caption));
+        if (const char16_t* caption = t.Parts[info.Part]) SetControlText(Part(info.Part), caption);
+    for (int m = 0; m < smMenuCount; ++m)
+        ModifyMenuW(FMenu, UINT(m), MF_BYPOSITION | MF_POPUP | MF_STRING, UINT_PTR(FMenus[m]), WidePtr(t.Menus[m]));
+    for (const TSettingsMenuItem& item : SettingsMenuItems) {
+        const UINT id = UINT(MenuIdBase + item.Command);
+        ModifyMenuW(FMenus[item.Menu], id, MF_BYCOMMAND | MF_STRING, id, WidePtr(t.Commands[item.Command]));
+    }
     DrawMenuBar(Handle());
 }
 
-void TSettingsWindow::SetAlignment(TAppLanguge language) {
+void TSettingsWindow::SetAlignment(TAppLanguage language) {
     const bool arabic = language == appArabic;
     for (const TPartInfo& info : PartInfos) {
         HWND h = Part(info.Part);
@@ -329,7 +290,7 @@ void TSettingsWindow::SetAlignment(TAppLanguge language) {
 }
 
 void TSettingsWindow::PlaceControls() {
-    if (!FScrollBar || FLanguage == TAppLanguge(255)) return;
+    if (!FScrollBar || FLanguage == TAppLanguage(255)) return;
     RECT client{};
     GetClientRect(Handle(), &client);
     const TSettingsPlaces places = SettingsFormLayout(FLanguage, client.right);
@@ -387,14 +348,14 @@ void TSettingsWindow::CloseForm() { DestroyWindow(Handle()); }
 
 bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
     if (!FForm) return false;
-    switch (id) {
-    case idOpen: FForm->N3Click(); return true;
-    case idDefaults: FForm->DefaultSettingsMneuItemClick(); return true;
-    case idSaveAs: FForm->N6Click(); return true;
-    case idExit: FForm->N9Click(); return true;
-    case idHelp: FForm->N5Click(); return true;
-    case IDOK: return true;  // Enter: there is nothing to confirm
+    switch (id - MenuIdBase) {
+    case scOpen: FForm->OpenProfile(); return true;
+    case scDefaults: FForm->RestoreDefaults(); return true;
+    case scSaveAs: FForm->SaveProfileAs(); return true;
+    case scExit: FForm->CloseDialog(); return true;
+    case scHelp: FForm->ShowHelp(); return true;
     }
+    if (id == IDOK) return true;  // Enter: there is nothing to confirm
     const int part = id - PartIdBase;
     if (part < 0 || part >= spPartCount || control != Part(TSettingsPart(part))) return false;
     if (TColorBox* box = ColorBoxOf(control)) {
@@ -413,11 +374,8 @@ bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
         case pkFontBox:
             if (code == CBN_SELCHANGE) {
                 // The edit field still holds the old text while the list reports its choice.
-                const int item = int(SendMessageW(control, CB_GETCURSEL, 0, 0));
-                if (item < 0) break;
-                std::wstring text(std::size_t(SendMessageW(control, CB_GETLBTEXTLEN, item, 0)) + 1, L'\0');
-                text.resize(std::size_t(SendMessageW(control, CB_GETLBTEXT, item, LPARAM(text.data()))));
-                SetWindowTextW(control, text.c_str());
+                if (SendMessageW(control, CB_GETCURSEL, 0, 0) < 0) break;
+                SetControlText(control, ComboSelectedText(control));
                 FForm->OnControlsChange();
             } else if (code == CBN_EDITCHANGE) {
                 FForm->OnControlsChange();
@@ -589,23 +547,6 @@ LRESULT TSettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         }
         break;
     }
-    case WM_ACTIVATE:
-        // Like a dialog, the window gives the focus back to the control that had it.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            const HWND focus = GetFocus();
-            if (focus && IsChild(Handle(), focus)) FLastFocus = focus;
-        } else if (FLastFocus && IsWindow(FLastFocus) && IsChild(Handle(), FLastFocus)) {
-            SetFocus(FLastFocus);
-            return 0;
-        }
-        break;
     }
     return TWindow::HandleMessage(message, wParam, lParam);
-}
-
-void TSettingsWindow::Destroyed() {
-    // The form stays until the window object goes: Exit destroys the window
-    // from inside one of the form's own handlers.
-    if (FQuranFont) DeleteObject(FQuranFont);
-    FQuranFont = nullptr;
 }

@@ -9,18 +9,20 @@
 #include <functional>
 #include <memory>
 
+#include "base/OutsideNames.h"
 #include "base/win/Window.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsFormLayout.h"
+#include "settings/SettingsFormTexts.h"
 #include "settings/win/ColorBox.h"
 
-class TSettingsWindow final : public TWindow, private TSettingsFormView {
+class TSettingsWindow final : public TWindow, private TSettingsView {
 public:
-    static constexpr wchar_t ClassName[] = L"TSettingsForm";
+    static constexpr const char16_t* ClassName = SettingsClassName;
 
     // Centred on the desktop, in the language of `current`. Neither record is
     // owned; both outlive the window. `requestHelp` runs for Help, Help.
-    bool Create(HWND owner, TStettingsData& current, const TStettingsData& defaults,
+    bool Create(HWND owner, TSettings& current, const TSettings& defaults,
                 const std::filesystem::path& dataFolder, std::function<void()> requestHelp);
     bool WantsDialogKeys() const override { return true; }
     bool PreviewMessage(MSG& msg) override;
@@ -29,13 +31,12 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnSize(int width, int height) override;
-    void Destroyed() override;
 
-    // TSettingsFormView
+    // TSettingsView
     void ShowControls(const TSettingsControls& c, bool withLanguage) override;
-    void ShowAdditions(bool isteada, bool basmalla, bool qalaTaallah) override;
+    void ShowAdditions(bool isteada, bool basmala, bool qalaTaallah) override;
     TSettingsControls ReadControls() const override;
-    void ShowLanguage(TAppLanguge language) override;
+    void ShowLanguage(TAppLanguage language) override;
     void ShowCaption(std::u16string_view caption) override;
     void ReportError(std::u16string_view message) override;
     std::optional<std::u16string> ChooseProfileToOpen() override;
@@ -47,8 +48,8 @@ private:
     void BuildControls();
     void FillFontList();
     void PlaceControls();
-    void SetCaptions(TAppLanguge language);
-    void SetAlignment(TAppLanguge language);
+    void SetCaptions(TAppLanguage language);
+    void SetAlignment(TAppLanguage language);
     void UpdateScrollBar();
     // Clamps and takes the new first row; the controls move when `showNow`.
     void ScrollTo(int position, bool showNow);
@@ -63,17 +64,19 @@ private:
     TColorBox* ColorBoxOf(HWND control);
     const TColorBox* ColorBoxById(int id) const;
 
+    // Kept until the window object goes, not freed when the window is: Exit
+    // destroys the window from inside one of the form's own handlers.
     std::unique_ptr<TSettingsForm> FForm;
     std::function<void()> FRequestHelp;
     bool FMirrored = false;  // decided at creation
-    TAppLanguge FLanguage = TAppLanguge(255);
+    TAppLanguage FLanguage = TAppLanguage(255);
     std::array<HWND, spPartCount> FParts{};
     // Text, waqf, hizb, sajda, brackets, citation.
     std::array<TColorBox, 6> FColorBoxes;
-    HMENU FMenu = nullptr, FFileMenu = nullptr, FHelpMenu = nullptr;
-    HFONT FQuranFont = nullptr;
+    HMENU FMenu = nullptr;
+    std::array<HMENU, smMenuCount> FMenus{};
+    TFontHandle FQuranFont;
     HWND FScrollBar = nullptr;
     int FScrollY = 0;  // the first content row shown
     bool FScrollShown = true;  // the controls stand where FScrollY puts them
-    HWND FLastFocus = nullptr;
 };

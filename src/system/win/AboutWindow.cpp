@@ -26,20 +26,19 @@ bool FaceInstalled(const char16_t* face) {
 
 // Bold Naskh of that character height: the first preferred face that is
 // installed, otherwise the interface face asked for Arabic letters.
-HFONT CreateNaskhFont(int pixels) {
+TFontHandle CreateNaskhFont(int pixels) {
     const wchar_t* face = L"Tahoma";
     for (const char16_t* f : AboutTextFaces)
         if (FaceInstalled(f)) {
             face = WidePtr(f);
             break;
         }
-    return CreateFontW(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ARABIC_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face);
+    return TFontHandle(CreateFontW(-pixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ARABIC_CHARSET,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, face));
 }
 
 }  // namespace
 
-TAboutWindow::~TAboutWindow() { FreeFonts(); }
 
 bool TAboutWindow::Create(HWND owner, const TResourceSource& resources) {
     TCreateArgs a;
@@ -199,11 +198,4 @@ bool TAboutWindow::OnCommand(int, int code, HWND control) {
     return true;
 }
 
-void TAboutWindow::Destroyed() { FreeFonts(); }
 
-void TAboutWindow::FreeFonts() {
-    for (HFONT* f : {&FTextFont, &FLinkFont}) {
-        if (*f) DeleteObject(*f);
-        *f = nullptr;
-    }
-}

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/OutsideNames.h"
 #include "base/Picture.h"
 #include "base/win/PictureControl.h"
 #include "base/win/TextLabel.h"
@@ -14,12 +15,11 @@ class TResourceSource;
 
 class TAboutWindow final : public TWindow {
 public:
-    static constexpr wchar_t ClassName[] = L"TAboutForm";
+    static constexpr const char16_t* ClassName = AboutClassName;
     // Child control ids: the first element of the column, and so on down.
     static constexpr int FirstElementId = 200;
 
     TAboutWindow() = default;
-    ~TAboutWindow() override;
 
     // Centred on the desktop, shown at once, scrolled to the top.
     bool Create(HWND owner, const TResourceSource& resources);
@@ -29,17 +29,15 @@ private:
     void OnSize(int width, int height) override;
     bool OnKeyDown(int key) override;
     bool OnCommand(int id, int code, HWND control) override;
-    void Destroyed() override;
     void ScrollTo(int position);
     void PlaceElements();
     void ScrollByBar(int request);
-    void FreeFonts();
 
     std::vector<std::unique_ptr<TPicture>> FPictures;
     std::vector<std::unique_ptr<TWindow>> FControls;  // pictures and labels
     std::vector<HWND> FElements;  // one per element of the column, in its order
     HWND FMakerLink = nullptr, FDeveloperLink = nullptr;
-    HFONT FTextFont = nullptr, FLinkFont = nullptr;
+    TFontHandle FTextFont, FLinkFont;
     int FClientWidth = 0, FClientHeight = 0, FScroll = 0;
     bool FPlacing = false;
 };

@@ -9,7 +9,7 @@ namespace {
 constexpr int LinkId = 10;
 }  // namespace
 
-void TFontInstallationErrorForm::ShowModal() {
+void TFontInstallationErrorWindow::ShowModal() {
     TCreateArgs a = ToolWindowArgs(ClassName, FontErrorCaption, nullptr, FontErrorClientWidth,
                                    FontErrorClientHeight, false);
     a.ExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
@@ -17,8 +17,7 @@ void TFontInstallationErrorForm::ShowModal() {
     SetWindowFont(CreateInterfaceFont(true, -FontErrorTextHeight));
     AddControl(L"STATIC", FontErrorEnglish, SS_LEFT, FontErrorEnglishPlace);
     AddControl(L"STATIC", FontErrorArabic, SS_RIGHT, FontErrorArabicPlace, -1, nullptr, WS_EX_RTLREADING);
-    FLinkFont = CreateFontW(-FontErrorTextHeight, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    FLinkFont = CreateLinkFont(-FontErrorTextHeight);
     FLink = AddControl(L"STATIC", FontDownloadAddress(), SS_CENTER | SS_NOTIFY, FontErrorLinkPlace, LinkId, FLinkFont);
     AddControl(L"BUTTON", FontErrorCancel, BS_DEFPUSHBUTTON | WS_TABSTOP, FontErrorCancelPlace, IDCANCEL);
     ShowWindow(Handle(), SW_SHOW);
@@ -29,18 +28,16 @@ void TFontInstallationErrorForm::ShowModal() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    if (FLinkFont) DeleteObject(FLinkFont);
-    FLinkFont = nullptr;
 }
 
-bool TFontInstallationErrorForm::OnCommand(int id, int code, HWND) {
+bool TFontInstallationErrorWindow::OnCommand(int id, int code, HWND) {
     if (id != LinkId || code != STN_CLICKED) return false;
     const std::wstring site = ToWide(ProductSiteAddress());
     ShellExecuteW(Handle(), L"open", site.c_str(), nullptr, nullptr, SW_SHOW);
     return true;
 }
 
-LRESULT TFontInstallationErrorForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TFontInstallationErrorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CTLCOLORSTATIC:
         if (reinterpret_cast<HWND>(lParam) == FLink) {  // a link reads as one

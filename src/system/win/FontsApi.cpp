@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
 #include "base/Utf.h"
 #include "base/win/ReadingOrder.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr wchar_t FontsKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
 
 std::wstring FontsFolder() {
     std::wstring folder;
@@ -99,7 +99,7 @@ bool TWinFontPlatform::FamilyListed(std::u16string_view family) {
 
 std::optional<std::u16string> TWinFontPlatform::RegistryValue(std::u16string_view valueName) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, FontsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, WidePtr(SystemFontsKey), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
     const std::wstring name = ToWide(valueName);
     DWORD type = 0, size = 0;
     std::optional<std::u16string> result;
@@ -140,7 +140,7 @@ bool TWinFontPlatform::CopyFontFile(std::u16string_view resource, std::u16string
 
 bool TWinFontPlatform::AddFontToRegistry(std::u16string_view valueName, std::u16string_view data) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, FontsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, WidePtr(SystemFontsKey), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return false;
     const std::wstring name = ToWide(valueName), value = ToWide(data);
@@ -160,7 +160,7 @@ bool TWinFontPlatform::IsUserAdmin() {
 int TWinFontPlatform::RunElevatedInstallation() {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return RunElevatedAndWait(self, L"\\installfonts", nullptr);
+    return RunElevatedAndWait(self, WidePtr(InstallFontsSwitch), nullptr);
 }
 
 void TWinFontPlatform::LoadFontsNow() {
@@ -183,7 +183,7 @@ bool TWinFontPlatform::AskYesNo(std::u16string_view text, std::u16string_view ca
 }
 
 void TWinFontPlatform::ShowInstallationError() {
-    TFontInstallationErrorForm form;
+    TFontInstallationErrorWindow form;
     form.ShowModal();
 }
 

@@ -3,11 +3,7 @@
 #include "system/UpdateNoticeForm.h"
 #include "system/win/WebAddress.h"
 
-TUpdateNoticeWindow::~TUpdateNoticeWindow() {
-    if (FLinkFont) DeleteObject(FLinkFont);
-}
-
-bool TUpdateNoticeWindow::Create(HWND owner, TAppLanguge language) {
+bool TUpdateNoticeWindow::Create(HWND owner, TAppLanguage language) {
     const TUpdateNoticeTexts texts = UpdateNoticeTexts(language);
     const bool arabic = language == appArabic;
     if (!CreateWindowFrom(ToolWindowArgs(ClassName, texts.Caption, owner, UpdateNoticeClientWidth,

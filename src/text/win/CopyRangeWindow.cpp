@@ -1,5 +1,7 @@
 #include "text/win/CopyRangeWindow.h"
 
+#include "base/OutsideNames.h"
+#include "base/win/ComboBox.h"
 #include "text/SuraTables.h"
 
 namespace {
@@ -15,7 +17,7 @@ void FillAyaList(HWND list, int suraItem) {
 
 }  // namespace
 
-bool TCopyRangeWindow::Create(HWND owner, TAppLanguge language, std::function<void(TCopyRangeChoice)> onCopy) {
+bool TCopyRangeWindow::Create(HWND owner, TAppLanguage language, std::function<void(TCopyRangeChoice)> onCopy) {
     FOnCopy = std::move(onCopy);
     const TCopyRangeTexts texts = CopyRangeTexts(language);
     const bool arabic = language == appArabic;
@@ -23,8 +25,7 @@ bool TCopyRangeWindow::Create(HWND owner, TAppLanguge language, std::function<vo
             ToolWindowArgs(ClassName, texts.Caption, owner, CopyRangeClientWidth, CopyRangeClientHeight, arabic)))
         return false;
     SetWindowFont(CreateInterfaceFont(arabic, -13));
-    FQuranFont = CreateFontW(-20, 0, 0, 0, FW_NORMAL, 0, 0, 0, ARABIC_CHARSET, 0, 0, CLEARTYPE_QUALITY, 0,
-                             L"Harvik HAFS Uthmanic Script");
+    FQuranFont = CreateQuranFont(-20);
     const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
     AddControl(L"STATIC", texts.SuraLabel, 0, CopyRangeSuraLabelPlace);
     // Drawn by the window: the Quran font's lines are far taller than its
@@ -58,12 +59,7 @@ void TCopyRangeWindow::SuraChanged() {
 }
 
 std::u16string TCopyRangeWindow::ListText(HWND list) const {
-    const int sel = int(SendMessageW(list, CB_GETCURSEL, 0, 0));
-    if (sel < 0) return {};
-    std::wstring text(std::size_t(SendMessageW(list, CB_GETLBTEXTLEN, sel, 0)) + 1, L'\0');
-    const LRESULT length = SendMessageW(list, CB_GETLBTEXT, sel, LPARAM(text.data()));
-    text.resize(length > 0 ? std::size_t(length) : 0);
-    return FromWide(text);
+    return ComboSelectedText(list);
 }
 
 bool TCopyRangeWindow::OnCommand(int id, int code, HWND) {
@@ -100,9 +96,7 @@ void TCopyRangeWindow::DrawSuraItem(const DRAWITEMSTRUCT& item) {
     const bool selected = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (item.itemID == UINT(-1)) return;
-    std::wstring text(std::size_t(SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0)) + 1, L'\0');
-    const LRESULT length = SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, LPARAM(text.data()));
-    text.resize(length > 0 ? std::size_t(length) : 0);
+    const std::wstring text = ToWide(ComboItemText(item.hwndItem, int(item.itemID)));
     HGDIOBJ old = SelectObject(item.hDC, FQuranFont);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
@@ -115,9 +109,4 @@ void TCopyRangeWindow::DrawSuraItem(const DRAWITEMSTRUCT& item) {
                 UINT(text.size()), nullptr);
     SetTextAlign(item.hDC, oldAlign);
     SelectObject(item.hDC, old);
-}
-
-void TCopyRangeWindow::Destroyed() {
-    if (FQuranFont) DeleteObject(FQuranFont);
-    FQuranFont = nullptr;
 }

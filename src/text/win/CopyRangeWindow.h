@@ -4,16 +4,17 @@
 // copies, Escape closes.
 #include <functional>
 
+#include "base/OutsideNames.h"
 #include "base/win/Window.h"
 #include "settings/AppLanguage.h"
 #include "text/CopyRangeForm.h"
 
 class TCopyRangeWindow final : public TWindow {
 public:
-    static constexpr wchar_t ClassName[] = L"TCopyRangeForm";
+    static constexpr const char16_t* ClassName = CopyRangeClassName;
 
     // Centred on the owner. `onCopy` runs when Copy is pressed, before the window closes.
-    bool Create(HWND owner, TAppLanguge language, std::function<void(TCopyRangeChoice)> onCopy);
+    bool Create(HWND owner, TAppLanguage language, std::function<void(TCopyRangeChoice)> onCopy);
     // Selects sura item `suraItem` (0-based; -1: the first) with the range 1 to 1,
     // and brings the window forward.
     void Preset(int suraItem);
@@ -23,11 +24,10 @@ private:
     bool OnCommand(int id, int code, HWND control) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DrawSuraItem(const DRAWITEMSTRUCT& item);
-    void Destroyed() override;
     void SuraChanged();
     std::u16string ListText(HWND list) const;
 
     std::function<void(TCopyRangeChoice)> FOnCopy;
-    HFONT FQuranFont = nullptr;
+    TFontHandle FQuranFont;
     HWND FSura = nullptr, FAya1 = nullptr, FAya2 = nullptr;
 };

@@ -1,0 +1,88 @@
+#pragma once
+// The index of suras: its two views of the 114 suras (the short index, names
+// only, six columns of nineteen running down and from right to left; the
+// detailed index, one row a sura with number, first page and provenance
+// under a header row), the picture button that switches them, and where a
+// double click leads. The shell's window draws and forwards input.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/ControlPlace.h"
+#include "search/GridModel.h"
+#include "settings/Settings.h"
+
+class TMushafNavigator;
+
+// The views of the index: 1 short, 2 detailed.
+inline constexpr int SuraIndexShort = 1;
+inline constexpr int SuraIndexDetailed = 2;
+
+inline constexpr int SuraIndexClientWidth = 502;
+inline constexpr int SuraIndexClientHeight = 598;
+inline constexpr int SuraIndexStripHeight = 25;
+inline constexpr TControlPlace SuraIndexButtonPlace{5, 5, 18, 18};
+inline constexpr int SuraIndexRowHeight = 29;
+inline constexpr int SuraIndexFontHeight = 19;  // character height in pixels
+inline constexpr int ShortIndexColumns = 6;
+inline constexpr int ShortIndexRows = 19;
+inline constexpr int DetailedIndexColumns = 4;
+inline constexpr int DetailedIndexRows = 115;  // the header row and 114 suras
+inline constexpr std::uint32_t SuraIndexSelectedColour = 0x00CFE9D6;
+
+struct TSuraIndexTexts {
+    const char16_t* Caption;
+    const char16_t* Headers[DetailedIndexColumns];
+    int HeaderPoints;  // the header row's size in the Quran font
+};
+TSuraIndexTexts SuraIndexTexts(TAppLanguage language);
+
+// The picture button shows the view a click switches to.
+struct TSuraIndexButton {
+    const char16_t* Bitmap;  // bitmap resource
+    const char16_t* Hint;    // the same in both languages
+};
+TSuraIndexButton SuraIndexButton(int mode);
+
+// The index's state for the rest of the run: the view last chosen, which
+// every index window opened later shows. A run starts short; it is not saved.
+class TSuraIndexForm {
+public:
+    int Mode() const { return FMode; }
+    bool Detailed() const { return FMode == SuraIndexDetailed; }
+    TSuraIndexButton Button() const { return SuraIndexButton(FMode); }
+    // The button's click: the other view.
+    void ToggleMode() { FMode = Detailed() ? SuraIndexShort : SuraIndexDetailed; }
+
+private:
+    int FMode = SuraIndexShort;
+};
+
+// Grid models of the two views, filling the client area below the strip.
+TGridModel ShortIndexGrid(int clientWidth, int clientHeight);
+TGridModel DetailedIndexGrid(int clientWidth, int clientHeight);
+// The short index's column width for a client width: (width - 5 grid lines)
+// / 6, rounded half to even, less 1.
+int ShortIndexColumnWidth(int clientWidth, int lineWidth);
+// Every column 100 pixels but `col`, which gets width - 100 × columns + 70.
+void SetColumnFullWidth(TGridModel& grid, int width, int col);
+
+// The sura of a cell of the short index, 0 outside the 114.
+int ShortIndexSura(TGridCell cell);
+// The text a cell of the short index shows: the sura's name as stored.
+std::u16string_view ShortIndexText(TGridCell cell);
+// The text of a cell of the detailed index; the header row speaks the language.
+std::u16string DetailedIndexText(TGridCell cell, TAppLanguage language);
+// Whether the detailed index draws the cell as ornamental aya digits (the
+// number and page of a sura row).
+bool DetailedIndexDrawsDigits(TGridCell cell);
+
+// The page a double click leads to: the first page of the cell's sura. In
+// the detailed index the row number is the sura, so the header row leads to
+// page 1. Nothing for a cell outside the suras.
+std::optional<int> ShortIndexTargetPage(TGridCell cell);
+std::optional<int> DetailedIndexTargetPage(TGridCell cell);
+
+// Turns the main window to `page` unless it shows that page already: sets its
+// page number and posts its open-page message; true when it did.
+bool GoToIndexPage(TMushafNavigator& main, int page);

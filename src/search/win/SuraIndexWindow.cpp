@@ -1,0 +1,171 @@
+#include "search/win/SuraIndexWindow.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <span>
+#include <string>
+
+#include "base/OutsideNames.h"
+#include "base/ResourceSource.h"
+#include "search/MushafNavigator.h"
+#include "text/AyaText.h"
+
+namespace {
+
+
+// Draws a BMP file (as the bitmap resources hold it) stretched into `r`.
+void DrawBmpFile(HDC dc, std::span<const std::uint8_t> bytes, const RECT& r) {
+    if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return;
+    BITMAPFILEHEADER file;
+    std::memcpy(&file, bytes.data(), sizeof file);
+    if (file.bfType != 0x4D42 || file.bfOffBits >= bytes.size()) return;
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + sizeof file);
+    const LONG width = info->bmiHeader.biWidth, height = info->bmiHeader.biHeight;
+    const std::size_t stride = ((std::size_t(width) * info->bmiHeader.biBitCount + 31) / 32) * 4;
+    if (width <= 0 || height == 0 || file.bfOffBits + stride * std::size_t(height < 0 ? -height : height) > bytes.size())
+        return;
+    // A mirrored window would draw the picture mirrored too.
+    const DWORD layout = GetLayout(dc);
+    if (layout & LAYOUT_RTL) SetLayout(dc, layout | LAYOUT_BITMAPORIENTATIONPRESERVED);
+    SetStretchBltMode(dc, HALFTONE);
+    StretchDIBits(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, width, height < 0 ? -height : height,
+                  bytes.data() + file.bfOffBits, info, DIB_RGB_COLORS, SRCCOPY);
+    SetLayout(dc, layout);
+}
+
+}  // namespace
+
+bool TSuraIndexWindow::Create(HWND owner, TAppLanguage language, TSuraIndexForm& form, TMushafNavigator& main,
+                              const TResourceSource& resources) {
+    FForm = &form;
+    FMain = &main;
+    FResources = &resources;
+    FLanguage = language;
+    const bool arabic = language == appArabic;
+    TCreateArgs a = ToolWindowArgs(ClassName, SuraIndexTexts(language).Caption, owner, SuraIndexClientWidth,
+                                   SuraIndexClientHeight, arabic, WS_CLIPCHILDREN, TPlacement::OnScreen);
+    if (!CreateWindowFrom(a)) return false;
+    SetWindowFont(CreateInterfaceFont(arabic, -11));  // Tahoma 8 points
+    FGridFont = CreateQuranFont(-SuraIndexFontHeight);
+    // The Quran face has no Latin letters: English headers take the interface face.
+    FHeaderFont = arabic ? CreateQuranFont(PointsToPixels(SuraIndexTexts(language).HeaderPoints))
+                         : CreateInterfaceFont(false, PointsToPixels(SuraIndexTexts(language).HeaderPoints));
+    FDigitFont = CreateQuranFont(PointsToPixels(14));
+
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const TControlPlace gridPlace{0, SuraIndexStripHeight, client.right, client.bottom - SuraIndexStripHeight};
+    if (!FShort.Create(Handle(), gridPlace, FShortModel, *this, false)) return false;
+    if (!FDetailed.Create(Handle(), gridPlace, FDetailedModel, *this, true)) return false;
+    // Column widths follow the window's client width, as the grids fill it.
+    for (int c = 0; c < ShortIndexColumns; ++c)
+        FShortModel.SetColumnWidth(c, ShortIndexColumnWidth(client.right, FShortModel.LineWidth));
+    SetColumnFullWidth(FDetailedModel, client.right, 0);
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    FTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, GetModuleHandleW(nullptr),
+                           nullptr);
+    if (FTip) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = Handle();
+        tool.uId = 1;
+        tool.rect = ButtonRect();
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        SendMessageW(FTip, TTM_ADDTOOLW, 0, LPARAM(&tool));
+        FHintFont = CreateInterfaceFont(true);  // the hints are Arabic in both languages
+        SendMessageW(FTip, WM_SETFONT, WPARAM(FHintFont.Get()), FALSE);
+    }
+    ShowMode();
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    return true;
+}
+
+RECT TSuraIndexWindow::ButtonRect() const {
+    const TControlPlace& p = SuraIndexButtonPlace;
+    return RECT{p.Left, p.Top, p.Left + p.Width, p.Top + p.Height};
+}
+
+void TSuraIndexWindow::ShowMode() {
+    const bool detailed = FForm->Detailed();
+    ShowWindow(FShort.Handle(), detailed ? SW_HIDE : SW_SHOW);
+    ShowWindow(FDetailed.Handle(), detailed ? SW_SHOW : SW_HIDE);
+    SetFocus(detailed ? FDetailed.Handle() : FShort.Handle());
+    if (FTip) {
+        const std::wstring hint = ToWide(FForm->Button().Hint);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = Handle();
+        tool.uId = 1;
+        tool.lpszText = const_cast<wchar_t*>(hint.c_str());
+        SendMessageW(FTip, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
+    }
+    const RECT button = ButtonRect();
+    InvalidateRect(Handle(), &button, FALSE);
+}
+
+LRESULT TSuraIndexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        // The grid shown has the keys whenever the window is active.
+        SetFocus(FForm->Detailed() ? FDetailed.Handle() : FShort.Handle());
+        return 0;
+    }
+    if (message == WM_LBUTTONDOWN) {
+        const POINT p{short(LOWORD(lParam)), short(HIWORD(lParam))};
+        const RECT button = ButtonRect();
+        if (PtInRect(&button, p)) {
+            FForm->ToggleMode();
+            ShowMode();
+        }
+        return 0;
+    }
+    return TWindow::HandleMessage(message, wParam, lParam);
+}
+
+void TSuraIndexWindow::OnPaint(HDC dc, const RECT&) {
+    RECT strip{};
+    GetClientRect(Handle(), &strip);
+    strip.bottom = SuraIndexStripHeight;
+    FillRect(dc, &strip, GetSysColorBrush(COLOR_BTNFACE));
+    if (const auto bitmap = FResources->Find(FForm->Button().Bitmap))
+        DrawBmpFile(dc, bitmap->Bytes, ButtonRect());
+}
+
+void TSuraIndexWindow::PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const RECT& rect, bool selected) {
+    const bool detailed = &grid == &FDetailed;
+    const bool digits = detailed && DetailedIndexDrawsDigits(cell);
+    const bool header = detailed && cell.Row == 0;
+    COLORREF back = GetSysColor(COLOR_WINDOW), fore = GetSysColor(COLOR_WINDOWTEXT);
+    if (selected && digits) {
+        back = COLORREF(SuraIndexSelectedColour);
+    } else if (selected && !header) {
+        back = GetSysColor(COLOR_HIGHLIGHT);
+        fore = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    }
+    SetBkColor(dc, back);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, fore);
+    std::u16string text = detailed ? DetailedIndexText(cell, FLanguage) : std::u16string(ShortIndexText(cell));
+    if (header) {
+        SelectObject(dc, FHeaderFont);
+        DrawCellLine(dc, text, rect, TCellTextAlign::Centre);
+    } else if (digits) {
+        SelectObject(dc, FDigitFont);
+        DrawCellLine(dc, AyaNumberGlyphs(std::stoi(std::string(text.begin(), text.end()))), rect,
+                     TCellTextAlign::Centre);
+    } else {
+        SelectObject(dc, FGridFont);
+        DrawCellLine(dc, text, rect, TCellTextAlign::Right);
+    }
+}
+
+void TSuraIndexWindow::CellDoubleClicked(TGridControl& grid, TGridCell cell) {
+    const auto page = &grid == &FDetailed ? DetailedIndexTargetPage(cell) : ShortIndexTargetPage(cell);
+    if (page) GoToIndexPage(*FMain, *page);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The index tool window: a strip with the picture button that switches the
+// view, over the short or the detailed index grid. A double click turns the
+// main window to the sura's first page; Escape closes. One at a time.
+#include "base/OutsideNames.h"
+#include "base/win/Window.h"
+#include "search/SuraIndexForm.h"
+#include "search/win/GridControl.h"
+
+class TMushafNavigator;
+class TResourceSource;
+
+class TSuraIndexWindow final : public TWindow, private TGridControl::THost {
+public:
+    static constexpr const char16_t* ClassName = SuraIndexClassName;
+
+    // Centred on the desktop, owned by `owner`, the main window that `main`
+    // reaches; the view `form` holds, which it keeps for later windows.
+    // `form` and `resources` outlive the window.
+    bool Create(HWND owner, TAppLanguage language, TSuraIndexForm& form, TMushafNavigator& main,
+                const TResourceSource& resources);
+    bool WantsDialogKeys() const override { return true; }
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint(HDC dc, const RECT& dirty) override;
+
+    // TGridControl::THost
+    void PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const RECT& rect, bool selected) override;
+    void CellDoubleClicked(TGridControl& grid, TGridCell cell) override;
+
+    // Shows the grid and the button of the form's view.
+    void ShowMode();
+    RECT ButtonRect() const;
+
+    TSuraIndexForm* FForm = nullptr;
+    TMushafNavigator* FMain = nullptr;
+    const TResourceSource* FResources = nullptr;
+    TAppLanguage FLanguage = appArabic;
+    TGridModel FShortModel = ShortIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
+    TGridModel FDetailedModel = DetailedIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
+    TGridControl FShort, FDetailed;
+    HWND FTip = nullptr;
+    TFontHandle FGridFont, FHeaderFont, FDigitFont, FHintFont;
+};
