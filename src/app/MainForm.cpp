@@ -129,11 +129,9 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
 
     FSettings.PageNumber = page;
     if (FStorePage) {
-        try {
-            FSettings.SaveSettings(FDataFolder);
-        } catch (const std::exception& e) {
-            FView.ReportError(u"The settings file cannot be written: " + Utf8ToUtf16(e.what()));
-        }
+        // Written once the turning pauses, not at every page of a held key.
+        FPageSavePending = true;
+        FView.StartPageSaveTimer();
     }
 
     if (FHeaderStrip.ShowPage(page))
@@ -142,6 +140,13 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
     if (!HasHeaderPictures(page) && FHeaderStrip.MouseLeft(false)) FView.ShowHeaderStrip(false);
     FView.RepaintHeaderStrip();
     return true;
+}
+
+void TMainForm::SavePendingPage() {
+    if (!FPageSavePending) return;
+    // A failure keeps it pending: the end of the run tries again.
+    FPageSavePending = !FSaving.Save(FSettings, FDataFolder);
+    if (auto report = FSaving.TakeReport()) FView.ReportError(*report);
 }
 
 void TMainForm::RepaintView() {

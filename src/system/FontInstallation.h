@@ -31,9 +31,9 @@ inline constexpr char16_t CantOpenFontsKey[] = u"AddFontToRegistry, cant open ke
 inline constexpr int FontsRunDone = 0;
 inline constexpr int FontsRunFailed = 3;
 
-// Whether a font file name is of version 18 or later: the number left after
-// taking away the folder, the known prefixes and extensions (any letter
-// case) and anything from the first "_".
+// Whether a font file name is of version QuranFontVersion or later: the
+// number left after taking away the folder, the known prefixes and
+// extensions (any letter case) and anything from the first "_".
 bool IsFontVersionCurrent(std::u16string_view name);
 
 class TFontPlatform {

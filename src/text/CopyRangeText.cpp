@@ -1,7 +1,10 @@
 #include "text/CopyRangeText.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
+#include "pagemodel/SuraAyaCounts.h"
 #include "text/AyaStore.h"
 #include "text/RtfComposition.h"
 
@@ -10,9 +13,13 @@ std::u16string ComposeCopyRange(const TAyaStore& store, const TSettings& setting
     if (aya2 < aya1) std::swap(aya1, aya2);
     std::u16string text;
     int n = 0;
-    for (int a = aya1; a <= aya2; ++a) {
+    // A damaged store may name any aya: only the sura's own ayat are looked
+    // up, and the loop counts in 64 bits so that INT_MAX ends it.
+    const std::int64_t last = std::min<std::int64_t>(
+        aya2, sura >= 1 && sura <= SuraCount ? SuraAyaCounts[std::size_t(sura)] : 0);
+    for (std::int64_t a = std::max(aya1, 1); a <= last; ++a) {
         text.push_back(u' ');
-        text += store.GetAyaUnicodeEx(sura, a);
+        text += store.GetAyaUnicodeEx(sura, int(a));
         ++n;
     }
     return SelectionRtf(settings, text, sura, aya1, aya2, n, true);

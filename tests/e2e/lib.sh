@@ -239,8 +239,8 @@ require_resource() {
 
 # --- the Quran fonts -------------------------------------------------------------
 FONTS_KEY='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
-REGULAR_FONT_FILE='VerizevuZivo1 Ver18.ttf'
-BOLD_FONT_FILE='VerizevuZivo1B Ver18.ttf'
+REGULAR_FONT_FILE='VerizevuZivo1 Ver19.ttf'
+BOLD_FONT_FILE='VerizevuZivo1B Ver19.ttf'
 REGULAR_FONT_VALUE='Harvik HAFS Uthmanic Script (TrueType)'
 BOLD_FONT_VALUE='Harvik HAFS Uthmanic Script Bold (TrueType)'
 fonts_folder() { echo "$WINEPREFIX/drive_c/windows/Fonts"; }
@@ -248,9 +248,9 @@ fonts_folder() { echo "$WINEPREFIX/drive_c/windows/Fonts"; }
 font_value() {
     wine reg query "$FONTS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 {sub(/^[ \t]+/, "", $2); print $2}'
 }
-# Takes both faces out of the prefix: their files and their values.
+# Takes both faces out of the prefix: their files, those of any version, and their values.
 remove_fonts() {
-    rm -f "$(fonts_folder)/$REGULAR_FONT_FILE" "$(fonts_folder)/$BOLD_FONT_FILE"
+    rm -f "$(fonts_folder)"/'VerizevuZivo1 Ver'*.ttf "$(fonts_folder)"/'VerizevuZivo1B Ver'*.ttf
     wine reg delete "$FONTS_KEY" /v "$REGULAR_FONT_VALUE" /f >/dev/null 2>&1 || true
     wine reg delete "$FONTS_KEY" /v "$BOLD_FONT_VALUE" /f >/dev/null 2>&1 || true
 }

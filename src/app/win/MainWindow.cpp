@@ -36,6 +36,7 @@
 namespace {
 
 constexpr UINT_PTR StartupTimerId = 1;
+constexpr UINT_PTR PageSaveTimerId = 2;
 
 TRectI ToRectI(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -106,6 +107,7 @@ int TMainWindow::RunMessageLoop() {
         // Only here, outside every handler, may closed windows be freed.
         FWindows.ReapClosed();
     }
+    if (FForm) FForm->RunEnding();
     return int(msg.wParam);
 }
 
@@ -198,10 +200,21 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FForm->StartupTimerFired();
             return 0;
         }
+        if (wParam == PageSaveTimerId) {
+            KillTimer(Handle(), PageSaveTimerId);
+            FForm->PageSaveTimerFired();
+            return 0;
+        }
         break;
+    case WM_ENDSESSION:
+        if (wParam) FForm->RunEnding();  // the process may end without the loop's end
+        return 0;
     case WM_DESTROY:
+        // The owned tool windows are gone already, but one of them may still
+        // be inside a modal loop of its own (a colour or file dialog): their
+        // objects are freed by the outer loop alone, once every handler has returned.
         KillTimer(Handle(), StartupTimerId);
-        FWindows.Clear();
+        KillTimer(Handle(), PageSaveTimerId);
         PostQuitMessage(0);
         return 0;
     }
@@ -343,7 +356,7 @@ void TMainWindow::RunCommand(TCommandId command) {
         FWindows.ShowOrCreate<TSettingsWindow>([&](TSettingsWindow& w) {
             // The dialog's Help posts the main window's help message.
             return w.Create(Handle(), FRun.CurrentSettings, FRun.DefaultSettings,
-                            std::filesystem::path(FRun.DataFolder),
+                            std::filesystem::path(FRun.DataFolder), FForm->SettingsSaving(),
                             [main = Handle()] { PostMessageW(main, MsgHelp, 0, 0); });
         });
         break;
@@ -370,6 +383,10 @@ void TMainWindow::BeginWindowMove() {
 
 void TMainWindow::StopStartupTimer() { KillTimer(Handle(), StartupTimerId); }
 
+void TMainWindow::StartPageSaveTimer() {
+    if (Handle()) SetTimer(Handle(), PageSaveTimerId, PageSaveMilliseconds, nullptr);
+}
+
 void TMainWindow::StartUpdateCheck() {
     if (FCollector) return;
     FCollector = TUpdateCheck::Create(ConfiguredUpdateAddress());
@@ -383,9 +400,9 @@ void TMainWindow::ShowUpdateNotice(int major, int minor) {
     // A version of our own that cannot be read compares with nothing: no notice.
     const auto own = GetOwnFileVersion();
     if (!own || !UpdateNoticeWanted({major, minor}, *own)) return;
-    auto notice = std::make_unique<TUpdateNoticeWindow>();
-    notice->Create(Handle(), FRun.CurrentSettings.Language);
-    FWindows.Add(std::move(notice));
+    // One notice, however many answers arrive: an open one comes to the front.
+    FWindows.ShowOrCreate<TUpdateNoticeWindow>(
+        [&](TUpdateNoticeWindow& w) { return w.Create(Handle(), FRun.CurrentSettings.Language); });
 }
 
 void TMainWindow::PointerMovedOver(HWND window) {

@@ -69,7 +69,11 @@ bool TColorBox::Take(bool chosenInList, HWND dialogOwner) {
     cc.rgbResult = ItemColour(FCombo, FItem);
     cc.lpCustColors = CustomColours;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-    if (!ChooseColorW(&cc)) {
+    const BOOL chosen = ChooseColorW(&cc);
+    // The dialog runs its own message loop: the box may be gone when it
+    // returns (the settings window closed with its owner). Nothing is taken then.
+    if (!IsWindow(FCombo)) return false;
+    if (!chosen) {
         SendMessageW(FCombo, CB_SETCURSEL, WPARAM(FItem), 0);
         return false;
     }

@@ -56,6 +56,8 @@ constexpr int ScrollBarId = 299;
 constexpr int BracketItemHeight = 34;
 // The menu commands' ids: the command table's commands from here on.
 constexpr int MenuIdBase = 301;
+// The wait after typing in a size or font box.
+constexpr UINT_PTR SaveTimerId = 1;
 
 DWORD CreationStyle(TPartKind kind) {
     switch (kind) {
@@ -97,7 +99,8 @@ int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
 }  // namespace
 
 bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& defaults,
-                             const std::filesystem::path& dataFolder, std::function<void()> requestHelp) {
+                             const std::filesystem::path& dataFolder, TSettingsSaving& saving,
+                             std::function<void()> requestHelp) {
     FRequestHelp = std::move(requestHelp);
     FMirrored = current.Language == appArabic;
     const std::u16string title = SettingsOpeningCaption(current);
@@ -114,7 +117,7 @@ bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& de
     FQuranFont = CreateQuranFont(-24);
     BuildMenu();
     BuildControls();
-    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsView&>(*this));
+    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsView&>(*this), saving);
     FForm->Create();
     UpdateScrollBar();
     ShowWindow(Handle(), SW_SHOW);
@@ -344,6 +347,13 @@ void TSettingsWindow::RequestHelp() {
 
 void TSettingsWindow::CloseForm() { DestroyWindow(Handle()); }
 
+void TSettingsWindow::StartSaveTimer() { SetTimer(Handle(), SaveTimerId, SettingsTypingSaveMilliseconds, nullptr); }
+
+void TSettingsWindow::OnDestroy() {
+    KillTimer(Handle(), SaveTimerId);
+    if (FForm) FForm->SavePending();  // typing the wait had not yet written
+}
+
 // --- messages ------------------------------------------------------------------
 
 bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
@@ -359,7 +369,9 @@ bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
     const int part = id - PartIdBase;
     if (part < 0 || part >= spPartCount || control != Part(TSettingsPart(part))) return false;
     if (TColorBox* box = ColorBoxOf(control)) {
-        if (box->Notified(code, Handle())) FForm->OnControlsChange();
+        // The colour dialog is modal: the window may have been destroyed
+        // meanwhile (its owner closed), and its controls read nothing then.
+        if (box->Notified(code, Handle()) && Handle()) FForm->OnControlsChange();
         return true;
     }
     for (const TPartInfo& info : PartInfos) {
@@ -378,7 +390,7 @@ bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
                 SetControlText(control, ComboSelectedText(control));
                 FForm->OnControlsChange();
             } else if (code == CBN_EDITCHANGE) {
-                FForm->OnControlsChange();
+                FForm->OnControlsChange(true);  // in effect at once, written when the typing pauses
             }
             break;
         case pkBracketList:
@@ -516,6 +528,11 @@ void TSettingsWindow::OnSize(int, int height) {
 
 LRESULT TSettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_TIMER:
+        if (wParam != SaveTimerId) break;
+        KillTimer(Handle(), SaveTimerId);
+        if (FForm) FForm->SavePending();
+        return 0;
     case WM_VSCROLL:
         OnVScroll(LOWORD(wParam), lParam != 0 && HWND(lParam) == FScrollBar);
         return 0;
