@@ -1,9 +1,8 @@
 #include "system/win/FontInstallationErrorWindow.h"
 
-#include <shellapi.h>
-
 #include "system/Addresses.h"
 #include "system/FontInstallationErrorForm.h"
+#include "system/win/WebAddress.h"
 
 namespace {
 constexpr int LinkId = 10;
@@ -32,8 +31,8 @@ void TFontInstallationErrorWindow::ShowModal() {
 
 bool TFontInstallationErrorWindow::OnCommand(int id, int code, HWND) {
     if (id != LinkId || code != STN_CLICKED) return false;
-    const std::wstring site = ToWide(ProductSiteAddress());
-    ShellExecuteW(Handle(), L"open", site.c_str(), nullptr, nullptr, SW_SHOW);
+    // The address the link shows, the font page: never another one.
+    OpenWebAddress(Handle(), FontDownloadAddress());
     return true;
 }
 
