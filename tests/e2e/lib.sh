@@ -205,7 +205,7 @@ browser_got() { grep -qxF -e "$1" -e "$1/" "$BROWSER_LOG"; }
 
 # post_to_window CLASS MESSAGE: posts a window message (decimal) to the first
 # visible window of that Win32 class, as another window of the program would.
-post_to_window() { wine "${TIRAVEL_WINTEXT:?}" --post "$1" "$2" >/dev/null 2>&1; }
+post_to_window() { wine "${TIRAVEL_WINTEXT:?}" --post "$@" >/dev/null 2>&1; }
 # foreground_is CLASS: the Win32 foreground window is of that class.
 foreground_is() { [ "$(wine "${TIRAVEL_WINTEXT:?}" --foreground 2>/dev/null | tr -d '\r')" = "$1" ]; }
 # window_controls CLASS: the child controls of the visible windows of that

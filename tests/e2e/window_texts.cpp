@@ -4,8 +4,9 @@
 // screen coordinates, the text in UTF-8 with line breaks written as \n. With
 // no visible window of the class it prints nothing and exits with 1.
 // With --foreground it prints the class of the foreground window instead.
-// With --post CLASS MESSAGE it posts MESSAGE (a number, WParam and LParam 0)
-// to the first window of the class instead, as another window would.
+// With --post CLASS MESSAGE [WPARAM LPARAM] it posts MESSAGE (numbers;
+// WParam and LParam 0 unless given) to the first window of the class
+// instead, as another window or thread would.
 #include <windows.h>
 
 #include <string>
@@ -75,14 +76,18 @@ int wmain(int argc, wchar_t** argv) {
         Write(Utf8(cls) + "\n");
         return 0;
     }
-    const bool post = argc == 4 && std::wstring(argv[1]) == L"--post";
+    const bool post = (argc == 4 || argc == 6) && std::wstring(argv[1]) == L"--post";
     if (argc != 2 && !post) {
-        Write("usage: tiravel-wintext CLASSNAME | --foreground | --post CLASSNAME MESSAGE\n");
+        Write("usage: tiravel-wintext CLASSNAME | --foreground | --post CLASSNAME MESSAGE [WPARAM LPARAM]\n");
         return 2;
     }
     TSearch search{argv[post ? 2 : 1], {}};
     EnumWindows(&NoteWindow, LPARAM(&search));
-    if (post) return !search.Windows.empty() && PostMessageW(search.Windows[0], UINT(_wtoi(argv[3])), 0, 0) ? 0 : 1;
+    if (post) {
+        const WPARAM w = argc == 6 ? WPARAM(_wtoi(argv[4])) : 0;
+        const LPARAM l = argc == 6 ? LPARAM(_wtoi(argv[5])) : 0;
+        return !search.Windows.empty() && PostMessageW(search.Windows[0], UINT(_wtoi(argv[3])), w, l) ? 0 : 1;
+    }
     for (std::size_t i = 0; i < search.Windows.size(); ++i) {
         TChildren children{int(i), {}};
         EnumChildWindows(search.Windows[i], &NoteChild, LPARAM(&children));
