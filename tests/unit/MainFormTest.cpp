@@ -188,6 +188,7 @@ TEST_F(MainFormTest, StartupTimerOpensTheRememberedPageOnce) {
 TEST_F(MainFormTest, FirstRunOpensPageOneAndWritesADefaultSettingsFile) {
     core->StartupTimerFired();
     EXPECT_EQ(Shown(), 1);
+    core->PageSaveTimerFired();
     EXPECT_EQ(fs::file_size(TSettings::SettingsFile(folder)), 110u);
     EXPECT_EQ(settings.PageNumber, 1);
 }
