@@ -49,6 +49,25 @@ std::wstring OwnExecutablePath() {
     }
 }
 
+// The path to hand the shell for starting this executable. The shell starts
+// files by paths shorter than MAX_PATH; a longer one goes in its short (8.3)
+// form, which names the same file, when the volume keeps short names.
+// Otherwise the whole path goes, and a refusal is reported as any other.
+std::wstring StartablePath(const std::wstring& path) {
+    const std::wstring verbatimPrefix = L"\\\\?\\";
+    const bool verbatim = path.rfind(verbatimPrefix, 0) == 0 && path.size() > 5 && path[5] == L':';
+    const std::wstring plain = verbatim ? path.substr(verbatimPrefix.size()) : path;
+    if (plain.size() < MAX_PATH) return plain;
+    const std::wstring longForm = verbatimPrefix + plain;  // how a long path is read whole
+    std::wstring shortForm(GetShortPathNameW(longForm.c_str(), nullptr, 0), L'\0');
+    if (shortForm.empty()) return plain;
+    const DWORD length = GetShortPathNameW(longForm.c_str(), shortForm.data(), DWORD(shortForm.size()));
+    if (length == 0 || length >= shortForm.size()) return plain;
+    shortForm.resize(length);
+    if (shortForm.rfind(verbatimPrefix, 0) == 0) shortForm.erase(0, verbatimPrefix.size());
+    return shortForm.size() < MAX_PATH ? shortForm : plain;
+}
+
 // Starts `file` with the "runas" verb and waits for its exit code, serving
 // this thread's messages meanwhile; 0 when the user refused the elevation.
 int RunElevatedAndWait(const wchar_t* file, const wchar_t* parameters, HWND owner) {
@@ -172,7 +191,7 @@ bool TWinFontPlatform::IsUserAdmin() {
 }
 
 int TWinFontPlatform::RunElevatedInstallation() {
-    return RunElevatedAndWait(OwnExecutablePath().c_str(), WidePtr(InstallFontsSwitch), nullptr);
+    return RunElevatedAndWait(StartablePath(OwnExecutablePath()).c_str(), WidePtr(InstallFontsSwitch), nullptr);
 }
 
 void TWinFontPlatform::LoadFontsNow() {
