@@ -76,7 +76,12 @@ int InstallFont(TFontPlatform& p, const TFontFace& face) {
         p.ShowMessage(std::u16string(CantCopyFontFile) + face.FileName, u"");
         return 2;
     }
-    if (needRegister && !p.AddFontToRegistry(face.ValueName, face.FileName)) p.ShowMessage(CantOpenFontsKey, u"");
+    // A face the system does not list as registered is not installed: the
+    // next start would ask for administrator rights again, so it is a failure.
+    if (needRegister && !p.AddFontToRegistry(face.ValueName, face.FileName)) {
+        p.ShowMessage(CantOpenFontsKey, u"");
+        return 2;
+    }
     return 1;
 }
 

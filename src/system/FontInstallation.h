@@ -48,7 +48,7 @@ public:
     // Changes (installation run): write an embedded font into the Fonts
     // folder, false when writing failed; write a string value.
     virtual bool CopyFontFile(std::u16string_view resource, std::u16string_view fileName) = 0;
-    // False when the key cannot be opened for writing.
+    // False when the key cannot be opened for writing or the value is refused.
     virtual bool AddFontToRegistry(std::u16string_view valueName, std::u16string_view data) = 0;
     virtual bool IsUserAdmin() = 0;
     // Starts this program elevated with "\installfonts", serves messages
@@ -68,7 +68,8 @@ public:
 // Whether either face is missing, unregistered or out of date.
 bool FontsMissing(TFontPlatform& platform);
 
-// One face present and registered: 1, or 2 when its file could not be written.
+// One face present and registered: 1, or 2 when its file could not be
+// written or its registry value was refused.
 int InstallFont(TFontPlatform& platform, const TFontFace& face);
 
 // The start-up check of a normal run: 1 to go on, 0 to end the run.

@@ -230,13 +230,23 @@ TEST(FontInstall, FailuresAndTheirExitCodes) {
                                           u"value " + S(BoldFontFace.ValueName) + u"=" + kBold, u"error dialog"}));
         EXPECT_FALSE(s.Values.count(RegularFontFace.ValueName));  // nothing registered for it
     }
-    {  // a key that cannot be opened is reported, and the run still succeeds
+    {  // a refused registry write is reported for each face and fails the run:
+       // counted as done, every later start would ask for the fonts again
         TFakeFontSystem s;
         s.Values.clear();
         s.KeyWritable = false;
-        EXPECT_EQ(InstallFonts(s), FontsRunDone);
-        EXPECT_EQ(s.Log.back(), u"notify");
-        EXPECT_EQ(s.Log[1], u"message " + S(CantOpenFontsKey) + u" | ");
+        EXPECT_EQ(InstallFonts(s), FontsRunFailed);
+        EXPECT_EQ(s.Log, (std::vector<S>{u"value " + S(RegularFontFace.ValueName) + u"=" + kRegular,
+                                          u"message " + S(CantOpenFontsKey) + u" | ",
+                                          u"value " + S(BoldFontFace.ValueName) + u"=" + kBold,
+                                          u"message " + S(CantOpenFontsKey) + u" | ", u"error dialog"}));
+    }
+    {  // only the bold value refused: still a failure
+        TFakeFontSystem s;
+        s.Values.erase(BoldFontFace.ValueName);
+        s.KeyWritable = false;
+        EXPECT_EQ(InstallFonts(s), FontsRunFailed);
+        EXPECT_EQ(s.Log.back(), u"error dialog");
     }
     {  // not an administrator: told so, nothing changed, exit code 0
         TFakeFontSystem s;
