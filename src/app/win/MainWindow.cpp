@@ -52,14 +52,17 @@ bool TMainWindow::Create(int showCommand) {
     FFrame = LoadPngResource(FResources, WindowFramePictureName);
     FSplash = LoadPngResource(FResources, SplashPictureName);
     FPageNumbers = LoadPngResource(FResources, PageNumbersPictureName);
+    // Device pixels of the primary monitor's work area: the window opens there.
+    MONITORINFO monitor{sizeof monitor};
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor)) work = monitor.rcWork;
     FForm = std::make_unique<TMainForm>(static_cast<TMainView&>(*this), &FView, FResources, FRun.CurrentSettings,
-                                            std::filesystem::path(FRun.DataFolder), GetSystemMetrics(SM_CYSCREEN));
+                                            std::filesystem::path(FRun.DataFolder), work.bottom - work.top);
     FView.SetForm(FForm.get());
     FNavigator = std::make_unique<TMainNavigator>(*FForm, [this] { PostMessageW(Handle(), MsgOpenPage, 0, 0); });
 
     const TSizeI size = FForm->InitialSize();
-    const TRectI screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const TRectI place = CentredRect(screen, size.Width, size.Height);
+    const TRectI place = CentredRect(ToRectI(work), size.Width, size.Height);
     TCreateArgs a;
     a.ClassName = ClassName;
     a.Title = Caption;
@@ -141,6 +144,10 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_DPICHANGED:
+        // The frame, strip and page follow the new size; the grip its new scale.
+        InvalidateGrip();
+        break;
     case WM_SIZING:
         if (RECT* r = reinterpret_cast<RECT*>(lParam)) {
             TRectI proposed = ToRectI(*r);
@@ -150,7 +157,8 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = POINT{MainWindowMinWidth, MainWindowMinHeight};
+        const TSizeI least = MainWindowMinSize(Dpi());
+        info->ptMinTrackSize = POINT{least.Width, least.Height};
         return 0;
     }
     case WM_NCHITTEST: {
@@ -231,7 +239,7 @@ void TMainWindow::Paint() {
 TRectI TMainWindow::Grip() const {
     RECT client{};
     GetClientRect(Handle(), &client);
-    return SizeGripRect(client.right, client.bottom, false);
+    return SizeGripRect(client.right, client.bottom, false, Scale());
 }
 
 void TMainWindow::InvalidateGrip() {
@@ -242,9 +250,9 @@ void TMainWindow::InvalidateGrip() {
 void TMainWindow::DrawSizeGrip(HDC dc) {
     const COLORREF c1 = GetSysColor(COLOR_BTNHIGHLIGHT), c2 = GetSysColor(COLOR_BTNSHADOW);
     const COLORREF c3 = GripMidColour(GetSysColor(COLOR_BTNFACE), c2);
-    for (const TGripLine& line : ClassicGripLines(Grip())) {
+    for (const TGripLine& line : ClassicGripLines(Grip(), Scale())) {
         const COLORREF colour = line.Colour == gcHighlight ? c1 : line.Colour == gcShadow ? c2 : c3;
-        HPEN pen = CreatePen(PS_SOLID, 1, colour);
+        HPEN pen = CreatePen(PS_SOLID, Scale()(1), colour);
         HGDIOBJ old = SelectObject(dc, pen);
         MoveToEx(dc, line.X0, line.Y0, nullptr);
         LineTo(dc, line.X1, line.Y1);
