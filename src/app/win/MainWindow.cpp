@@ -129,6 +129,7 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetClassLongPtrW(Handle(), GCLP_HCURSOR, LONG_PTR(TableCursor(10)));
         FView.Create(Handle(), *this);
         FStrip.Create(Handle(), *this);
+        FForm->SetDisplayScale(Scale());
         SetWindowPos(FStrip.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         FForm->FormCreated();
         SetTimer(Handle(), StartupTimerId, StartupTimerMilliseconds, nullptr);
@@ -144,10 +145,14 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_DPICHANGED:
-        // The frame, strip and page follow the new size; the grip its new scale.
+    case WM_DPICHANGED: {
+        // The frame, strip and page follow the new size; the grip and the
+        // page's largest scale follow the new DPI.
         InvalidateGrip();
-        break;
+        const LRESULT result = TWindow::HandleMessage(message, wParam, lParam);
+        FForm->SetDisplayScale(Scale());
+        return result;
+    }
     case WM_SIZING:
         if (RECT* r = reinterpret_cast<RECT*>(lParam)) {
             TRectI proposed = ToRectI(*r);
