@@ -114,6 +114,10 @@ public:
 
     // The layout step, for every size change.
     void Resize(int width, int height);
+    // The window's display scale (at creation and when it moves to a monitor
+    // of another DPI): the page may grow as large as the scale, then the
+    // layout step runs again.
+    void SetDisplayScale(TScale scale);
     const TRectI& MushafRect() const { return FMushafRect; }
     double HeaderAspectRatio() const { return FHeaderAspect; }
 
@@ -179,6 +183,7 @@ private:
     std::unique_ptr<TAyaStore> FAyaStore;  // parsed once, kept for the whole run
     TSizeI FInitialSize;
     TSizeI FSize;
+    float FLargestPageScale = 1.0f;  // pixels per page unit at most
     TRectI FMushafRect;
     double FHeaderAspect = 1;
     std::unique_ptr<TPageViewer> FViewer;

@@ -26,11 +26,13 @@ wait_until() {
     done
 }
 
+# The screen of the display, 1024 × 768 unless the scenario names another.
+E2E_SCREEN=${E2E_SCREEN:-1024x768x24}
 start_display() {
     local n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_OUTPUT/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "$E2E_SCREEN" -nolisten tcp >"$E2E_OUTPUT/xvfb.log" 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         if wait_for_display; then fresh_wineserver; return 0; fi
@@ -203,8 +205,9 @@ record_browser() {
 # root's "/" to a bare site address).
 browser_got() { grep -qxF -e "$1" -e "$1/" "$BROWSER_LOG"; }
 
-# post_to_window CLASS MESSAGE: posts a window message (decimal) to the first
-# visible window of that Win32 class, as another window of the program would.
+# post_to_window CLASS MESSAGE [WPARAM [LPARAM]]: posts a window message (decimal) to
+# the first visible window of that Win32 class, as another window of the
+# program or a menu would.
 post_to_window() { wine "${TIRAVEL_WINTEXT:?}" --post "$@" >/dev/null 2>&1; }
 # foreground_is CLASS: the Win32 foreground window is of that class.
 foreground_is() { [ "$(wine "${TIRAVEL_WINTEXT:?}" --foreground 2>/dev/null | tr -d '\r')" = "$1" ]; }

@@ -481,7 +481,7 @@ TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
     const TSettingsPlaces en = SettingsFormLayout(appEnglish, width);
     const TSettingsPlaces ar = SettingsFormLayout(appArabic, width);
     const TControlPlace group = en[spQuranGroup];
-    EXPECT_EQ(group.Width, SettingsGroupWidth);
+    EXPECT_EQ(group.Width, SettingsSizes({}).GroupWidth);
     EXPECT_EQ(en[spWaqfLabel].Left - group.Left, 15);
     EXPECT_GT(en[spWaqfBox].Left, en[spWaqfLabel].Left + en[spWaqfLabel].Width - 1);
     const TControlPlace arGroup = ar[spQuranGroup];
@@ -494,19 +494,24 @@ TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
     }
 }
 
-TEST(SettingsFormLayout, EverythingFitsTheScrolledContent) {
+TEST(SettingsFormLayout, EverythingFitsTheScrolledContentAtEveryScale) {
+    for (const int dpi : {96, 120, 144, 192})
     for (TAppLanguage language : {appArabic, appEnglish}) {
-        const TSettingsPlaces p = SettingsFormLayout(language, 530);
+        SCOPED_TRACE(dpi);
+        const TScale scale{dpi};
+        const TSettingsSizes sizes = SettingsSizes(scale);
+        const int width = scale(530);
+        const TSettingsPlaces p = SettingsFormLayout(language, width, scale);
         // Beside the scroll bar, at the language's far edge.
-        const TControlPlace bar = SettingsScrollBarPlace(language, 530, 400);
+        const TControlPlace bar = SettingsScrollBarPlace(language, width, scale(400), scale);
         EXPECT_EQ(bar.Left == 0, language == appArabic);
         for (const TSettingsPart group : {spLanguageGroup, spQuranGroup, spCitationGroup, spAdditionsGroup}) {
             EXPECT_GE(p[group].Left, 0);
-            EXPECT_LE(p[group].Left + p[group].Width, 530);
+            EXPECT_LE(p[group].Left + p[group].Width, width);
             EXPECT_TRUE(p[group].Left >= bar.Left + bar.Width || p[group].Left + p[group].Width <= bar.Left);
         }
-        EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight);
-        EXPECT_GT(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight - 60)
+        EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, sizes.ContentHeight);
+        EXPECT_GT(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, sizes.ContentHeight - scale(60))
             << "the content fills the scrolled range";
         // Groups follow each other without overlapping.
         EXPECT_LE(p[spLanguageGroup].Top + p[spLanguageGroup].Height, p[spQuranGroup].Top);
@@ -518,7 +523,8 @@ TEST(SettingsFormLayout, EverythingFitsTheScrolledContent) {
 TEST(SettingsFormRules, FontListAndScrollRange) {
     EXPECT_EQ(FontFamilyItems({u"Tahoma", u"@MS Gothic", u"Arial", u"Tahoma", u""}),
               (std::vector<std::u16string>{u"Arial", u"Tahoma"}));
-    EXPECT_EQ(ClampScrollPosition(500, 400), SettingsContentHeight - 400);
+    EXPECT_EQ(ClampScrollPosition(500, 400), SettingsSizes({}).ContentHeight - 400);
+    EXPECT_EQ(ClampScrollPosition(2000, 800, {192}), 2 * 720 - 800) << "the content is as tall as the scale";
     EXPECT_EQ(ClampScrollPosition(-20, 400), 0);
     EXPECT_EQ(ClampScrollPosition(100, 900), 0) << "a window taller than its content does not scroll";
 }

@@ -51,6 +51,9 @@ private:
     void BuildControls();
     void FillFontList();
     void PlaceControls();
+    // The fonts and the owner-drawn items' heights for the window's DPI.
+    void CreateFonts();
+    void OnDpiChanged() override;
     void SetCaptions(TAppLanguage language);
     void SetAlignment(TAppLanguage language);
     void UpdateScrollBar();
