@@ -1,4 +1,6 @@
-// PNG pictures through the core's decoder: a picture decoded is whole.
+// PNG pictures through the core's decoder: a picture decoded is whole, and
+// its rows decoded alone agree with it.
+#include <algorithm>
 #include <vector>
 
 #include <zlib.h>
@@ -40,5 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_REQUIRE(picture->Width > 0 && picture->Height > 0);
     FUZZ_REQUIRE(picture->Pixels.size() == std::size_t(picture->Width) * std::size_t(picture->Height) * 4);
+    // The rows of a picture read alone are those of the whole (an interlaced
+    // picture is refused that way).
+    const int first = picture->Height / 3, count = std::max(1, picture->Height / 3);
+    try {
+        const auto rows = TPicture::LoadPngRows(png, first, count);
+        const std::size_t rowBytes = std::size_t(picture->Width) * 4;
+        FUZZ_REQUIRE(rows->Width == picture->Width && rows->Height == count);
+        FUZZ_REQUIRE(std::equal(rows->Pixels.begin(), rows->Pixels.end(),
+                                picture->Pixels.begin() + std::ptrdiff_t(std::size_t(first) * rowBytes)));
+    } catch (const TDataError&) {
+    }
     return 0;
 }

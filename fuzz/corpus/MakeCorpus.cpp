@@ -126,7 +126,7 @@ std::vector<std::uint8_t> SmallPicture(const TPicture& picture, bool jpeg) {
 // decodes far faster.
 void Pictures(const fs::path& resources, const fs::path& out) {
     constexpr int SmallPerKind = 8;
-    const fs::path png = Target(out, "png_picture"), jpeg = Target(out, "jpeg_picture");
+    const fs::path png = Target(out, "png_picture"), jpeg = Target(out, "jpeg_picture"), bmp = Target(out, "bmp_picture");
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(resources)) files.push_back(entry.path());
     std::sort(files.begin(), files.end());
@@ -134,6 +134,7 @@ void Pictures(const fs::path& resources, const fs::path& out) {
     for (const fs::path& file : files) {
         const std::vector<std::uint8_t> start = ReadStart(file, 8);
         const bool isPng = StartsWith(start, "\x89PNG"), isJpeg = StartsWith(start, "\xFF\xD8\xFF");
+        if (StartsWith(start, "BM")) Take(file, bmp);
         if (!isPng && !isJpeg) continue;
         Take(file, isPng ? png : jpeg);
         int& small = isPng ? smallPngs : smallJpegs;

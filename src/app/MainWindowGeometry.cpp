@@ -85,6 +85,21 @@ TFramePaintPlan FramePaintPlan(int fw, int fh, int p) {
     return plan;
 }
 
+TFramePaintPlan FramePaintPlan(int fw, int fh, int p, int scale) {
+    if (scale <= 1) return FramePaintPlan(fw, fh, p);
+    TFramePaintPlan plan = FramePaintPlan(fw / scale, fh / scale, p);
+    auto grow = [scale](TRectI& r) {
+        r = {r.Left * scale, r.Top * scale, r.Right * scale, r.Bottom * scale};
+    };
+    plan.NumberLeft *= scale;
+    grow(plan.PaleBox);
+    grow(plan.NumberSource);
+    grow(plan.NumberTarget);
+    plan.FloodX *= scale;
+    plan.FloodY *= scale;
+    return plan;
+}
+
 void FloodFillWhite(std::uint8_t* pixels, int width, int height, std::size_t stride, int x, int y,
                     std::uint32_t colour) {
     auto at = [&](int px, int py) { return pixels + std::size_t(py) * stride + std::size_t(px) * 3; };

@@ -67,6 +67,9 @@ struct TFramePaintPlan {
 inline constexpr std::uint32_t FrameTransparentColour = 0xFFFFFF;
 inline constexpr int PageNumberCellHeight = 60;  // rows per page in the strip; 45 are used
 TFramePaintPlan FramePaintPlan(int frameWidth, int frameHeight, int pageNumber);
+// The same for a frame picture and number strip drawn `scale` times their
+// design size: the design's plan with every rectangle and point scaled.
+TFramePaintPlan FramePaintPlan(int frameWidth, int frameHeight, int pageNumber, int scale);
 
 // Replaces the 4-connected region of white pixels around (x, y) with `colour`
 // in a 24-bit bitmap (blue, green, red per pixel, rows `stride` bytes apart,

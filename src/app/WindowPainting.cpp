@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "render/Canvas.h"
 #include "render/Downsample3x.h"
+#include "render/PictureReduction.h"
 #include "app/HeaderStrip.h"
 #include "app/MainWindowGeometry.h"
+#include "base/DataError.h"
 #include "base/Picture.h"
+#include "base/PictureSourceScale.h"
 
 namespace {
 
@@ -36,19 +40,18 @@ void CopyPictureRect(const TPicture& p, const TRectI& source, TBitmap24& b, int 
     }
 }
 
-}  // namespace
-
-void StretchNearest(const TBitmap24& source, TBitmap24& target) {
-    const int sw = source.Width(), sh = source.Height(), tw = target.Width(), th = target.Height();
-    if (sw <= 0 || sh <= 0) return;
-    std::vector<int> sourceX(std::size_t(std::max(tw, 0)));
-    for (int x = 0; x < tw; ++x) sourceX[std::size_t(x)] = int((2 * std::int64_t(x) + 1) * sw / (2 * std::int64_t(tw)));
-    for (int y = 0; y < th; ++y) {
-        const std::uint8_t* src = source.Row(int((2 * std::int64_t(y) + 1) * sh / (2 * std::int64_t(th))));
-        std::uint8_t* dst = target.Row(y);
-        for (int x = 0; x < tw; ++x) std::memcpy(dst + std::size_t(x) * 3, src + std::size_t(sourceX[std::size_t(x)]) * 3, 3);
+// The page's cell of the number strip: only its rows are decoded, so the
+// strip (98 x 72480 pixels) is never held whole. Null when it cannot be read.
+std::unique_ptr<TPicture> NumberCell(std::span<const std::uint8_t> numberStrip, const TRectI& source) {
+    if (numberStrip.empty()) return nullptr;
+    try {
+        return TPicture::LoadPngRows(numberStrip, source.Top, source.Height());
+    } catch (const TDataError&) {
+        return nullptr;
     }
 }
+
+}  // namespace
 
 void KeyOutWhite(TBitmap24& b, TColor key) {
     const std::uint8_t kb = std::uint8_t(key >> 16), kg = std::uint8_t(key >> 8), kr = std::uint8_t(key);
@@ -79,21 +82,29 @@ TBitmap24 PaintSplash(const TPicture* splash, int width, int height) {
     return b;
 }
 
-TBitmap24 PaintFrame(const TPicture* frame, const TPicture* numbers, int pageNumber, int width, int height) {
+TBitmap24 ComposeFrame(const TPicture& frame, std::span<const std::uint8_t> numberStrip, int pageNumber) {
+    const TFramePaintPlan plan = FramePaintPlan(frame.Width, frame.Height, pageNumber, PictureSourceScale);
+    TBitmap24 c(frame.Width, frame.Height);
+    c.Fill(0xFFFFFF);
+    FillRect(c, plan.PaleBox, plan.PaleBoxColour);
+    const std::unique_ptr<TPicture> cell = NumberCell(numberStrip, plan.NumberSource);
+    if (Usable(cell.get()))
+        CopyPictureRect(*cell, {plan.NumberSource.Left, 0, plan.NumberSource.Right, plan.NumberSource.Height()}, c,
+                        plan.NumberTarget.Left, plan.NumberTarget.Top);
+    TBitmapTarget target(c);
+    TCanvas(target).DrawPicture(frame, {0, 0, frame.Width, frame.Height});
+    if (plan.FloodFill) FloodFillWhite(c.Row(0), c.Width(), c.Height(), c.Stride(), plan.FloodX, plan.FloodY, plan.FloodColour);
+    return c;
+}
+
+TBitmap24 PaintFrame(const TPicture* frame, std::span<const std::uint8_t> numberStrip, int pageNumber, int width,
+                     int height) {
     TBitmap24 result(width, height);
     if (!Usable(frame)) {
         result.Fill(PlainFrameColour);
         return result;
     }
-    const TFramePaintPlan plan = FramePaintPlan(frame->Width, frame->Height, pageNumber);
-    TBitmap24 c(frame->Width, frame->Height);
-    c.Fill(0xFFFFFF);
-    FillRect(c, plan.PaleBox, plan.PaleBoxColour);
-    if (Usable(numbers)) CopyPictureRect(*numbers, plan.NumberSource, c, plan.NumberTarget.Left, plan.NumberTarget.Top);
-    TBitmapTarget target(c);
-    TCanvas(target).DrawPicture(*frame, {0, 0, frame->Width, frame->Height});
-    if (plan.FloodFill) FloodFillWhite(c.Row(0), c.Width(), c.Height(), c.Stride(), plan.FloodX, plan.FloodY, plan.FloodColour);
-    StretchNearest(c, result);
+    ReduceBitmap(ComposeFrame(*frame, numberStrip, pageNumber), result);
     KeyOutWhite(result, WindowKeyColour);
     return result;
 }

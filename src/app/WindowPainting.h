@@ -5,6 +5,9 @@
 // the window's key colour, and a picture pixel that happens to have the key
 // colour is nudged off it, so exactly the white pixels become transparent.
 // The strip over the page is painted here too (it has no see-through pixels).
+#include <cstdint>
+#include <span>
+
 #include "render/Bitmap24.h"
 
 class TPicture;
@@ -19,14 +22,17 @@ inline constexpr TColor PlainSplashColour = 0x00BBDFC5;  // the pale green of th
 // reduced with Downsample3x. Without a picture: the plain splash colour.
 TBitmap24 PaintSplash(const TPicture* splash, int width, int height);
 
-// The frame composite at the frame picture's own size (pale box, the page's
-// number cell, the frame blended over, the pale fill on pages 1 and 2),
-// stretched over width x height. Without a frame picture the window is plain
-// ivory; without the number strip the cell stays empty.
-TBitmap24 PaintFrame(const TPicture* frame, const TPicture* numbers, int pageNumber, int width, int height);
+// The frame composite at the frame picture's own size: white, the pale box,
+// the page's number cell, the frame blended over, the pale fill on pages 1
+// and 2. The frame and the number strip (the PNG file, of which only the
+// page's cell is decoded) are PictureSourceScale times their design size.
+// Without a readable number strip the cell stays empty.
+TBitmap24 ComposeFrame(const TPicture& frame, std::span<const std::uint8_t> numberStrip, int pageNumber);
 
-// Nearest-pixel stretch of `source` over all of `target`.
-void StretchNearest(const TBitmap24& source, TBitmap24& target);
+// That composite reduced over width x height with the renderer's filter, its
+// white keyed out. Without a frame picture the window is plain ivory.
+TBitmap24 PaintFrame(const TPicture* frame, std::span<const std::uint8_t> numberStrip, int pageNumber, int width,
+                     int height);
 
 // White becomes `key`; pixels already of the key colour move off it by one step of blue.
 void KeyOutWhite(TBitmap24& bitmap, TColor key);

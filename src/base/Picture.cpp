@@ -1,19 +1,23 @@
 #include "base/Picture.h"
 
+#include <algorithm>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
 #include <jpeglib.h>
 #include <png.h>
 
+#include "base/ByteReader.h"
 #include "base/DataError.h"
 
 namespace {
 // Pictures larger than this are refused before anything is allocated for
-// them: the largest shipped one is 960 x 1415 (1.4 million pixels), so a
-// picture beyond 2^22 pixels (16 MB decoded) is damaged data.
-constexpr std::size_t MaxPicturePixels = std::size_t(1) << 22;
+// them: the largest shipped one is the page-number strip, 98 x 72480 (7.1
+// million pixels), so a picture beyond 2^23 pixels (32 MB decoded) is
+// damaged data.
+constexpr std::size_t MaxPicturePixels = std::size_t(1) << 23;
 
 void CheckSize(const char* record, std::size_t width, std::size_t height) {
     if (width == 0 || height == 0 || width > MaxPicturePixels / height)
@@ -99,6 +103,110 @@ std::unique_ptr<TPicture> TPicture::LoadJpeg(std::span<const std::uint8_t> bytes
     if (bytes.empty()) throw TDataError("JPEG picture", 0, "no data");
     const std::string problem = DecodeJpeg(bytes, *picture);
     if (!problem.empty()) throw TDataError("JPEG picture", 0, problem);
+    return picture;
+}
+
+namespace {
+
+struct TPngInput {
+    std::span<const std::uint8_t> Bytes;
+    std::size_t At = 0;
+};
+
+// libpng's messages are not printed: the caller turns a failure into a TDataError.
+[[noreturn]] void PngFailed(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void PngWarned(png_structp, png_const_charp) {}
+
+void ReadPngBytes(png_structp png, png_bytep out, png_size_t length) {
+    auto* in = static_cast<TPngInput*>(png_get_io_ptr(png));
+    if (in->Bytes.size() - in->At < length) png_error(png, "the data ends early");
+    std::copy_n(in->Bytes.data() + in->At, length, out);
+    in->At += length;
+}
+
+// Rows [first, first + count) of a PNG as BGRA into `picture`, reading the
+// rows above them and none below; an empty string on success, otherwise
+// libpng's message. libpng jumps back here on an error, so every object
+// with a destructor lives in the caller.
+std::string DecodePngRows(std::span<const std::uint8_t> bytes, int first, int count, TPicture& picture,
+                          std::vector<std::uint8_t>& skipped) {
+    TPngInput input{bytes};
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, PngWarned);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!png || !info) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return "out of memory";
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return "undecodable PNG";
+    }
+    png_set_read_fn(png, &input, ReadPngBytes);
+    png_read_info(png, info);
+    const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
+    if (width == 0 || height == 0 || width > MaxPicturePixels / height ||
+        png_get_interlace_type(png, info) != PNG_INTERLACE_NONE || first < 0 || count <= 0 ||
+        std::size_t(first) + std::size_t(count) > height) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return "the rows are not in the picture, or it is interlaced or too large";
+    }
+    png_set_expand(png);
+    png_set_strip_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_read_update_info(png, info);
+    picture.Width = int(width);
+    picture.Height = count;
+    picture.Pixels.resize(std::size_t(width) * std::size_t(count) * 4);
+    skipped.resize(std::size_t(width) * 4);
+    for (int y = 0; y < first; ++y) png_read_row(png, skipped.data(), nullptr);
+    for (int y = 0; y < count; ++y) png_read_row(png, picture.Pixels.data() + std::size_t(y) * width * 4, nullptr);
+    png_destroy_read_struct(&png, &info, nullptr);
+    return {};
+}
+
+}  // namespace
+
+std::unique_ptr<TPicture> TPicture::LoadBmp(std::span<const std::uint8_t> bytes) {
+    TByteReader r(bytes);
+    r.SetRecord("BMP picture");
+    if (r.ReadU8() != 'B' || r.ReadU8() != 'M') throw TDataError("BMP picture", 0, "not a bitmap file");
+    r.Skip(8);
+    const std::uint32_t pixelsAt = r.ReadU32();
+    const std::uint32_t headerSize = r.ReadU32();
+    const std::int32_t width = r.ReadI32(), signedHeight = r.ReadI32();
+    const std::uint32_t planesAndBits = r.ReadU32();
+    const int bits = int(planesAndBits >> 16);
+    const std::uint32_t compression = r.ReadU32();
+    if (headerSize < 40 || width <= 0 || signedHeight == 0 || signedHeight == INT32_MIN || (bits != 24 && bits != 32) ||
+        compression != 0)
+        throw TDataError("BMP picture", 0, "not an uncompressed bitmap of 24 or 32 bits a pixel");
+    const std::size_t height = std::size_t(signedHeight < 0 ? -std::int64_t(signedHeight) : signedHeight);
+    CheckSize("BMP picture", std::size_t(width), height);
+    const std::size_t stride = (std::size_t(width) * std::size_t(bits) / 8 + 3) & ~std::size_t(3);
+    if (pixelsAt > bytes.size() || (bytes.size() - pixelsAt) / stride < height)
+        throw TDataError("BMP picture", 0, "the pixels end early");
+    auto picture = std::make_unique<TPicture>();
+    picture->Kind = TKind::Jpeg;  // opaque, drawn without blending
+    picture->Width = width;
+    picture->Height = int(height);
+    picture->Pixels.resize(std::size_t(width) * height * 4);
+    for (std::size_t y = 0; y < height; ++y) {
+        const std::size_t fileRow = signedHeight < 0 ? y : height - 1 - y;
+        const std::uint8_t* src = bytes.data() + pixelsAt + fileRow * stride;
+        std::uint8_t* dst = picture->Pixels.data() + y * std::size_t(width) * 4;
+        for (std::int32_t x = 0; x < width; ++x, src += bits / 8, dst += 4) dst[0] = src[0], dst[1] = src[1], dst[2] = src[2], dst[3] = 255;
+    }
+    return picture;
+}
+
+std::unique_ptr<TPicture> TPicture::LoadPngRows(std::span<const std::uint8_t> bytes, int firstRow, int rowCount) {
+    auto picture = std::make_unique<TPicture>();
+    picture->Kind = TKind::Png;
+    std::vector<std::uint8_t> skipped;
+    const std::string problem = DecodePngRows(bytes, firstRow, rowCount, *picture, skipped);
+    if (!problem.empty()) throw TDataError("PNG picture", 0, problem);
     return picture;
 }
 

@@ -19,6 +19,13 @@ public:
     // as does a JPEG of more than MaxJpegScans scans.
     static std::unique_ptr<TPicture> LoadJpeg(std::span<const std::uint8_t> bytes);
     static std::unique_ptr<TPicture> LoadPng(std::span<const std::uint8_t> bytes);
+    // A Windows bitmap file of 24 or 32 bits a pixel, uncompressed, rows
+    // bottom-up or top-down; opaque. Anything else raises TDataError.
+    static std::unique_ptr<TPicture> LoadBmp(std::span<const std::uint8_t> bytes);
+    // Only rows [firstRow, firstRow + rowCount) of a PNG that is not
+    // interlaced: the rows below are never read and no memory is taken for
+    // the others. Rows outside the picture raise TDataError.
+    static std::unique_ptr<TPicture> LoadPngRows(std::span<const std::uint8_t> bytes, int firstRow, int rowCount);
 
     int Width = 0;
     int Height = 0;

@@ -1,6 +1,9 @@
 #include "base/PictureEncoding.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <unordered_map>
 #include <stdexcept>
 
 #include <jpeglib.h>
@@ -38,21 +41,79 @@ void PngWrite(png_structp png, png_bytep data, png_size_t length) {
 void PngFlush(png_structp) {}
 [[noreturn]] void PngError(png_structp, png_const_charp message) { throw std::runtime_error(message); }
 
+// The colours of a picture of at most 256 of them, the see-through ones
+// first (so that the transparency chunk stays short), and each pixel's index
+// into them; nothing when there are more colours.
+struct TPalette {
+    std::vector<std::uint32_t> Colours;  // R | G << 8 | B << 16 | A << 24
+    std::vector<std::uint8_t> Indices;
+    int SeeThrough = 0;                  // colours with alpha below 255
+};
+
+std::optional<TPalette> FindPalette(int width, int height, std::span<const std::uint8_t> pixels, TPixelOrder order,
+                                    bool alpha) {
+    TPalette palette;
+    std::unordered_map<std::uint32_t, int> index;
+    std::vector<std::uint32_t> colourOf(std::size_t(width) * std::size_t(height));
+    std::vector<std::uint8_t> row;
+    for (int y = 0; y < height; ++y) {
+        CopyRow(pixels, width, y, order, alpha, row);
+        const int channels = alpha ? 4 : 3;
+        for (int x = 0; x < width; ++x) {
+            const std::uint8_t* p = row.data() + std::size_t(x) * std::size_t(channels);
+            const std::uint32_t colour = p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(alpha ? p[3] : 255) << 24;
+            colourOf[std::size_t(y) * std::size_t(width) + std::size_t(x)] = colour;
+            if (index.emplace(colour, 0).second) {
+                palette.Colours.push_back(colour);
+                if (palette.Colours.size() > 256) return std::nullopt;
+            }
+        }
+    }
+    std::stable_partition(palette.Colours.begin(), palette.Colours.end(), [](std::uint32_t c) { return c >> 24 < 255; });
+    for (std::size_t i = 0; i < palette.Colours.size(); ++i) {
+        index[palette.Colours[i]] = int(i);
+        if (palette.Colours[i] >> 24 < 255) palette.SeeThrough = int(i) + 1;
+    }
+    palette.Indices.reserve(colourOf.size());
+    for (std::uint32_t c : colourOf) palette.Indices.push_back(std::uint8_t(index[c]));
+    return palette;
+}
+
 std::vector<std::uint8_t> Png(int width, int height, std::span<const std::uint8_t> pixels, TPixelOrder order,
                               bool alpha) {
     CheckSize(width, height, pixels, order);
+    const std::optional<TPalette> palette = FindPalette(width, height, pixels, order, alpha);
     std::vector<std::uint8_t> out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, nullptr);
     png_infop info = png_create_info_struct(png);
     try {
         png_set_write_fn(png, &out, PngWrite, PngFlush);
-        png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8,
-                     alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_set_compression_level(png, 6);
+        if (palette) {
+            const std::size_t n = palette->Colours.size();
+            const int depth = n <= 2 ? 1 : n <= 4 ? 2 : n <= 16 ? 4 : 8;
+            png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), depth, PNG_COLOR_TYPE_PALETTE,
+                         PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+            std::vector<png_color> colours;
+            std::vector<png_byte> opacity;
+            for (std::uint32_t c : palette->Colours)
+                colours.push_back({png_byte(c), png_byte(c >> 8), png_byte(c >> 16)});
+            for (int i = 0; i < palette->SeeThrough; ++i) opacity.push_back(png_byte(palette->Colours[std::size_t(i)] >> 24));
+            png_set_PLTE(png, info, colours.data(), int(colours.size()));
+            if (!opacity.empty()) png_set_tRNS(png, info, opacity.data(), int(opacity.size()), nullptr);
+        } else {
+            png_set_IHDR(png, info, png_uint_32(width), png_uint_32(height), 8,
+                         alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                         PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        }
+        png_set_compression_level(png, 9);
         png_write_info(png, info);
+        if (palette) png_set_packing(png);  // one index a byte in, packed to the bit depth out
         std::vector<std::uint8_t> row;
         for (int y = 0; y < height; ++y) {
+            if (palette) {
+                png_write_row(png, palette->Indices.data() + std::size_t(y) * std::size_t(width));
+                continue;
+            }
             CopyRow(pixels, width, y, order, alpha, row);
             png_write_row(png, row.data());
         }
@@ -77,7 +138,7 @@ std::vector<std::uint8_t> EncodeOpaquePng(int width, int height, std::span<const
 }
 
 std::vector<std::uint8_t> EncodeJpeg(int width, int height, std::span<const std::uint8_t> pixels, TPixelOrder order,
-                                     int quality) {
+                                     int quality, TJpegChroma chroma) {
     CheckSize(width, height, pixels, order);
     jpeg_compress_struct cinfo;
     jpeg_error_mgr jerr;
@@ -98,7 +159,9 @@ std::vector<std::uint8_t> EncodeJpeg(int width, int height, std::span<const std:
         cinfo.in_color_space = JCS_RGB;
         jpeg_set_defaults(&cinfo);
         jpeg_set_quality(&cinfo, quality, TRUE);
-        for (int c = 0; c < 3; ++c) cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
+        // jpeg_set_defaults halves the colour resolution; full keeps it.
+        if (chroma == TJpegChroma::Full)
+            for (int c = 0; c < 3; ++c) cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
         jpeg_start_compress(&cinfo, TRUE);
         std::vector<std::uint8_t> row;
         while (cinfo.next_scanline < cinfo.image_height) {

@@ -8,12 +8,16 @@
 
 enum class TPixelOrder : std::uint8_t { Rgb, Rgba, Bgr, Bgra };
 
-// An 8-bit PNG, RGB or (when the pixels carry alpha) RGBA, zlib level 6,
-// not interlaced. Raises std::runtime_error when libpng refuses.
+// A PNG, RGB or (when the pixels carry alpha) RGBA, zlib level 9, not
+// interlaced. A picture of at most 256 colours is written with a palette
+// (and its transparency), which keeps every pixel and is a third of the size
+// for drawn art. Raises std::runtime_error when libpng refuses.
 std::vector<std::uint8_t> EncodePng(int width, int height, std::span<const std::uint8_t> pixels, TPixelOrder order);
 // Drops the alpha of RGBA/BGRA pixels: an RGB PNG of them.
 std::vector<std::uint8_t> EncodeOpaquePng(int width, int height, std::span<const std::uint8_t> pixels,
                                           TPixelOrder order);
-// A baseline JPEG at `quality` (1-100) without chroma subsampling.
+// Colour at the picture's resolution, or at half of it across and down (4:2:0).
+enum class TJpegChroma : std::uint8_t { Full, Half };
+// A baseline JPEG at `quality` (1-100).
 std::vector<std::uint8_t> EncodeJpeg(int width, int height, std::span<const std::uint8_t> pixels, TPixelOrder order,
-                                     int quality);
+                                     int quality, TJpegChroma chroma = TJpegChroma::Full);

@@ -2,7 +2,8 @@
 // decodes and has its size; the sura header frames match the header lines
 // the composed pages derive when the page model loads them; the window frame is see-through outside and
 // shows the page number where the main window paints it; the cursors and
-// index bitmaps are well-formed files of their kind.
+// index bitmaps are well-formed files of their kind. Sizes and places are
+// design pixels; every picture but the cursors is drawn S times as large.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,10 +19,12 @@
 #include <vector>
 
 #include "app/HeaderStrip.h"
+#include "app/WindowPainting.h"
 #include "base/OutsideNames.h"
 #include "base/ResourceFolder.h"
 #include "base/Utf.h"
 #include "base/Picture.h"
+#include "base/PictureSourceScale.h"
 #include "pagemodel/PageResource.h"
 #include "pagemodel/PagePictures.h"
 #include "pagemodel/Page.h"
@@ -32,6 +35,8 @@ const std::filesystem::path kDir = TIRAVEL_RESOURCES_DIR;
 
 // A resource's file name: the resource name in UTF-8.
 std::string N(const char16_t* name) { return Utf16ToUtf8(name); }
+// Every picture but the cursors is drawn this many times its design size.
+constexpr int S = PictureSourceScale;
 std::string Juz(int page) { return Utf16ToUtf8(JuzNamePictureName(page)); }
 std::string Sura(int page) { return Utf16ToUtf8(SuraNamePictureName(page)); }
 
@@ -84,8 +89,8 @@ TEST(Pictures, EveryPageGetsTheFramesAndBasmalahOfItsHeaderLines) {
             const std::string name(name16.begin(), name16.end());
             auto picture = Load(name, TPicture::TKind::Jpeg);
             ASSERT_TRUE(picture) << name << " is missing or not a JPEG";
-            EXPECT_EQ(picture->Width, number <= 2 ? 817 : 749) << name;
-            EXPECT_EQ(picture->Height, number <= 2 ? 1148 : 90) << name;
+            EXPECT_EQ(picture->Width, (number <= 2 ? 817 : 749) * S) << name;
+            EXPECT_EQ(picture->Height, (number <= 2 ? 1148 : 90) * S) << name;
         }
         const std::u16string extra = FramePictureName(number, headers + 1);
         EXPECT_FALSE(std::filesystem::exists(kDir / std::string(extra.begin(), extra.end())))
@@ -105,12 +110,12 @@ TEST(Pictures, BasmalahPicturesHaveTheirSizeAndSeeThroughGround) {
     for (const char* name : {"BASMALAH1", "BASMALAH2"}) {
         auto picture = Load(name, TPicture::TKind::Png);
         ASSERT_TRUE(picture) << name;
-        EXPECT_EQ(picture->Width, 749) << name;
-        EXPECT_EQ(picture->Height, 57) << name;
+        EXPECT_EQ(picture->Width, 749 * S) << name;
+        EXPECT_EQ(picture->Height, 57 * S) << name;
         EXPECT_EQ(picture->Pixels[3], 0) << name << ": the corner must be see-through";
         int drawn = 0;
         for (std::size_t i = 3; i < picture->Pixels.size(); i += 4) drawn += picture->Pixels[i] >= 128;
-        EXPECT_GT(drawn, 500) << name << " draws too little";
+        EXPECT_GT(drawn, 500 * S * S) << name << " draws too little";
     }
     // The second design is the more compact one.
     auto inkWidth = [](const TPicture& p) {
@@ -133,9 +138,9 @@ TEST(Pictures, JuzAndSuraNamesExistForPages3To604Only) {
             }
             auto picture = Load(name, TPicture::TKind::Png);
             ASSERT_TRUE(picture) << name;
-            EXPECT_EQ(picture->Height, 66) << name;
-            EXPECT_GE(picture->Width, 106) << name;
-            EXPECT_LE(picture->Width, 610) << name;
+            EXPECT_EQ(picture->Height, 66 * S) << name;
+            EXPECT_GE(picture->Width, 106 * S) << name;
+            EXPECT_LE(picture->Width, 610 * S) << name;
         }
 }
 
@@ -156,17 +161,19 @@ TEST(Pictures, WindowPicturesAndPageNumberStripHaveTheirSizes) {
                            TCase{N(AboutDeveloperLogoPicture), 0, 169}}) {
         auto picture = Load(c.name, TPicture::TKind::Png);
         ASSERT_TRUE(picture) << c.name;
-        if (c.w) { EXPECT_EQ(picture->Width, c.w) << c.name; }
-        EXPECT_EQ(picture->Height, c.h) << c.name;
+        if (c.w) { EXPECT_EQ(picture->Width, c.w * S) << c.name; }
+        EXPECT_EQ(picture->Height, c.h * S) << c.name;
     }
 }
 
-// The main window's composite of the frame over its page-number box, as it
-// paints it: white, the pale box, the number cell copied, the frame blended.
+// The main window's composite of the frame over its page-number box, as the
+// main window paints it, read in design pixels: (x, y) is the frame's pixel
+// (S x, S y).
 struct TComposite {
-    int w = 0, h = 0;
-    std::vector<std::uint32_t> rgb;  // 0x00BBGGRR
-    std::uint32_t At(int x, int y) const { return rgb[std::size_t(y) * w + x]; }
+    TBitmap24 Pixels;
+    int W() const { return Pixels.Width() / S; }
+    int H() const { return Pixels.Height() / S; }
+    TColor At(int x, int y) const { return Pixels.Pixel(S * x, S * y); }
 };
 
 std::uint32_t PixelOf(const TPicture& p, int x, int y) {
@@ -174,96 +181,81 @@ std::uint32_t PixelOf(const TPicture& p, int x, int y) {
     return std::uint32_t(s[2]) | std::uint32_t(s[1]) << 8 | std::uint32_t(s[0]) << 16;
 }
 
-TComposite ComposeFrame(const TPicture& frame, const TPicture& numbers, int page) {
-    TComposite c{frame.Width, frame.Height, std::vector<std::uint32_t>(std::size_t(frame.Width) * frame.Height, 0xFFFFFF)};
-    const int t = frame.Width / 2 - 24;
-    for (int y = frame.Height - 65; y < frame.Height - 20; ++y)
-        for (int x = t - 30; x < t + 79; ++x) c.rgb[std::size_t(y) * c.w + x] = 0x00B4DCC0;
-    for (int y = 0; y < 45; ++y)
-        for (int x = 0; x < 49; ++x)
-            c.rgb[std::size_t(frame.Height - 65 + y) * c.w + t + x] = PixelOf(numbers, x, (page - 1) * 60 + y);
-    for (int y = 0; y < c.h; ++y)
-        for (int x = 0; x < c.w; ++x) {
-            const std::uint8_t* s = &frame.Pixels[(std::size_t(y) * frame.Width + x) * 4];
-            const unsigned a = s[3];
-            std::uint32_t& d = c.rgb[std::size_t(y) * c.w + x];
-            std::uint32_t out = 0;
-            const unsigned src[3] = {s[2], s[1], s[0]};
-            for (int k = 0; k < 3; ++k) {
-                const unsigned below = (d >> (8 * k)) & 0xFF;
-                out |= ((src[k] * a + below * (255 - a) + 127) / 255) << (8 * k);
-            }
-            d = out;
-        }
-    return c;
-}
-
 class WindowFrame : public ::testing::Test {
 protected:
     void SetUp() override {
         frame_ = Load(N(WindowFramePictureName), TPicture::TKind::Png);
-        numbers_ = Load("PageNumbersPNG", TPicture::TKind::Png);
-        ASSERT_TRUE(frame_ && numbers_);
-        ASSERT_EQ(frame_->Width, 960);
-        ASSERT_EQ(frame_->Height, 1415);
+        numbers_ = Read(N(PageNumbersPictureName));
+        ASSERT_TRUE(frame_ && !numbers_.empty());
+        ASSERT_EQ(frame_->Width, 960 * S);
+        ASSERT_EQ(frame_->Height, 1415 * S);
     }
-    std::unique_ptr<TPicture> frame_, numbers_;
+    TComposite Compose(int page) const { return {ComposeFrame(*frame_, numbers_, page)}; }
+    std::unique_ptr<TPicture> frame_;
+    std::vector<std::uint8_t> numbers_;
 };
 
 TEST_F(WindowFrame, OutsideIsPureWhiteAndTheBandIsNever) {
-    const TComposite c = ComposeFrame(*frame_, *numbers_, 1);
-    for (int x = 0; x < c.w; ++x)
-        for (int y : {0, 5, 10, c.h - 1, c.h - 5})
+    const TComposite c = Compose(1);
+    for (int x = 0; x < c.W(); ++x)
+        for (int y : {0, 5, 10, c.H() - 1, c.H() - 5})
             ASSERT_EQ(c.At(x, y), 0xFFFFFFu) << "(" << x << ", " << y << ")";
-    for (int y = 0; y < c.h; ++y)
-        for (int x : {0, 5, 10, c.w - 1, c.w - 6})
+    for (int y = 0; y < c.H(); ++y)
+        for (int x : {0, 5, 10, c.W() - 1, c.W() - 6})
             ASSERT_EQ(c.At(x, y), 0xFFFFFFu) << "(" << x << ", " << y << ")";
     // Across the band on every side, nothing is see-through.
     for (int d = 30; d < 92; ++d) {
-        ASSERT_NE(c.At(c.w / 3, d), 0xFFFFFFu) << "top band at " << d;
-        ASSERT_NE(c.At(d, c.h / 3), 0xFFFFFFu) << "left band at " << d;
-        ASSERT_NE(c.At(c.w - 1 - d, c.h / 3), 0xFFFFFFu) << "right band at " << d;
-        ASSERT_NE(c.At(c.w / 3, c.h - 23 - d * 3 / 4), 0xFFFFFFu) << "bottom band at " << d;
+        ASSERT_NE(c.At(c.W() / 3, d), 0xFFFFFFu) << "top band at " << d;
+        ASSERT_NE(c.At(d, c.H() / 3), 0xFFFFFFu) << "left band at " << d;
+        ASSERT_NE(c.At(c.W() - 1 - d, c.H() / 3), 0xFFFFFFu) << "right band at " << d;
+        ASSERT_NE(c.At(c.W() / 3, c.H() - 23 - d * 3 / 4), 0xFFFFFFu) << "bottom band at " << d;
     }
 }
 
 TEST_F(WindowFrame, PageNumberShowsThroughInItsBox) {
     for (int page : {1, 88, 604}) {
-        const TComposite c = ComposeFrame(*frame_, *numbers_, page);
-        // The number cell (456, 1350)-(505, 1395) is not covered by the frame.
-        for (int y = 1350; y < 1395; ++y)
-            for (int x = 456; x < 505; ++x)
-                ASSERT_EQ(c.At(x, y), PixelOf(*numbers_, x - 456, (page - 1) * 60 + y - 1350))
+        const TComposite c = Compose(page);
+        // The number cell (456, 1350)-(505, 1395) is not covered by the frame:
+        // every pixel of it is the strip's.
+        const auto cell = TPicture::LoadPngRows(numbers_, (page - 1) * 60 * S, 45 * S);
+        for (int y = 1350 * S; y < 1395 * S; ++y)
+            for (int x = 456 * S; x < 505 * S; ++x)
+                ASSERT_EQ(c.Pixels.Pixel(x, y), PixelOf(*cell, x - 456 * S, y - 1350 * S))
                     << "page " << page << " at (" << x << ", " << y << ")";
         // The frame's window stays inside the pale box: no see-through white in it.
-        for (int y = 1350; y < 1395; ++y)
-            for (int x = 426; x < 535; ++x) ASSERT_NE(c.At(x, y), 0xFFFFFFu) << "(" << x << ", " << y << ")";
+        for (int y = 1350 * S; y < 1395 * S; ++y)
+            for (int x = 426 * S; x < 535 * S; ++x)
+                ASSERT_NE(c.Pixels.Pixel(x, y), 0xFFFFFFu) << "(" << x << ", " << y << ")";
     }
 }
 
 TEST_F(WindowFrame, InsideIsOneWhiteRegionApartFromTheOutside) {
     // The opening pages flood-fill the white inside from (100, 100): it must
     // cover the page rectangle and must not leak to the see-through outside.
-    const TComposite c = ComposeFrame(*frame_, *numbers_, 1);
-    ASSERT_EQ(c.At(100, 100), 0xFFFFFFu);
-    std::vector<bool> seen(c.rgb.size(), false);
+    // Composed for page 3, which is not filled, in the frame's own pixels.
+    const TBitmap24 c = Compose(3).Pixels;
+    const int w = c.Width(), h = c.Height();
+    ASSERT_EQ(c.Pixel(100 * S, 100 * S), 0xFFFFFFu);
+    std::vector<bool> seen(std::size_t(w) * std::size_t(h), false);
     std::queue<std::pair<int, int>> todo;
-    todo.push({100, 100});
-    seen[100 * std::size_t(c.w) + 100] = true;
-    int reached = 0;
+    todo.push({100 * S, 100 * S});
+    seen[std::size_t(100 * S) * std::size_t(w) + std::size_t(100 * S)] = true;
     while (!todo.empty()) {
         auto [x, y] = todo.front();
         todo.pop();
-        ++reached;
-        ASSERT_TRUE(x > 0 && y > 0 && x < c.w - 1 && y < c.h - 1) << "the inside reaches the edge at " << x << ", " << y;
+        ASSERT_TRUE(x > 0 && y > 0 && x < w - 1 && y < h - 1) << "the inside reaches the edge at " << x << ", " << y;
         for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-            const std::size_t i = std::size_t(y + dy) * c.w + std::size_t(x + dx);
-            if (!seen[i] && c.rgb[i] == 0xFFFFFF) seen[i] = true, todo.push({x + dx, y + dy});
+            const std::size_t i = std::size_t(y + dy) * std::size_t(w) + std::size_t(x + dx);
+            if (!seen[i] && c.Pixel(x + dx, y + dy) == 0xFFFFFFu) seen[i] = true, todo.push({x + dx, y + dy});
         }
     }
     // The page view's rectangle (106, 106)-(854, 1309) lies inside.
     for (auto [x, y] : {std::pair{106, 106}, {853, 106}, {106, 1308}, {853, 1308}, {480, 700}})
-        EXPECT_TRUE(seen[std::size_t(y) * c.w + x]) << "(" << x << ", " << y << ")";
+        EXPECT_TRUE(seen[std::size_t(y * S) * std::size_t(w) + std::size_t(x * S)]) << "(" << x << ", " << y << ")";
+    // Page 1 fills it pale green, and nothing outside.
+    const TComposite one = Compose(1);
+    EXPECT_EQ(one.At(480, 700), 0x00BBDFC5u);
+    EXPECT_EQ(one.At(2, 2), 0xFFFFFFu);
 }
 
 TEST(Pictures, SplashIsSeeThroughOnlyOutside) {
@@ -271,9 +263,9 @@ TEST(Pictures, SplashIsSeeThroughOnlyOutside) {
     ASSERT_TRUE(splash);
     auto alpha = [&](int x, int y) { return splash->Pixels[(std::size_t(y) * splash->Width + x) * 4 + 3]; };
     EXPECT_EQ(alpha(0, 0), 0);
-    EXPECT_EQ(alpha(959, 1414), 0);
-    for (int y = 100; y < 1300; y += 37)
-        for (int x = 100; x < 860; x += 41) ASSERT_EQ(alpha(x, y), 255) << "(" << x << ", " << y << ")";
+    EXPECT_EQ(alpha(960 * S - 1, 1415 * S - 1), 0);
+    for (int y = 100 * S; y < 1300 * S; y += 37)
+        for (int x = 100 * S; x < 860 * S; x += 41) ASSERT_EQ(alpha(x, y), 255) << "(" << x << ", " << y << ")";
 }
 
 TEST(Pictures, PageNumberCellsUseTheirUpperRowsOnTheBoxColour) {
@@ -281,20 +273,18 @@ TEST(Pictures, PageNumberCellsUseTheirUpperRowsOnTheBoxColour) {
     ASSERT_TRUE(strip);
     for (int page : {1, 10, 100, 604}) {
         int ink = 0;
-        for (int y = 0; y < 60; ++y)
-            for (int x = 0; x < 49; ++x) {
-                const std::uint32_t p = PixelOf(*strip, x, (page - 1) * 60 + y);
-                if (y >= 45) { ASSERT_EQ(p, 0x00B4DCC0u) << "page " << page << " row " << y; }
+        for (int y = 0; y < 60 * S; ++y)
+            for (int x = 0; x < 49 * S; ++x) {
+                const std::uint32_t p = PixelOf(*strip, x, (page - 1) * 60 * S + y);
+                if (y >= 45 * S) { ASSERT_EQ(p, 0x00B4DCC0u) << "page " << page << " row " << y; }
                 ink += p != 0x00B4DCC0u;
             }
-        EXPECT_GT(ink, 40) << "page " << page << " has no number";
+        EXPECT_GT(ink, 40 * S * S) << "page " << page << " has no number";
     }
     // Different pages show different numbers.
-    auto cell = [&](int page) {
-        return std::vector<std::uint8_t>(strip->Pixels.begin() + std::ptrdiff_t((page - 1) * 60 * 49 * 4),
-                                         strip->Pixels.begin() + std::ptrdiff_t(page * 60 * 49 * 4));
-    };
-    EXPECT_NE(cell(16), cell(61));
+    const std::vector<std::uint8_t> bytes = Read("PageNumbersPNG");
+    EXPECT_NE(TPicture::LoadPngRows(bytes, 15 * 60 * S, 60 * S)->Pixels,
+              TPicture::LoadPngRows(bytes, 60 * 60 * S, 60 * S)->Pixels);
 }
 
 // Page numbers read left to right, as printed numbers do, and stand plain,
@@ -302,13 +292,14 @@ TEST(Pictures, PageNumberCellsUseTheirUpperRowsOnTheBoxColour) {
 // of page 10 the tall stroke of the one stands left of the small zero, and
 // the cell of page 1 holds little more than that stroke.
 TEST(Pictures, PageNumbersReadLeftToRightAndStandPlain) {
-    auto strip = Load("PageNumbersPNG", TPicture::TKind::Png);
-    ASSERT_TRUE(strip);
-    // Rows of ink in each column of a cell's upper 45 rows.
+    const std::vector<std::uint8_t> bytes = Read("PageNumbersPNG");
+    ASSERT_FALSE(bytes.empty());
+    // Rows of ink in each column of a cell's upper 45 design rows.
     auto columns = [&](int page) {
-        std::vector<int> ink(49, 0);
-        for (int y = 0; y < 45; ++y)
-            for (int x = 0; x < 49; ++x) ink[std::size_t(x)] += PixelOf(*strip, x, (page - 1) * 60 + y) != 0x00B4DCC0u;
+        const auto cell = TPicture::LoadPngRows(bytes, (page - 1) * 60 * S, 45 * S);
+        std::vector<int> ink(std::size_t(49 * S), 0);
+        for (int y = 0; y < cell->Height; ++y)
+            for (int x = 0; x < cell->Width; ++x) ink[std::size_t(x)] += PixelOf(*cell, x, y) != 0x00B4DCC0u;
         return ink;
     };
     auto spread = [](const std::vector<int>& ink) {
@@ -349,17 +340,17 @@ TEST(Pictures, CursorsAreCursorFiles) {
     }
 }
 
-TEST(Pictures, IndexButtonsAreBitmaps18By18) {
+TEST(Pictures, IndexButtonsAreBitmapsOf18By18DesignPixels) {
     for (const std::string& name : {N(SuraIndexListBitmap), N(SuraIndexGridBitmap)}) {
         const std::vector<std::uint8_t> d = Read(name);
         ASSERT_GE(d.size(), 54u) << name;
         EXPECT_EQ(d[0], 'B');
         EXPECT_EQ(d[1], 'M');
         EXPECT_EQ(U32(d, 2), d.size()) << name;
-        EXPECT_EQ(std::int32_t(U32(d, 18)), 18) << name;
-        EXPECT_EQ(std::int32_t(U32(d, 22)), 18) << name;
         EXPECT_EQ(U16(d, 28), 24) << name;
-        EXPECT_EQ(d.size(), 54u + 18 * 56) << name;  // rows padded to 56 bytes
+        const auto picture = TPicture::LoadBmp(d);  // as the index window reads it
+        EXPECT_EQ(picture->Width, 18 * S) << name;
+        EXPECT_EQ(picture->Height, 18 * S) << name;
     }
     EXPECT_NE(Read(N(SuraIndexListBitmap)), Read(N(SuraIndexGridBitmap)));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -93,7 +94,7 @@ TEST(Picture, JpegDeclaringAHugeSizeIsRefusedBeforeDecoding) {
     const auto jpeg = EncodeJpeg(16, 16, 90);
     ASSERT_NO_THROW(TPicture::LoadJpeg(DeclaringSize(jpeg, 16, 16)));
     // 8192 x 8192 would take 256 MB to decode, 65000 x 65000 about 16 GB.
-    for (auto [w, h] : {std::pair{8192, 8192}, std::pair{65000, 65000}, std::pair{2049, 2048}}) {
+    for (auto [w, h] : {std::pair{8192, 8192}, std::pair{65000, 65000}, std::pair{2897, 2896}}) {
         try {
             TPicture::LoadJpeg(DeclaringSize(jpeg, w, h));
             ADD_FAILURE() << w << " x " << h << " decoded";
@@ -167,4 +168,91 @@ TEST(Picture, ProgressiveJpegOfTooManyScansIsRefused) {
     } catch (const TDataError& e) {
         EXPECT_NE(std::string(e.what()).find("scans"), std::string::npos) << e.what();
     }
+}
+
+// Pictures of up to 256 colours are written with a palette, others in full:
+// either way every pixel comes back as it was, alpha included.
+TEST(Picture, PngKeepsEveryPixelWithOrWithoutAPalette) {
+    for (int colours : {2, 16, 256, 257, 600}) {
+        SCOPED_TRACE(colours);
+        const int w = 30, h = 20;
+        std::vector<std::uint8_t> bgra(std::size_t(w) * h * 4);
+        for (int i = 0; i < w * h; ++i) {
+            const int c = i % colours;
+            bgra[4 * std::size_t(i) + 0] = std::uint8_t(c);
+            bgra[4 * std::size_t(i) + 1] = std::uint8_t(c >> 8);
+            bgra[4 * std::size_t(i) + 2] = std::uint8_t(7 * c);
+            bgra[4 * std::size_t(i) + 3] = std::uint8_t(c % 3 ? 255 : c % 251);
+        }
+        const auto picture = TPicture::LoadPng(::EncodePng(w, h, bgra, TPixelOrder::Bgra));
+        ASSERT_EQ(picture->Width, w);
+        ASSERT_EQ(picture->Height, h);
+        EXPECT_EQ(picture->Pixels, bgra);
+    }
+}
+
+TEST(Picture, PngRowsAreThoseOfTheWholePicture) {
+    const auto bytes = EncodePng(5, 40);
+    const auto whole = TPicture::LoadPng(bytes);
+    for (auto [first, count] : {std::pair{0, 1}, {17, 9}, {39, 1}, {0, 40}}) {
+        const auto rows = TPicture::LoadPngRows(bytes, first, count);
+        ASSERT_EQ(rows->Width, 5);
+        ASSERT_EQ(rows->Height, count);
+        EXPECT_TRUE(std::equal(rows->Pixels.begin(), rows->Pixels.end(), whole->Pixels.begin() + first * 5 * 4))
+            << first << " " << count;
+    }
+    for (auto [first, count] : {std::pair{-1, 2}, {39, 2}, {0, 0}, {40, 1}})
+        EXPECT_THROW(TPicture::LoadPngRows(bytes, first, count), TDataError) << first << " " << count;
+    std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + std::ptrdiff_t(bytes.size() / 2));
+    EXPECT_THROW(TPicture::LoadPngRows(cut, 30, 10), TDataError);
+    EXPECT_THROW(TPicture::LoadPngRows(std::vector<std::uint8_t>(64, 0x89), 0, 1), TDataError);
+}
+
+namespace {
+// A BMP file of 2 x 2 pixels: blue, green / red, white from the top, in
+// `bits` bits a pixel, rows bottom-up (or top-down when `topDown`).
+std::vector<std::uint8_t> Bmp(int bits, bool topDown) {
+    const std::uint8_t top[2][3] = {{255, 0, 0}, {0, 255, 0}}, bottom[2][3] = {{0, 0, 255}, {255, 255, 255}};
+    const int stride = ((2 * bits / 8) + 3) & ~3;
+    std::vector<std::uint8_t> b = {'B', 'M'};
+    auto put32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b.push_back(std::uint8_t(v >> (8 * i)));
+    };
+    put32(std::uint32_t(54 + 2 * stride));
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(2);
+    put32(topDown ? std::uint32_t(-2) : 2u);
+    put32(1u | std::uint32_t(bits) << 16);
+    for (int i = 0; i < 6; ++i) put32(0);
+    for (int row = 0; row < 2; ++row) {
+        const auto& pixels = (row == 0) == topDown ? top : bottom;
+        const std::size_t start = b.size();
+        for (const auto& p : pixels) {
+            b.insert(b.end(), p, p + 3);
+            if (bits == 32) b.push_back(0);
+        }
+        b.resize(start + std::size_t(stride), 0);
+    }
+    return b;
+}
+}  // namespace
+
+TEST(Picture, BmpOfTwentyFourOrThirtyTwoBitsReadsTopRowFirst) {
+    for (int bits : {24, 32})
+        for (bool topDown : {false, true}) {
+            SCOPED_TRACE(bits + topDown);
+            const auto picture = TPicture::LoadBmp(Bmp(bits, topDown));
+            ASSERT_EQ(picture->Width, 2);
+            ASSERT_EQ(picture->Height, 2);
+            EXPECT_EQ(picture->Pixels, (std::vector<std::uint8_t>{255, 0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255,
+                                                                   255, 255, 255, 255}));
+        }
+    std::vector<std::uint8_t> eightBits = Bmp(24, false);
+    eightBits[28] = 8;
+    std::vector<std::uint8_t> cut = Bmp(24, false);
+    cut.resize(cut.size() - 3);
+    for (const auto& bad : {eightBits, cut, std::vector<std::uint8_t>{'B', 'M', 0}})
+        EXPECT_THROW(TPicture::LoadBmp(bad), TDataError);
 }

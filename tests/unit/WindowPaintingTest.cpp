@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <span>
+#include <vector>
+
 #include "base/Picture.h"
+#include "base/PictureEncoding.h"
 #include "app/WindowPainting.h"
 
 namespace {
@@ -26,59 +30,63 @@ void SetPixel(TPicture& p, int x, int y, TColor colour, std::uint8_t alpha) {
     q[0] = std::uint8_t(colour >> 16), q[1] = std::uint8_t(colour >> 8), q[2] = std::uint8_t(colour), q[3] = alpha;
 }
 
-// 200 x 200, see-through except an opaque dark ring between 10 and 20 pixels
-// from the edge: the page-shaped outline with a white inside.
+// 400 x 400 (a 200 x 200 design drawn twice as large), see-through except an
+// opaque dark ring between 20 and 40 pixels from the edge: the page-shaped
+// outline with a white inside.
 TPicture RingFrame() {
-    TPicture f = Solid(200, 200, 0xFFFFFF, 0);
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 200; ++x) {
-            const int d = std::min(std::min(x, y), std::min(199 - x, 199 - y));
-            if (d >= 10 && d < 20) SetPixel(f, x, y, 0x203040, 255);
+    TPicture f = Solid(400, 400, 0xFFFFFF, 0);
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x) {
+            const int d = std::min(std::min(x, y), std::min(399 - x, 399 - y));
+            if (d >= 20 && d < 40) SetPixel(f, x, y, 0x203040, 255);
         }
     return f;
 }
 
-// Three page cells of 60 rows, page n in colour 0x000010 * n.
-TPicture NumberStrip() {
-    TPicture s = Solid(49, 180, 0, 255);
-    for (int y = 0; y < 180; ++y)
-        for (int x = 0; x < 49; ++x) SetPixel(s, x, y, TColor(0x10 * (y / 60 + 1)), 255);
-    return s;
+// The PNG file of a number strip of three page cells of 98 x 120 pixels
+// (49 x 60 drawn twice as large), page n in colour 0x000010 * n.
+std::vector<std::uint8_t> NumberStrip() {
+    std::vector<std::uint8_t> rgb;
+    for (int y = 0; y < 360; ++y)
+        for (int x = 0; x < 98; ++x) rgb.insert(rgb.end(), {std::uint8_t(0x10 * (y / 120 + 1)), 0, 0});
+    return EncodePng(98, 360, rgb, TPixelOrder::Rgb);
 }
 
 TEST(WindowPainting, FrameCompositeAtTheFrameSize) {
-    const TPicture frame = RingFrame(), numbers = NumberStrip();
+    const TPicture frame = RingFrame();
+    const std::vector<std::uint8_t> numbers = NumberStrip();
     struct Case {
         int Page;
         TColor Inside;  // the white inside the ring
     } cases[] = {{1, 0x00BBDFC5}, {2, 0x00BBDFC5}, {3, WindowKeyColour}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Page);
-        const TBitmap24 b = PaintFrame(&frame, &numbers, c.Page, 200, 200);
-        EXPECT_EQ(b.Pixel(2, 2), WindowKeyColour);       // outside the outline: see-through
-        EXPECT_EQ(b.Pixel(15, 100), 0x203040u);           // the ring
-        EXPECT_EQ(b.Pixel(50, 50), c.Inside);
-        // t = 76; the number cell (76, 135)-(125, 180) inside the pale box (46, 135)-(155, 180).
-        EXPECT_EQ(b.Pixel(80, 140), TColor(0x10 * c.Page));
-        EXPECT_EQ(b.Pixel(124, 179), TColor(0x10 * c.Page));
-        EXPECT_EQ(b.Pixel(50, 140), 0x00B4DCC0u);
-        EXPECT_EQ(b.Pixel(150, 179), 0x00B4DCC0u);
-        EXPECT_EQ(b.Pixel(30, 160), c.Inside);  // beside the pale box
+        const TBitmap24 b = PaintFrame(&frame, numbers, c.Page, 400, 400);
+        EXPECT_EQ(b.Pixel(4, 4), WindowKeyColour);        // outside the outline: see-through
+        EXPECT_EQ(b.Pixel(30, 200), 0x203040u);           // the ring
+        EXPECT_EQ(b.Pixel(100, 100), c.Inside);
+        // In design pixels t = 76: the number cell (76, 135)-(125, 180) inside
+        // the pale box (46, 135)-(155, 180); twice that in the frame's pixels.
+        EXPECT_EQ(b.Pixel(152, 270), TColor(0x10 * c.Page));
+        EXPECT_EQ(b.Pixel(249, 359), TColor(0x10 * c.Page));
+        EXPECT_EQ(b.Pixel(100, 280), 0x00B4DCC0u);
+        EXPECT_EQ(b.Pixel(309, 359), 0x00B4DCC0u);
+        EXPECT_EQ(b.Pixel(60, 320), c.Inside);  // beside the pale box
     }
 }
 
-TEST(WindowPainting, FrameStretchedToTheClientKeepsTheOutline) {
-    const TPicture frame = RingFrame(), numbers = NumberStrip();
-    const TBitmap24 b = PaintFrame(&frame, &numbers, 3, 100, 150);
+TEST(WindowPainting, FrameReducedToTheClientKeepsTheOutline) {
+    const TPicture frame = RingFrame();
+    const TBitmap24 b = PaintFrame(&frame, NumberStrip(), 3, 100, 150);
     EXPECT_EQ(b.Width(), 100);
     EXPECT_EQ(b.Height(), 150);
     EXPECT_EQ(b.Pixel(1, 1), WindowKeyColour);
-    EXPECT_EQ(b.Pixel(7, 75), 0x203040u);  // x 7 of 100 is x 15 of the frame
+    EXPECT_EQ(b.Pixel(7, 75), 0x203040u);  // x 7 of 100 is x 28 to 31 of the frame
     EXPECT_EQ(b.Pixel(50, 75), WindowKeyColour);
 }
 
 TEST(WindowPainting, MissingPicturesPaintPlainColours) {
-    const TBitmap24 frame = PaintFrame(nullptr, nullptr, 5, 40, 60);
+    const TBitmap24 frame = PaintFrame(nullptr, {}, 5, 40, 60);
     const TBitmap24 splash = PaintSplash(nullptr, 40, 60);
     for (int y = 0; y < 60; y += 7)
         for (int x = 0; x < 40; x += 7) {
@@ -86,7 +94,14 @@ TEST(WindowPainting, MissingPicturesPaintPlainColours) {
             EXPECT_EQ(splash.Pixel(x, y), PlainSplashColour);
         }
     const TPicture frameOnly = RingFrame();
-    EXPECT_EQ(PaintFrame(&frameOnly, nullptr, 3, 200, 200).Pixel(80, 140), 0x00B4DCC0u);  // no cell without a strip
+    // No cell without a strip, nor with a damaged one or one too short for the page.
+    const std::vector<std::uint8_t> damaged(40, 0x89);
+    std::vector<std::uint8_t> cut = NumberStrip();
+    cut.resize(cut.size() / 2);
+    for (std::span<const std::uint8_t> strip : {std::span<const std::uint8_t>(), std::span<const std::uint8_t>(damaged),
+                                                 std::span<const std::uint8_t>(cut)})
+        EXPECT_EQ(PaintFrame(&frameOnly, strip, 3, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
+    EXPECT_EQ(PaintFrame(&frameOnly, NumberStrip(), 4, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
 }
 
 TEST(WindowPainting, SplashBlendsOverWhiteAndKeysOutTheWhite) {

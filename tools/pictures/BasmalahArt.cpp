@@ -11,7 +11,7 @@ namespace pictures {
 using namespace palette;
 
 TRgbaImage BasmalahStrip(const TDesignFonts& fonts, const std::u16string& basmalah, bool compact) {
-    TPainter p(kBasmalahWidth, kBasmalahHeight, true);
+    TPainter p(kBasmalahWidth, kBasmalahHeight, true, palette::kWhite, PictureSourceScale);
     const double inkHeight = compact ? 46 : 56;
     TTextPath t = fonts.regular.Shape(basmalah, 40);
     const double k = inkHeight / std::max(1.0, t.ink.Height());

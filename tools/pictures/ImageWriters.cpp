@@ -55,8 +55,8 @@ TBytes EncodePng(const TRgbaImage& image, bool withAlpha) {
                      : EncodeOpaquePng(image.width, image.height, image.rgba, TPixelOrder::Rgba);
 }
 
-TBytes EncodeJpeg(const TRgbaImage& image, int quality) {
-    return ::EncodeJpeg(image.width, image.height, image.rgba, TPixelOrder::Rgba, quality);
+TBytes EncodeJpeg(const TRgbaImage& image, int quality, TJpegChroma chroma) {
+    return ::EncodeJpeg(image.width, image.height, image.rgba, TPixelOrder::Rgba, quality, chroma);
 }
 
 TBytes EncodeBmp(const TRgbaImage& image) {

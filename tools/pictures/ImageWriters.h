@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "RgbaImage.h"
+#include "base/PictureEncoding.h"
 
 namespace pictures {
 
@@ -11,8 +12,8 @@ using TBytes = std::vector<std::uint8_t>;
 
 // PNG, 8 bits per channel; with alpha (RGBA) or without (RGB).
 TBytes EncodePng(const TRgbaImage& image, bool withAlpha);
-// Baseline JPEG of the opaque colours, 4:4:4 so that thin gold lines keep their colour.
-TBytes EncodeJpeg(const TRgbaImage& image, int quality);
+// Baseline JPEG of the opaque colours.
+TBytes EncodeJpeg(const TRgbaImage& image, int quality, TJpegChroma chroma);
 // Windows bitmap file, 24 bits per pixel, bottom-up.
 TBytes EncodeBmp(const TRgbaImage& image);
 // Windows cursor file with one 32-bit image and its AND mask.

@@ -19,7 +19,7 @@ TRgbaImage NamePicture(const TDesignFonts& fonts, const std::u16string& text, bo
     if (t.ink.bottom + baseline > kNameHeight - 2) k = std::min(k, (kNameHeight - 2 - baseline) / t.ink.bottom);
     const double inkW = t.ink.Width() * k;
     const int width = std::max(106, int(std::ceil(inkW + 2 * pad)));
-    TPainter p(width, kNameHeight, true);
+    TPainter p(width, kNameHeight, true, palette::kWhite, PictureSourceScale);
     const double left = (width - inkW) / 2 - t.ink.left * k;
     p.Fill(t.path.Transformed(TAffine::Translate(left, baseline) * TAffine::Scale(k, k)), kGreenDeep);
     return p.Finish();

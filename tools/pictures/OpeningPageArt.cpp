@@ -32,7 +32,7 @@ void CornerRosette(TPainter& p, TVec c, double r) {
 
 TRgbaImage OpeningPageFrame(const TDesignFonts& fonts, int sura, const TBox& textBox, const std::u16string& basmalah) {
     const double W = kOpeningWidth, H = kOpeningHeight;
-    TPainter p(kOpeningWidth, kOpeningHeight, false, kIvory);
+    TPainter p(kOpeningWidth, kOpeningHeight, false, kIvory, PictureSourceScale);
 
     // Border: green, gold rules, a chain of stars between them.
     TVectorPath all;

@@ -9,9 +9,9 @@
 namespace pictures {
 
 namespace {
-TIntPoint Sub(TVec p) {
-    // Pixels of the work bitmap, rounded half to even like every pixel of the system.
-    return {std::int32_t(std::nearbyint(p.x * 3)), std::int32_t(std::nearbyint(p.y * 3))};
+// Pixels of the work bitmap, rounded half to even like every pixel of the system.
+TIntPoint Sub(TVec p, int scale) {
+    return {std::int32_t(std::nearbyint(p.x * 3 * scale)), std::int32_t(std::nearbyint(p.y * 3 * scale))};
 }
 }  // namespace
 
@@ -27,12 +27,12 @@ void TRgbaImage::Paste(const TRgbaImage& src, int x, int y) {
     }
 }
 
-TPainter::TPainter(int width, int height, bool withAlpha, TColour ground)
-    : FWidth(width), FHeight(height), FAlpha(withAlpha), FGround(ground),
-      FColour(width * 3, height * 3) {
+TPainter::TPainter(int width, int height, bool withAlpha, TColour ground, int scale)
+    : FWidth(width), FHeight(height), FScale(scale), FAlpha(withAlpha), FGround(ground),
+      FColour(width * 3 * scale, height * 3 * scale) {
     FColour.Fill(withAlpha ? palette::kBlack : ground);
     if (withAlpha) {
-        FCoverage.Resize(width * 3, height * 3);
+        FCoverage.Resize(width * 3 * scale, height * 3 * scale);
         FCoverage.Fill(palette::kWhite);
     }
 }
@@ -45,9 +45,9 @@ void TPainter::FillInto(TBitmap24& bitmap, const TVectorPath& path, TColour colo
     canvas.BeginPath();
     for (const TVectorPath::TPiece& p : path.Pieces()) {
         switch (p.op) {
-        case TVectorPath::TOp::Move: canvas.MoveTo(Sub(p.p[0])); break;
-        case TVectorPath::TOp::Line: canvas.LineTo(Sub(p.p[0])); break;
-        case TVectorPath::TOp::Cubic: canvas.PolyBezierTo(Sub(p.p[0]), Sub(p.p[1]), Sub(p.p[2])); break;
+        case TVectorPath::TOp::Move: canvas.MoveTo(Sub(p.p[0], FScale)); break;
+        case TVectorPath::TOp::Line: canvas.LineTo(Sub(p.p[0], FScale)); break;
+        case TVectorPath::TOp::Cubic: canvas.PolyBezierTo(Sub(p.p[0], FScale), Sub(p.p[1], FScale), Sub(p.p[2], FScale)); break;
         }
     }
     canvas.EndPath();
@@ -71,18 +71,19 @@ void TPainter::Erase(const TVectorPath& path, TFillRule rule) {
 }
 
 TRgbaImage TPainter::Finish() const {
-    TBitmap24 colour(FWidth, FHeight);
+    const int width = FWidth * FScale, height = FHeight * FScale;
+    TBitmap24 colour(width, height);
     Downsample3x(FColour, colour);
     TBitmap24 coverage;
     if (FAlpha) {
-        coverage.Resize(FWidth, FHeight);
+        coverage.Resize(width, height);
         Downsample3x(FCoverage, coverage);
     }
-    TRgbaImage out(FWidth, FHeight);
-    for (int y = 0; y < FHeight; ++y) {
+    TRgbaImage out(width, height);
+    for (int y = 0; y < height; ++y) {
         const std::uint8_t* c = colour.Row(y);
         const std::uint8_t* m = FAlpha ? coverage.Row(y) : nullptr;
-        for (int x = 0; x < FWidth; ++x, c += 3) {
+        for (int x = 0; x < width; ++x, c += 3) {
             std::uint8_t* o = out.At(x, y);
             if (!FAlpha) {
                 o[0] = c[2], o[1] = c[1], o[2] = c[0], o[3] = 255;

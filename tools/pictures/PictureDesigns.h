@@ -1,12 +1,14 @@
 #pragma once
 // The designs of every picture the viewer shows. Each returns the finished
-// picture at its final size; the caller encodes it.
+// picture, PictureSourceScale times its design size (the cursors: at their
+// size); the caller encodes it. The sizes below are design pixels.
 #include <string>
 #include <vector>
 
 #include "Painter.h"
 #include "RgbaImage.h"
 #include "TextPaths.h"
+#include "base/PictureSourceScale.h"
 
 namespace pictures {
 

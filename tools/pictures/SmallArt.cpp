@@ -13,7 +13,7 @@ using namespace palette;
 namespace {
 
 TPainter Tile() {
-    TPainter p(18, 18, false, kWhite);
+    TPainter p(18, 18, false, kWhite, PictureSourceScale);
     TVectorPath t;
     t.AddRoundRect(0.5, 0.5, 17.5, 17.5, 3);
     p.Fill(t, kGreenDeep);
@@ -36,7 +36,7 @@ void Emblem(TPainter& p, TVec c, double r) {
 }
 
 TRgbaImage Logo(const TDesignFonts& fonts, int width, int height, std::u16string_view arabic, std::string_view latin) {
-    TPainter p(width, height, true);
+    TPainter p(width, height, true, kWhite, PictureSourceScale);
     const double r = height * 0.4;
     Emblem(p, {width - r - 8, height / 2.0}, r);
     const double textRight = width - 2 * r - 26, textLeft = 8, mid = (textLeft + textRight) / 2;
@@ -81,7 +81,7 @@ TRgbaImage IndexGridPicture() {
 std::vector<TNamedArt> AboutArt(const TDesignFonts& fonts, const std::u16string& basmalah) {
     std::vector<TNamedArt> out;
     {
-        TPainter p(420, 49, true);
+        TPainter p(420, 49, true, kWhite, PictureSourceScale);
         TTextPath t = fonts.regular.Shape(basmalah, 40);
         const double k = std::min(42 / std::max(1.0, t.ink.Height()), 380 / std::max(1.0, t.ink.Width()));
         TTextPath f{t.path.Transformed(TAffine::Scale(k, k)), 0, {}};

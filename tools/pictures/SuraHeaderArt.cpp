@@ -103,7 +103,7 @@ void DrawSuraHeader(TPainter& p, const TDesignFonts& fonts, const std::u16string
 }
 
 TRgbaImage SuraHeaderStrip(const TDesignFonts& fonts, int sura) {
-    TPainter p(kHeaderWidth, kHeaderHeight, false);
+    TPainter p(kHeaderWidth, kHeaderHeight, false, palette::kWhite, PictureSourceScale);
     DrawSuraHeader(p, fonts, SuraTitle(sura), 0, 0, kHeaderWidth, kHeaderHeight);
     return p.Finish();
 }

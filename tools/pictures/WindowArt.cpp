@@ -106,7 +106,7 @@ void DrawFrameBand(TPainter& p) {
 }  // namespace
 
 TRgbaImage WindowFrame() {
-    TPainter p(kFrameWidth, kFrameHeight, true);
+    TPainter p(kFrameWidth, kFrameHeight, true, palette::kWhite, PictureSourceScale);
     DrawFrameBand(p);
     // The page-number cartouche on the bottom band; its window shows the pale
     // box and the number that the main window paints under the frame.
@@ -135,7 +135,7 @@ TRgbaImage WindowFrame() {
 
 TRgbaImage SplashPicture(const TDesignFonts& fonts) {
     const double W = kFrameWidth;
-    TPainter p(kFrameWidth, kFrameHeight, true);
+    TPainter p(kFrameWidth, kFrameHeight, true, palette::kWhite, PictureSourceScale);
     DrawFrameBand(p);
     TVectorPath inside;
     inside.AddRect(kIn, kIn, W - kIn, kInBottom);
@@ -175,7 +175,7 @@ TRgbaImage SplashPicture(const TDesignFonts& fonts) {
 }
 
 TRgbaImage PageNumberCell(const TDesignFonts& fonts, int page) {
-    TPainter p(kNumberCellWidth, kNumberCellHeight, false, kNumberBox);
+    TPainter p(kNumberCellWidth, kNumberCellHeight, false, kNumberBox, PictureSourceScale);
     TTextPath t = fonts.bold.ShapePlainDigits(ArabicIndicNumber(page), 30);
     const double k = std::min(1.0, (kNumberCellWidth - 6) / std::max(1.0, t.ink.Width()));
     TTextPath fitted{t.path.Transformed(TAffine::Scale(k, k)), 0, {}};

@@ -52,7 +52,7 @@ TMainWindow::~TMainWindow() {
 bool TMainWindow::Create(int showCommand) {
     FFrame = LoadPngResource(FResources, WindowFramePictureName);
     FSplash = LoadPngResource(FResources, SplashPictureName);
-    FPageNumbers = LoadPngResource(FResources, PageNumbersPictureName);
+    FPageNumbers = FResources.Find(PageNumbersPictureName);  // decoded a page's cell at a time
     // Device pixels of the primary monitor's work area: the window opens there.
     MONITORINFO monitor{sizeof monitor};
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -245,7 +245,9 @@ void TMainWindow::Paint() {
     if (FPainted.Width() != client.right || FPainted.Height() != client.bottom || FPaintedSplash != splash ||
         (!splash && FPaintedPage != page)) {
         FPainted = splash ? PaintSplash(FSplash.get(), client.right, client.bottom)
-                          : PaintFrame(FFrame.get(), FPageNumbers.get(), page, client.right, client.bottom);
+                          : PaintFrame(FFrame.get(), FPageNumbers ? FPageNumbers->Bytes : std::span<const std::uint8_t>(),
+                                       page, client.right, client.bottom);
+        if (!splash) FSplash.reset();  // the splash shows once, before the first page
         FPaintedSplash = splash;
         FPaintedPage = page;
     }

@@ -8,6 +8,7 @@
 // testing and cursors stay here, and the rest go to DefWindowProc. TMainForm's
 // requests (TMainView) are answered here with Win32 calls.
 #include <memory>
+#include <optional>
 
 #include "app/MainForm.h"
 #include "app/MainNavigator.h"
@@ -16,6 +17,7 @@
 #include "app/win/PageViewWindow.h"
 #include "base/OutsideNames.h"
 #include "base/Picture.h"
+#include "base/ResourceSource.h"
 #include "base/win/OwnedWindows.h"
 #include "base/win/Window.h"
 #include "render/Bitmap24.h"
@@ -93,7 +95,8 @@ private:
     // The update check of this run, made once. It frees itself when it
     // ends, so this is only ever compared with null, never followed.
     TUpdateCheck* FCollector = nullptr;
-    std::unique_ptr<TPicture> FFrame, FSplash, FPageNumbers;
+    std::unique_ptr<TPicture> FFrame, FSplash;
+    std::optional<TResourceBytes> FPageNumbers;  // the PNG file of the number strip
     // The last composite blitted, kept while size, phase and page stay.
     TBitmap24 FPainted;
     int FPaintedPage = -1;

@@ -6,32 +6,33 @@
 #include <span>
 #include <string>
 
+#include "base/DataError.h"
 #include "base/OutsideNames.h"
+#include "base/Picture.h"
 #include "base/ResourceSource.h"
 #include "base/win/Dpi.h"
+#include "render/PictureReduction.h"
+#include "render/win/GdiBlit.h"
 #include "search/MushafNavigator.h"
 #include "text/AyaText.h"
 
 namespace {
 
 
-// Draws a BMP file (as the bitmap resources hold it) stretched into `r`.
+// Draws a BMP file (as the bitmap resources hold it) reduced into `r` with
+// the renderer's filter; the button's picture is drawn at twice its size.
 void DrawBmpFile(HDC dc, std::span<const std::uint8_t> bytes, const RECT& r) {
-    if (bytes.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return;
-    BITMAPFILEHEADER file;
-    std::memcpy(&file, bytes.data(), sizeof file);
-    if (file.bfType != 0x4D42 || file.bfOffBits >= bytes.size()) return;
-    const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes.data() + sizeof file);
-    const LONG width = info->bmiHeader.biWidth, height = info->bmiHeader.biHeight;
-    const std::size_t stride = ((std::size_t(width) * info->bmiHeader.biBitCount + 31) / 32) * 4;
-    if (width <= 0 || height == 0 || file.bfOffBits + stride * std::size_t(height < 0 ? -height : height) > bytes.size())
+    std::unique_ptr<TPicture> picture;
+    try {
+        picture = TPicture::LoadBmp(bytes);
+    } catch (const TDataError&) {
         return;
+    }
+    const TBitmap24 shown = ReducePicture(*picture, r.right - r.left, r.bottom - r.top, 0xFFFFFF);
     // A mirrored window would draw the picture mirrored too.
     const DWORD layout = GetLayout(dc);
     if (layout & LAYOUT_RTL) SetLayout(dc, layout | LAYOUT_BITMAPORIENTATIONPRESERVED);
-    SetStretchBltMode(dc, HALFTONE);
-    StretchDIBits(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, 0, 0, width, height < 0 ? -height : height,
-                  bytes.data() + file.bfOffBits, info, DIB_RGB_COLORS, SRCCOPY);
+    BlitBitmap(dc, shown, r.left, r.top);
     SetLayout(dc, layout);
 }
 

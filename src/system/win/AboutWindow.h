@@ -7,7 +7,7 @@
 
 #include "base/OutsideNames.h"
 #include "base/Picture.h"
-#include "base/win/PictureControl.h"
+#include "render/win/PictureControl.h"
 #include "base/win/TextLabel.h"
 #include "base/win/Window.h"
 #include "system/AboutForm.h"

@@ -1,13 +1,11 @@
 #pragma once
 // A child control that shows one picture centred and proportional (scaled
-// down to fit, never enlarged) on a plain background, the picture's alpha
-// blended over it. It keeps the left-to-right layout whatever its parent's,
+// down to fit with the renderer's filter, never enlarged) on a plain
+// background, the picture's alpha blended over it. It keeps the left-to-right layout whatever its parent's,
 // so pictures are never mirrored.
-#include <cstdint>
-#include <vector>
-
 #include "base/OutsideNames.h"
 #include "base/win/Window.h"
+#include "render/Bitmap24.h"
 
 class TPicture;
 
@@ -24,5 +22,5 @@ private:
 
     const TPicture* FPicture = nullptr;
     COLORREF FBackground = RGB(255, 255, 255);
-    std::vector<std::uint8_t> FBlended;  // the picture over the background, 24-bit rows
+    TBitmap24 FShown;  // the picture over the background at the size it is shown
 };
