@@ -14,12 +14,18 @@ constexpr TSearchFormTexts ArabicTexts{
     u"نطاق البحث:",
     {u"", u"اسم السورة", u"الآية الكريمة", u"رقم الصفحة"},
     u"عدد الآيات: 0   عدد السور: 0",
+    u"مطابقة الحروف تماماً",
+    u"مطابقة الكلمة كاملة",
+    u"كل السور",
 };
 constexpr TSearchFormTexts EnglishTexts{
     u"Search",
     u"Search for",
     {u"", u"surah", u"Ayah", u"Page"},
     u"Surah count: 0    Ayah count: 0",
+    u"exact letters",
+    u"whole words",
+    u"all suras",
 };
 
 }  // namespace
@@ -33,11 +39,24 @@ std::u16string SearchCountsText(TAppLanguage language, int ayat, int suras) {
     return u"Ayah count: " + Decimal(ayat) + u"   Surah count: " + Decimal(suras);
 }
 
+std::u16string SearchSuraChoiceText(TAppLanguage language, int position) {
+    if (position < 1 || position > 114) return SearchFormTexts(language).AllSuras;
+    // The names of the index end in a space or two, as its lists show them.
+    return Decimal(position) + u" " + TrimSearchText(SuraNames[std::size_t(position)]);
+}
+
+std::u16string SearchNumberText(int n) { return n > 999 ? Decimal(n) : AyaNumberGlyphs(n); }
+
 TSearchFormPlaces SearchFormPlaces(int w, int h) {
     TSearchFormPlaces p;
     p.Label = {16, 16, 96, 20};
     p.Combo = {116, 12, std::max(w - 132, 60), 230};
-    p.Counts = {16, 50, std::max(w - 32, 60), 20};
+    p.ExactLetters = {16, 46, 180, 20};
+    p.WholeWords = {206, 46, 180, 20};
+    // The sura list keeps to the far end of the row, beside the boxes.
+    const int suraWidth = std::clamp(w - 16 - 396, 120, 200);
+    p.Sura = {std::max(w - 16 - suraWidth, 396), 44, suraWidth, 300};
+    p.Counts = {16, 76, std::max(w - 32, 60), 20};
     p.Grid = {0, SearchStripHeight, w, std::max(h - SearchStripHeight, 0)};
     return p;
 }
@@ -54,8 +73,11 @@ TSearchForm::TSearchForm(const TAyaStore& store, TAppLanguage language)
 }
 
 bool TSearchForm::TextChanged(std::u16string_view text) {
+    FSearched = true;
+    FText = text;
+    FQuery = SpellingQuery(text);
     FGrid.ClearSelection();
-    FOutcome = SearchForText(*FIndex, text);
+    FOutcome = SearchForText(*FIndex, text, FChoices);
     const int rows = int(FOutcome.Results.size());
     FGrid.Selectable = rows > 0;
     FGrid.SetRowCount(rows > 0 ? rows + 1 : 2);
@@ -63,6 +85,13 @@ bool TSearchForm::TextChanged(std::u16string_view text) {
     FGrid.SetTopRow(FGrid.FixedRows());
     FCounts = SearchCountsText(FLanguage, rows, FOutcome.SuraCount);
     return rows > 0;
+}
+
+bool TSearchForm::ChoicesChanged(const TSearchChoices& choices) {
+    FChoices = choices;
+    // A new window keeps its first counts line until a text is typed.
+    if (!FSearched) return false;
+    return TextChanged(std::u16string(FText));
 }
 
 void TSearchForm::SetColumnFullWidth(int gridWidth) {
@@ -104,12 +133,17 @@ TSearchCell TSearchForm::Cell(int col, int row) const {
     const TSearchResult* r = ResultAt(row);
     if (!r) return {};
     switch (col) {
-    case 0: return {AyaNumberGlyphs(row), caCentre};
+    case 0: return {SearchNumberText(row), caCentre};
     case 1: return {std::u16string(SuraNamesAlt[std::size_t(std::clamp(r->Sura, 0, 114))]), caRight};
     case 2: return {std::u16string(r->unicode), caRight};
-    case 3: return {AyaNumberGlyphs(r->Page), caCentre};
+    case 3: return {SearchNumberText(r->Page), caCentre};
     }
     return {};
+}
+
+std::vector<bool> TSearchForm::MarkedWords(int row) const {
+    const TSearchResult* r = ResultAt(row);
+    return r ? ::MarkedWords(*r, FQuery, FChoices) : std::vector<bool>{};
 }
 
 void JumpToResult(TMushafNavigator& main, const TSearchResult& r) {
