@@ -133,10 +133,10 @@ TSearchCell TSearchForm::Cell(int col, int row) const {
     const TSearchResult* r = ResultAt(row);
     if (!r) return {};
     switch (col) {
-    case 0: return {SearchNumberText(row), caCentre};
+    case 0: return {SearchNumberText(row), caCentre, row > 999};
     case 1: return {std::u16string(SuraNamesAlt[std::size_t(std::clamp(r->Sura, 0, 114))]), caRight};
     case 2: return {std::u16string(r->unicode), caRight};
-    case 3: return {SearchNumberText(r->Page), caCentre};
+    case 3: return {SearchNumberText(r->Page), caCentre, r->Page > 999};
     }
     return {};
 }

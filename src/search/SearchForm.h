@@ -28,6 +28,8 @@ inline constexpr int SearchGridColumns = 4;
 inline constexpr int SearchDefaultRowHeight = 24;
 inline constexpr int SearchMeasuredRows = 21;  // from the top visible row
 inline constexpr int SearchQuranFontPoints = 14;
+// Plain digits of numbers past 999, small enough for four in the row-number column.
+inline constexpr int SearchSmallDigitsPoints = 9;
 inline constexpr std::uint32_t SearchSelectedColour = 0x00CFE9D6;  // 0x00BBGGRR, a light green
 inline constexpr std::uint32_t SearchCellColour = 0x00FFFFFF;
 // The words that hold a match, in the colour of a selection on the page.
@@ -70,6 +72,7 @@ enum TCellAlign : unsigned char { caCentre, caRight };
 struct TSearchCell {
     std::u16string Text;
     TCellAlign Align = caRight;
+    bool Small = false;  // at SearchSmallDigitsPoints
 };
 
 // Measures the height of `text` wrapped in `width` pixels in the Quran font.

@@ -346,6 +346,8 @@ TEST(SearchFormRows, RowNumbersPast999ShowInPlainDigits) {
     EXPECT_EQ(form.Cell(0, 1000).Text, u"1000");
     EXPECT_EQ(form.Cell(0, 1001).Text, u"1001");
     EXPECT_EQ(form.Cell(0, 1001).Align, caCentre);
+    EXPECT_TRUE(form.Cell(0, 1001).Small);  // four plain digits in the narrow column
+    EXPECT_FALSE(form.Cell(0, 999).Small);
     EXPECT_EQ(form.CountsLine(), U("عدد الآيات: 1001   عدد السور: 1"));
 }
 

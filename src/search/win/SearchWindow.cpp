@@ -35,6 +35,7 @@ bool TSearchWindow::Create(HWND owner, TAppLanguage language, TMushafNavigator& 
     SetWindowFont(CreateInterfaceFont(arabic, -13));
     FArabicFont = CreateInterfaceFont(true, -15);
     FQuranFont = CreateQuranFont(PointsToPixels(SearchQuranFontPoints));
+    FSmallDigitsFont = CreateQuranFont(PointsToPixels(SearchSmallDigitsPoints));
 
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -48,8 +49,9 @@ bool TSearchWindow::Create(HWND owner, TAppLanguage language, TMushafNavigator& 
     const DWORD checkEx = arabic ? WS_EX_RTLREADING : 0;
     FExactLetters = AddControl(L"BUTTON", texts.ExactLetters, check, places.ExactLetters, idExactLetters, nullptr, checkEx);
     FWholeWords = AddControl(L"BUTTON", texts.WholeWords, check, places.WholeWords, idWholeWords, nullptr, checkEx);
+    // In Arabic the number reads first, at the right of the name.
     FSura = AddControl(L"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, places.Sura, idSura, FArabicFont,
-                       arabic ? WS_EX_LAYOUTRTL : 0);
+                       arabic ? WS_EX_LAYOUTRTL | WS_EX_RTLREADING : 0);
     for (int position = 0; position < SearchSuraChoices; ++position)
         SendMessageW(FSura, CB_ADDSTRING, 0, LPARAM(ToWide(SearchSuraChoiceText(language, position)).c_str()));
     FCounts = AddControl(L"STATIC", FForm->CountsLine(), SS_LEFT, places.Counts, idCounts);
@@ -180,9 +182,17 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
     const TSearchCell content = FForm->Cell(cell.Col, cell.Row);
     if (content.Text.empty()) return;
     SelectObject(dc, FQuranFont);
+    if (content.Small) {
+        // Small digits stand on the baseline of the other rows' numbers.
+        TEXTMETRICW quran{}, small{};
+        GetTextMetricsW(dc, &quran);
+        SelectObject(dc, FSmallDigitsFont);
+        GetTextMetricsW(dc, &small);
+        r.top += quran.tmAscent - small.tmAscent;
+    }
     if (cell.Col != 2) {
         // Numbers and sura names stand on one line.
-        DrawCellLine(dc, content.Text, rect, content.Align == caCentre ? TCellTextAlign::Centre : TCellTextAlign::Right,
+        DrawCellLine(dc, content.Text, r, content.Align == caCentre ? TCellTextAlign::Centre : TCellTextAlign::Right,
                      2, false);
         return;
     }

@@ -56,5 +56,5 @@ private:
     HWND FCombo = nullptr, FLabel = nullptr, FCounts = nullptr;
     HWND FExactLetters = nullptr, FWholeWords = nullptr, FSura = nullptr;
     bool FRefilling = false;  // the history list is being refilled: no search
-    TFontHandle FQuranFont, FArabicFont;
+    TFontHandle FQuranFont, FSmallDigitsFont, FArabicFont;
 };
