@@ -31,8 +31,10 @@ int EstimatedHeight(std::u16string_view text, int width) {
 // Arg 0: letters folded (the default); 1: exact letters.
 void BM_KeystrokeMatchingNearlyEveryAya(benchmark::State& state) {
     TSearchForm form(*gStore, appArabic);
-    form.Grid().SetClientSize(SearchClientWidth, SearchClientHeight - SearchStripHeight);
-    form.SetColumnFullWidth(SearchClientWidth);
+    const TSizeI client = SearchClientSize({});
+    const TControlPlace grid = SearchFormPlaces(client.Width, client.Height, {}).Grid;
+    form.Grid().SetClientSize(grid.Width, grid.Height);
+    form.SetColumnFullWidth(grid.Width);
     form.ChoicesChanged({state.range(0) != 0, false, AllSuras});
     std::size_t hits = 0;
     for (auto _ : state) {

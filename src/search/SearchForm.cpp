@@ -47,29 +47,49 @@ std::u16string SearchSuraChoiceText(TAppLanguage language, int position) {
 
 std::u16string SearchNumberText(int n) { return n > 999 ? Decimal(n) : AyaNumberGlyphs(n); }
 
-TSearchFormPlaces SearchFormPlaces(int w, int h) {
+namespace {
+constexpr int DefaultRowHeight = 24;  // design pixels
+}  // namespace
+
+TSizeI SearchClientSize(TScale scale) { return {scale(584), scale(582)}; }
+
+TSizeI SearchMinWindowSize(TScale scale) { return {scale(600), scale(400)}; }
+
+TSearchFonts SearchFontHeights(TScale scale) { return {scale(-13), scale(-15)}; }
+
+TSearchFormPlaces SearchFormPlaces(int w, int h, TScale scale) {
     TSearchFormPlaces p;
-    p.Label = {16, 16, 96, 20};
-    p.Combo = {116, 12, std::max(w - 132, 60), 230};
-    p.ExactLetters = {16, 46, 180, 20};
-    p.WholeWords = {206, 46, 180, 20};
+    const int strip = scale(104);  // the strip above the grid
+    p.Label = scale({16, 16, 96, 20});
+    p.Combo = scale({116, 12, 0, 230});
+    p.Combo.Width = std::max(w - p.Combo.Left - scale(16), scale(60));
+    p.ExactLetters = scale({16, 46, 180, 20});
+    p.WholeWords = scale({206, 46, 180, 20});
     // The sura list keeps to the far end of the row, beside the boxes.
-    const int suraWidth = std::clamp(w - 16 - 396, 120, 200);
-    p.Sura = {std::max(w - 16 - suraWidth, 396), 44, suraWidth, 300};
-    p.Counts = {16, 76, std::max(w - 32, 60), 20};
-    p.Grid = {0, SearchStripHeight, w, std::max(h - SearchStripHeight, 0)};
+    const int suraLeast = p.WholeWords.Right() + scale(10);
+    const int suraWidth = std::clamp(w - scale(16) - suraLeast, scale(120), scale(200));
+    p.Sura = {std::max(w - scale(16) - suraWidth, suraLeast), scale(44), suraWidth, scale(300)};
+    p.Counts = scale({16, 76, 0, 20});
+    p.Counts.Width = std::max(w - 2 * p.Counts.Left, scale(60));
+    p.Grid = {0, strip, w, std::max(h - strip, 0)};
     return p;
 }
 
-TSearchForm::TSearchForm(const TAyaStore& store, TAppLanguage language)
+TSearchForm::TSearchForm(const TAyaStore& store, TAppLanguage language, TScale scale)
     : FIndex(std::make_unique<TSearchIndex>(store)),
       FLanguage(language),
-      FGrid(SearchGridColumns, 2, SearchDefaultRowHeight, 1),
+      FScale(scale),
+      FGrid(SearchGridColumns, 2, scale(DefaultRowHeight), 1),
       FCounts(SearchFormTexts(language).InitialCounts) {
     FGrid.RightToLeft = true;
     FGrid.RowSelect = true;
     FGrid.Selectable = false;
-    FGrid.SetColumnWidth(0, 30);
+    FGrid.SetColumnWidth(0, scale(30));
+}
+
+void TSearchForm::SetScale(TScale scale) {
+    FScale = scale;
+    FGrid.SetDefaultRowHeight(scale(DefaultRowHeight));
 }
 
 bool TSearchForm::TextChanged(std::u16string_view text) {
@@ -97,20 +117,20 @@ bool TSearchForm::ChoicesChanged(const TSearchChoices& choices) {
 void TSearchForm::SetColumnFullWidth(int gridWidth) {
     int sum = 0;
     for (int c = 0; c < SearchGridColumns; ++c) {
-        FGrid.SetColumnWidth(c, c == 0 ? 30 : 100);
+        FGrid.SetColumnWidth(c, FScale(c == 0 ? 30 : 100));
         sum += FGrid.ColumnWidth(c);
     }
-    FGrid.SetColumnWidth(2, gridWidth - sum + 90);
+    FGrid.SetColumnWidth(2, gridWidth - sum + FScale(90));
 }
 
 void TSearchForm::UpdateRowHeights(const TTextMeasure& measure) {
     if (!HasResults()) return;
-    const int width = FGrid.ColumnWidth(2) - 4;
+    const int width = FGrid.ColumnWidth(2) - 2 * CellPadding();
     const int top = FGrid.TopRow();
     const int last = std::min(top + std::min(SearchMeasuredRows - 1, FGrid.RowCount() - 1), FGrid.RowCount() - 1);
     for (int row = top; row <= last; ++row) {
         const int measured = measure(FOutcome.Results[std::size_t(row - 1)].unicode, width);
-        FGrid.SetRowHeight(row, 1 + std::max(measured, FGrid.DefaultRowHeight() - 4));
+        FGrid.SetRowHeight(row, 1 + std::max(measured, FGrid.DefaultRowHeight() - FScale(4)));
     }
     FGrid.SetTopRow(top);  // keeps the top row within the new heights
 }
@@ -127,6 +147,11 @@ const TSearchResult* TSearchForm::ResultAt(int row) const {
 
 const TSearchResult* TSearchForm::SelectedResult() const {
     return FGrid.HasSelection() ? ResultAt(FGrid.Selected().Row) : nullptr;
+}
+
+const TSearchResult* TSearchForm::ResultToOpen() const {
+    const TSearchResult* selected = SelectedResult();
+    return selected ? selected : ResultAt(1);
 }
 
 TSearchCell TSearchForm::Cell(int col, int row) const {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "base/ControlPlace.h"
+#include "base/DisplayScale.h"
 #include "search/AyaSearch.h"
 #include "search/GridModel.h"
 #include "search/SearchHistory.h"
@@ -19,13 +20,9 @@
 class TAyaStore;
 class TMushafNavigator;
 
-inline constexpr int SearchClientWidth = 584;
-inline constexpr int SearchClientHeight = 582;
-inline constexpr int SearchMinWindowWidth = 600;  // the whole window, frame included
-inline constexpr int SearchMinWindowHeight = 400;
-inline constexpr int SearchStripHeight = 104;  // the strip above the grid
+// Sizes of the 96-DPI design; the window takes them through the functions
+// below, scaled for its DPI.
 inline constexpr int SearchGridColumns = 4;
-inline constexpr int SearchDefaultRowHeight = 24;
 inline constexpr int SearchMeasuredRows = 21;  // from the top visible row
 inline constexpr int SearchQuranFontPoints = 14;
 // Plain digits of numbers past 999, small enough for four in the row-number column.
@@ -58,13 +55,24 @@ std::u16string SearchSuraChoiceText(TAppLanguage language, int position);
 // ornamental digits), plain digits above, which it has no aya digits for.
 std::u16string SearchNumberText(int n);
 
-// Places of the strip's controls and the grid for a client size (a combo
-// box's height includes its list): the label and the search box, below them
-// the two check boxes and the sura list, then the counts line.
+// The first client size, and the smallest window (frame included), in device
+// pixels at the scale given.
+TSizeI SearchClientSize(TScale scale);
+TSizeI SearchMinWindowSize(TScale scale);
+// Character heights of the interface font and of the search box's Arabic
+// font (negative, as fonts are created).
+struct TSearchFonts {
+    int Interface, Box;
+};
+TSearchFonts SearchFontHeights(TScale scale);
+
+// Places of the strip's controls and the grid for a client size in device
+// pixels (a combo box's height includes its list): the label and the search
+// box, below them the two check boxes and the sura list, then the counts line.
 struct TSearchFormPlaces {
     TControlPlace Label, Combo, ExactLetters, WholeWords, Sura, Counts, Grid;
 };
-TSearchFormPlaces SearchFormPlaces(int clientWidth, int clientHeight);
+TSearchFormPlaces SearchFormPlaces(int clientWidth, int clientHeight, TScale scale);
 
 enum TCellAlign : unsigned char { caCentre, caRight };
 // What a data cell shows: a text in the Quran font, centred or right-aligned
@@ -81,7 +89,15 @@ using TTextMeasure = std::function<int(std::u16string_view text, int width)>;
 class TSearchForm {
 public:
     // The store outlives the window; its texts are indexed once, here.
-    TSearchForm(const TAyaStore& store, TAppLanguage language);
+    // The grid's sizes follow `scale`, the window's.
+    TSearchForm(const TAyaStore& store, TAppLanguage language, TScale scale = {});
+
+    // The window's DPI changed: the grid's sizes follow, every row back to
+    // the default height until measured again.
+    void SetScale(TScale scale);
+    TScale Scale() const { return FScale; }
+    // Pixels between the aya column's edges and its wrapped text, on each side.
+    int CellPadding() const { return FScale(2); }
 
     TAppLanguage Language() const { return FLanguage; }
     TGridModel& Grid() { return FGrid; }
@@ -100,12 +116,13 @@ public:
     bool HasResults() const { return !FOutcome.Results.empty(); }
     const std::u16string& CountsLine() const { return FCounts; }
 
-    // Column 0 is 30 pixels, columns 1 and 3 are 100, column 2 takes the
-    // rest of `gridWidth` but 10 pixels.
+    // Column 0 is 30 design pixels, columns 1 and 3 are 100, column 2 takes
+    // the rest of `gridWidth` but 10 (design pixels, scaled).
     void SetColumnFullWidth(int gridWidth);
     // Gives the rows from the top visible one on (at most SearchMeasuredRows)
-    // the height of their wrapped aya text, 1 + the larger of the measured
-    // height and the default height - 4. Nothing while there are no results.
+    // the height of their wrapped aya text, measured in the aya column less
+    // its padding: 1 + the larger of the measured height and the default
+    // height - 4 (scaled). Nothing while there are no results.
     void UpdateRowHeights(const TTextMeasure& measure);
 
     // The header text of a column (the grid draws the header row itself).
@@ -119,6 +136,9 @@ public:
     const TSearchResult* ResultAt(int row) const;
     // The result of the selected row, or null.
     const TSearchResult* SelectedResult() const;
+    // The result Enter opens: the selected row's, or with no row selected the
+    // first, as the box's text found it (null while there are no results).
+    const TSearchResult* ResultToOpen() const;
 
     // The history, loaded when the window opens.
     TSearchHistory& History() { return FHistory; }
@@ -126,6 +146,7 @@ public:
 private:
     std::unique_ptr<TSearchIndex> FIndex;
     TAppLanguage FLanguage;
+    TScale FScale;
     TGridModel FGrid;
     TSearchOutcome FOutcome;
     TSearchChoices FChoices;

@@ -3,7 +3,9 @@
 # 12 ayat, with the words that hold it marked in green; "exact letters"
 # finds none; back to folded letters, sura 14 picked from the list and
 # ابراهيم typed find 14:35 alone, which Enter opens on page 260 with the aya
-# selected. The choices are kept for the next window.
+# selected. The choices are kept for the next window. And by the keyboard
+# alone, in both languages: Ctrl+F, 286, Enter turns to page 49 with 2:286
+# selected.
 source "$(dirname "$0")/lib.sh"
 start_display
 start_on_page 42
@@ -12,9 +14,33 @@ rm -f "$(data_folder)/shistory.ini"
 
 # The controls of the search window (Win32 ids).
 SEARCH_BOX=10 COUNTS=12 EXACT_LETTERS=13 SURA_LIST=15
-search_window() { xdotool search --onlyvisible --name '^البحث$' 2>/dev/null | head -n 1; }
+TITLE='البحث'
+search_window() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n 1; }
 has_search_window() { [ -n "$(search_window)" ]; }
-counts_are() { [ "$(control_text TSearchForm $COUNTS)" = "عدد الآيات: $1   عدد السور: $2" ]; }
+search_closed() { ! has_search_window; }
+counts_are() {
+    local line
+    line=$(control_text TSearchForm $COUNTS)
+    [ "$line" = "عدد الآيات: $1   عدد السور: $2" ] || [ "$line" = "Ayah count: $1   Surah count: $2" ]
+}
+
+# keyboard_opens_286: Ctrl+F opens a window whose search box has the focus;
+# 286 typed finds 2:286 alone, and Enter, with no row selected, opens it on
+# page 49, the aya selected once the window is closed.
+keyboard_opens_286() {
+    press ctrl+f
+    wait_until 10 "the search window" has_search_window
+    xdotool windowfocus --sync "$(search_window)" 2>/dev/null || true
+    xdotool type --delay 50 286
+    wait_until 10 "the one aya 286" counts_are 1 1
+    xdotool key Return
+    wait_until 30 "page 49 to open" stored_page_is 49
+    xdotool key --window "$(search_window)" Escape
+    wait_until 10 "the search window to close" search_closed
+    main_geometry
+    view_rect
+    wait_until 10 "2:286 selected on page 49" green_at_least 200
+}
 # Replaces the search box's text: the text reaches the box as a paste of the
 # clipboard, which carries Arabic letters whatever the keyboard.
 type_search() {
@@ -22,6 +48,8 @@ type_search() {
     click_control TSearchForm $SEARCH_BOX
     xdotool key End shift+Home ctrl+v
 }
+
+keyboard_opens_286
 
 press ctrl+f
 wait_until 10 "the search window" has_search_window
@@ -71,7 +99,6 @@ ini_holds 'exactletters=0' || fail "the exact-letters choice is not kept"
 ini_holds 'wholewords=0' || fail "the whole-words choice is not kept"
 xdotool windowfocus --sync "$S" 2>/dev/null || true
 xdotool key --window "$S" Escape
-search_closed() { ! has_search_window; }
 wait_until 10 "the search window to close" search_closed
 main_geometry
 view_rect
@@ -82,6 +109,15 @@ wait_until 10 "a new search window" has_search_window
 wait_until 10 "sura 14 remembered" sura_14
 xdotool key --window "$(search_window)" Escape
 wait_until 10 "the search window to close" search_closed
+press Escape
+wait_until 30 "the run to end after Escape" app_ended
+
+# In English, with the choices of a first window.
+rm -f "$(data_folder)/shistory.ini"
+TITLE=Search
+start_on_page 42 1
+wait_until 10 "the page drawn without a selection" green_at_most 0
+keyboard_opens_286
 press Escape
 wait_until 30 "the run to end after Escape" app_ended
 echo "search choices scenario passed"

@@ -323,6 +323,19 @@ TEST_F(SearchFormTest, ANewWindowAndEachChangeOfTheText) {
     for (int col = 0; col < 4; ++col) EXPECT_EQ(Form.HeaderText(col), headers[col]);
 }
 
+// Enter opens the selected row's result, or the first one when no row is
+// selected: a reader who types "286" and presses Enter means 2:286.
+TEST_F(SearchFormTest, EnterOpensTheSelectedResultOrTheFirst) {
+    EXPECT_EQ(Form.ResultToOpen(), nullptr);  // a new window
+    ASSERT_TRUE(Form.TextChanged(u"5"));
+    ASSERT_NE(Form.ResultToOpen(), nullptr);
+    EXPECT_EQ(Form.ResultToOpen()->Sura, 1);
+    ASSERT_TRUE(Form.Grid().Select({1, 3}));
+    EXPECT_EQ(Form.ResultToOpen()->Sura, 3);
+    EXPECT_FALSE(Form.TextChanged(u"287"));
+    EXPECT_EQ(Form.ResultToOpen(), nullptr);  // nothing found, nothing opened
+}
+
 TEST_F(SearchFormTest, CellsShowRowNumberSuraAyaAndPage) {
     Form.TextChanged(u"5");
     EXPECT_EQ(Form.Cell(0, 3).Text, u"\uFD53");
@@ -390,25 +403,33 @@ TEST(SearchTexts, TheSuraList) {
     EXPECT_EQ(std::u16string(SearchFormTexts(appEnglish).ExactLetters), u"exact letters");
 }
 
-TEST(SearchPlaces, TheStripHoldsEveryControlApart) {
-    for (int width : {584, 1200}) {
-        const TSearchFormPlaces p = SearchFormPlaces(width, 582);
+// The window's first size is in the table of every window's layouts; here a
+// wide window at every scale: the sura list keeps to the far end of its row,
+// every control stays in the strip above the grid, apart from the others.
+TEST(SearchPlaces, AWideStripHoldsEveryControlApart) {
+    for (const int dpi : {96, 120, 144, 192}) {
+        const TScale scale{dpi};
+        const int width = scale(1200), height = scale(582);
+        const TSearchFormPlaces p = SearchFormPlaces(width, height, scale);
+        const std::string at = std::to_string(dpi);
+        EXPECT_EQ(p.Sura.Right(), width - scale(16)) << at;
+        EXPECT_EQ(p.Sura.Width, scale(200)) << at;
+        EXPECT_EQ(p.Combo.Right(), width - scale(16)) << at;
         // The combo boxes' heights include their lists: one line of each counts here.
-        const TControlPlace one[] = {p.Label, {p.Combo.Left, p.Combo.Top, p.Combo.Width, 24}, p.ExactLetters,
-                                     p.WholeWords, {p.Sura.Left, p.Sura.Top, p.Sura.Width, 24}, p.Counts};
+        const int line = scale(24);
+        const TControlPlace one[] = {p.Label, {p.Combo.Left, p.Combo.Top, p.Combo.Width, line}, p.ExactLetters,
+                                     p.WholeWords, {p.Sura.Left, p.Sura.Top, p.Sura.Width, line}, p.Counts};
         for (std::size_t i = 0; i < std::size(one); ++i) {
-            EXPECT_GE(one[i].Left, 0) << width << " " << i;
-            EXPECT_LE(one[i].Left + one[i].Width, width) << width << " " << i;
-            EXPECT_LE(one[i].Top + one[i].Height, SearchStripHeight) << width << " " << i;
+            EXPECT_GE(one[i].Left, 0) << at << " " << i;
+            EXPECT_LE(one[i].Right(), width) << at << " " << i;
+            EXPECT_LE(one[i].Bottom(), p.Grid.Top) << at << " " << i;
             for (std::size_t j = 0; j < i; ++j) {
-                const bool apart = one[i].Left >= one[j].Left + one[j].Width ||
-                                   one[j].Left >= one[i].Left + one[i].Width ||
-                                   one[i].Top >= one[j].Top + one[j].Height || one[j].Top >= one[i].Top + one[i].Height;
-                EXPECT_TRUE(apart) << width << " " << i << " " << j;
+                const bool apart = one[i].Left >= one[j].Right() || one[j].Left >= one[i].Right() ||
+                                   one[i].Top >= one[j].Bottom() || one[j].Top >= one[i].Bottom();
+                EXPECT_TRUE(apart) << at << " " << i << " " << j;
             }
         }
-        EXPECT_EQ(p.Grid.Top, SearchStripHeight);
-        EXPECT_EQ(p.Grid.Height, 582 - SearchStripHeight);
+        EXPECT_EQ(p.Grid.Bottom(), height) << at;
     }
 }
 
@@ -481,6 +502,36 @@ TEST(SearchHistory, TheEleventhTextPushesTheOldestOut) {
     ASSERT_EQ(h.Entries().size(), 10u);
     EXPECT_EQ(h.Entries().front(), u"tk");
     EXPECT_EQ(h.Entries().back(), u"tb");  // "ta" went
+}
+
+// A long pasted text is kept, cut to the cap, and reads back whole from the
+// file; a cut never splits a surrogate pair, and a text that is the same as
+// a kept one once cut is no new entry.
+TEST(SearchHistory, LongTextsAreCappedWhenAddedAndWhenRead) {
+    const std::u16string letters(100000, u'\u0627');
+    TSearchHistory h;
+    EXPECT_TRUE(h.Add(letters));
+    EXPECT_EQ(h.Entries().front(), letters.substr(0, SearchHistoryEntryCap));
+    EXPECT_FALSE(h.Add(letters + u"x"));  // the same once cut
+
+    // An emoji across the cut is dropped whole.
+    const std::u16string pairAtCut = std::u16string(SearchHistoryEntryCap - 1, u'a') + u"\U0001F600b";
+    EXPECT_TRUE(h.Add(pairAtCut));
+    EXPECT_EQ(h.Entries().front(), std::u16string(SearchHistoryEntryCap - 1, u'a'));
+    // One that ends at the cut stays.
+    const std::u16string pairBeforeCut = std::u16string(SearchHistoryEntryCap - 2, u'c') + u"\U0001F600b";
+    EXPECT_TRUE(h.Add(pairBeforeCut));
+    EXPECT_EQ(h.Entries().front(), pairBeforeCut.substr(0, SearchHistoryEntryCap));
+
+    // Every value fits the window's 32,768-character read with room to spare.
+    for (const auto& [key, value] : h.Values()) EXPECT_LT(value.size(), 32767u / 4) << Utf16ToUtf8(key);
+
+    // A file written by an earlier build with a longer text.
+    TSearchHistory earlier;
+    earlier.Load([&](std::u16string_view key) {
+        return key == u"search0" ? ToNumericEntities(letters) : std::u16string();
+    });
+    EXPECT_EQ(earlier.Entries(), (std::vector<std::u16string>{letters.substr(0, SearchHistoryEntryCap)}));
 }
 
 TEST(SearchHistory, ValuesAreCharacterReferencesAndReadBack) {

@@ -28,6 +28,9 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnSize(int width, int height) override;
+    void OnDpiChanged() override;
+    // The interface, box and Quran fonts for the window's DPI.
+    void CreateFonts();
     bool OnCommand(int id, int code, HWND control) override;
 
     // TGridControl::THost
@@ -41,8 +44,8 @@ private:
     void ChoicesChanged();
     void ShowChoices(const TSearchChoices& choices);
     void SaveChoices();
-    // A double click or Enter: the Mushaf turns to the selected result.
-    void OpenSelectedResult();
+    // A double click or Enter: the Mushaf turns to the result, if any.
+    void OpenResult(const TSearchResult* result);
     void UpdateRowHeights();
     // The search text was used (a jump or a copy): into the shared history.
     void AddSearchTextToHistory();
