@@ -1,6 +1,7 @@
 // One keystroke in the search window that matches nearly every aya ("ال"):
-// the search over the store, the grid model filled with the results, and the
-// heights of the rows around the visible ones measured. The window measures
+// the search over the store (letters folded, the default, or exact), the
+// grid model filled with the results, and the heights of the rows around the
+// visible ones measured; and the marks of the words of those rows. The window measures
 // with GDI; here a stand-in of the same shape (lines of an average glyph
 // width) keeps the count and order of the measurements. Reads
 // build/resources/HAFSUNICODE (or the file named by TIRAVEL_STORE_FILE).
@@ -27,12 +28,14 @@ int EstimatedHeight(std::u16string_view text, int width) {
     return LineHeight * int((text.size() + std::size_t(perLine) - 1) / std::size_t(perLine));
 }
 
+// Arg 0: letters folded (the default); 1: exact letters.
 void BM_KeystrokeMatchingNearlyEveryAya(benchmark::State& state) {
     TSearchForm form(*gStore, appArabic);
     const TSizeI client = SearchClientSize({});
     const TControlPlace grid = SearchFormPlaces(client.Width, client.Height, {}).Grid;
     form.Grid().SetClientSize(grid.Width, grid.Height);
     form.SetColumnFullWidth(grid.Width);
+    form.ChoicesChanged({state.range(0) != 0, false, AllSuras});
     std::size_t hits = 0;
     for (auto _ : state) {
         form.TextChanged(u"\u0627\u0644");
@@ -42,7 +45,16 @@ void BM_KeystrokeMatchingNearlyEveryAya(benchmark::State& state) {
     }
     state.counters["hits"] = double(hits);
 }
-BENCHMARK(BM_KeystrokeMatchingNearlyEveryAya)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeMatchingNearlyEveryAya)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The marks of the rows one screen of the grid shows, as its painting asks.
+void BM_MarksOfTheMeasuredRows(benchmark::State& state) {
+    TSearchForm form(*gStore, appArabic);
+    form.TextChanged(u"\u0627\u0644");
+    for (auto _ : state)
+        for (int row = 1; row <= SearchMeasuredRows; ++row) benchmark::DoNotOptimize(form.MarkedWords(row));
+}
+BENCHMARK(BM_MarksOfTheMeasuredRows)->Unit(benchmark::kMicrosecond);
 
 void BM_OpeningTheSearchWindow(benchmark::State& state) {
     for (auto _ : state) {

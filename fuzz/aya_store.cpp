@@ -1,5 +1,6 @@
 // The aya store (resource HAFSUNICODE): parsed and indexed, every entry read
-// in every form, the lookups of copying, and the search index built from it.
+// in every form, the lookups of copying, and the search index built from it
+// with a few searches and the words they mark.
 #include <string_view>
 
 #include "support/FuzzSupport.h"
@@ -25,7 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         store->GetAyaSpaceExWords(e.Sura, e.Aya, 1, 3);
     }
     const TSearchIndex index(*store);
-    SearchForText(index, u"\u0627\u0644");  // "ال", in nearly every aya
+    // "ال", in nearly every aya, with the words it marks in some of them.
+    const TSearchOutcome hits = SearchForText(index, u"\u0627\u0644");
+    for (std::size_t i = 0; i < hits.Results.size() && i < 64; ++i) MarkedWords(hits.Results[i], u"\u0627\u0644", {});
+    SearchForText(index, u"\u0627\u0644", {true, true, 2});
     SearchForText(index, u"7");
     return 0;
 }

@@ -1,10 +1,13 @@
 // The search history file: the values of its ten keys (the input as UTF-16
 // code units, one value a line, as the profile API hands them over) read and
-// decoded; what is kept survives being written and read again.
+// decoded; what is kept survives being written and read again. The first
+// three values are also read as the search choices kept beside it.
 #include <string>
 #include <vector>
 
 #include "support/FuzzSupport.h"
+#include "base/OutsideNames.h"
+#include "search/SearchChoices.h"
 #include "search/SearchHistory.h"
 
 namespace {
@@ -70,5 +73,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         kept();
         FUZZ_REQUIRE(Reread(history).Entries() == history.Entries());
     }
+
+    // The search choices kept beside the history, read from the first three
+    // values: always a choice the window can show, and read back as written.
+    const std::u16string_view choiceKeys[] = {SearchExactLettersKey, SearchWholeWordsKey, SearchSuraKey};
+    const TSearchChoices choices = ReadSearchChoices([&](std::u16string_view key) {
+        for (std::size_t i = 0; i < std::size(choiceKeys) && i < lines.size(); ++i)
+            if (key == choiceKeys[i]) return lines[i];
+        return std::u16string();
+    });
+    FUZZ_REQUIRE(choices.Sura >= AllSuras && choices.Sura <= 114);
+    const auto values = SearchChoiceValues(choices);
+    FUZZ_REQUIRE(ReadSearchChoices([&](std::u16string_view key) {
+                     for (const auto& [k, v] : values)
+                         if (k == key) return v;
+                     return std::u16string();
+                 }) == choices);
     return 0;
 }

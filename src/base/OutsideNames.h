@@ -47,6 +47,11 @@ inline constexpr char16_t ProfileDefaultExtension[] = u"cvprofile";
 inline constexpr char16_t SearchHistoryFileName[] = u"shistory.ini";
 inline constexpr char16_t SearchHistorySection[] = u"SearchForm";
 inline constexpr char16_t SearchHistoryKeyPrefix[] = u"search";
+// The search window's choices, kept in the same section as the history:
+// "0" or "1" for the two check boxes, the sura number (0 for all suras).
+inline constexpr char16_t SearchExactLettersKey[] = u"exactletters";
+inline constexpr char16_t SearchWholeWordsKey[] = u"wholewords";
+inline constexpr char16_t SearchSuraKey[] = u"sura";
 
 // The settings record and profiles share one little-endian byte layout, read
 // and written field by field in this order by settings/Settings.cpp:

@@ -8,16 +8,38 @@
 namespace {
 
 bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-char16_t UpperAscii(char16_t c) { return c >= u'a' && c <= u'z' ? char16_t(c - u'a' + u'A') : c; }
+bool IsSpace(char16_t c) { return c <= u' '; }
+bool IsPlainLetter(char16_t c) { return c >= u'\u0621' && c <= u'\u064A'; }
+
+// Keeps what `keep` maps to a letter (0: dropped) and the spaces, made one
+// and trimmed.
+template <class Keep>
+std::u16string LettersAndSpaces(std::u16string_view text, Keep keep) {
+    std::u16string out;
+    out.reserve(text.size());
+    bool space = false;
+    for (char16_t c : text) {
+        if (IsSpace(c)) {
+            space = !out.empty();
+            continue;
+        }
+        const char16_t letter = keep(c);
+        if (!letter) continue;
+        if (space) out.push_back(u' ');
+        space = false;
+        out.push_back(letter);
+    }
+    return out;
+}
 
 template <class Match>
-TSearchOutcome Collect(const TSearchIndex& index, Match match) {
+TSearchOutcome Collect(const TSearchIndex& index, std::int32_t sura, Match match) {
     TSearchOutcome out;
     std::int32_t lastSura = 0;
     for (std::size_t i = 0; i < index.Size(); ++i) {
         const TSearchResult r = index.Entry(i);
-        if (!match(r)) continue;
+        if (sura != AllSuras && r.Sura != sura) continue;
+        if (!match(i, r)) continue;
         if (out.Results.empty() || r.Sura != lastSura) ++out.SuraCount;
         lastSura = r.Sura;
         out.Results.push_back(r);
@@ -25,14 +47,76 @@ TSearchOutcome Collect(const TSearchIndex& index, Match match) {
     return out;
 }
 
+bool WordBoundAt(std::u16string_view text, std::size_t start, std::size_t end) {
+    return (start == 0 || text[start - 1] == u' ') && (end == text.size() || text[end] == u' ');
+}
+
+bool Contains(std::u16string_view text, std::u16string_view query, bool wholeWords) {
+    for (std::size_t at = text.find(query); at != text.npos; at = text.find(query, at + 1))
+        if (!wholeWords || WordBoundAt(text, at, at + query.size())) return true;
+    return false;
+}
+
+// The words of a text between single spaces (the Uthmani text may hold runs
+// of them: empty words are no words).
+std::vector<std::u16string_view> Words(std::u16string_view text) {
+    std::vector<std::u16string_view> words;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(u' ', start);
+        if (end == text.npos) end = text.size();
+        if (end > start) words.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
 }  // namespace
+
+char16_t FoldLetter(char16_t c) {
+    switch (c) {
+    case u'\u0622':  // alif with madda
+    case u'\u0623':  // alif with hamza above
+    case u'\u0625':  // alif with hamza below
+        return u'\u0627';
+    case u'\u0649':  // alif maqsura
+    case u'\u0626':  // ya with hamza
+        return u'\u064A';
+    case u'\u0629':  // ta marbuta
+        return u'\u0647';
+    case u'\u0624':  // waw with hamza
+        return u'\u0648';
+    default:
+        return c;
+    }
+}
+
+std::u16string FoldLetters(std::u16string_view text) {
+    std::u16string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), FoldLetter);
+    return out;
+}
+
+std::u16string PlainSpelling(std::u16string_view imlai) {
+    return LettersAndSpaces(imlai, [](char16_t c) { return IsPlainLetter(c) ? c : char16_t(0); });
+}
+
+std::u16string SearchQuery(std::u16string_view text) {
+    return LettersAndSpaces(text, [](char16_t c) -> char16_t {
+        if (c == u'\u0671') return u'\u0627';
+        if (c == u'\u0640') return 0;  // tatweel only stretches a joint
+        return IsPlainLetter(c) ? c : char16_t(0);
+    });
+}
 
 TSearchIndex::TSearchIndex(const TAyaStore& store) {
     FEntries.reserve(store.EntryCount());
     for (std::size_t i = 0; i < store.EntryCount(); ++i) {
         const TAyaEntry& e = store.Entry(i);
-        FEntries.push_back({e.Sura, e.Aya, e.Page, store.EntryText(i, TAyaForm::afUnicode),
-                            store.EntryText(i, TAyaForm::afImlai)});
+        std::u16string plain = PlainSpelling(store.EntryText(i, TAyaForm::afImlai));
+        std::u16string folded = FoldLetters(plain);
+        FEntries.push_back({e.Sura, e.Aya, e.Page, store.EntryText(i, TAyaForm::afUnicode), std::move(plain),
+                            std::move(folded)});
     }
 }
 
@@ -41,23 +125,19 @@ TSearchResult TSearchIndex::Entry(std::size_t i) const {
     return {e.Sura, e.Aya, e.Page, e.Unicode, e.Imlai};
 }
 
-TSearchOutcome SearchImlai(const TSearchIndex& index, std::u16string_view pattern) {
-    if (pattern.empty()) return Collect(index, [](const TSearchResult&) { return true; });
-    // Upper-casing changes only letters; a pattern without Latin letters can
-    // match only the very same code units, so it is compared as it is.
-    if (std::none_of(pattern.begin(), pattern.end(), IsAsciiLetter)) {
-        return Collect(index, [&](const TSearchResult& r) { return r.Imlai.find(pattern) != r.Imlai.npos; });
-    }
-    std::u16string upper(pattern);
-    std::transform(upper.begin(), upper.end(), upper.begin(), UpperAscii);
-    return Collect(index, [&](const TSearchResult& r) {
-        return std::search(r.Imlai.begin(), r.Imlai.end(), upper.begin(), upper.end(),
-                           [](char16_t a, char16_t b) { return UpperAscii(a) == b; }) != r.Imlai.end();
-    });
+TSearchOutcome SearchImlai(const TSearchIndex& index, std::u16string_view query, const TSearchChoices& choices) {
+    if (query.empty()) return {};
+    const bool whole = choices.WholeWords;
+    if (choices.ExactLetters)
+        return Collect(index, choices.Sura,
+                       [&](std::size_t, const TSearchResult& r) { return Contains(r.Imlai, query, whole); });
+    const std::u16string folded = FoldLetters(query);
+    return Collect(index, choices.Sura,
+                   [&](std::size_t i, const TSearchResult&) { return Contains(index.Folded(i), folded, whole); });
 }
 
-TSearchOutcome SearchAyaNumber(const TSearchIndex& index, std::int32_t number) {
-    return Collect(index, [number](const TSearchResult& r) { return r.Aya == number; });
+TSearchOutcome SearchAyaNumber(const TSearchIndex& index, std::int32_t number, std::int32_t sura) {
+    return Collect(index, sura, [number](std::size_t, const TSearchResult& r) { return r.Aya == number; });
 }
 
 std::u16string TrimSearchText(std::u16string_view text) {
@@ -78,13 +158,55 @@ std::optional<std::int32_t> ParseAyaNumber(std::u16string_view digits) {
     return std::int32_t(value);
 }
 
-TSearchOutcome SearchForText(const TSearchIndex& index, std::u16string_view text) {
-    const std::u16string pattern = TrimSearchText(text);
-    if (pattern.empty()) return {};
-    if (std::all_of(pattern.begin(), pattern.end(), IsAsciiDigit)) {
-        const auto number = ParseAyaNumber(pattern);
-        return number ? SearchAyaNumber(index, *number) : TSearchOutcome{};
+namespace {
+
+bool IsAyaNumberText(std::u16string_view trimmed) {
+    return !trimmed.empty() && std::all_of(trimmed.begin(), trimmed.end(), IsAsciiDigit);
+}
+
+}  // namespace
+
+std::u16string SpellingQuery(std::u16string_view text) {
+    if (IsAyaNumberText(TrimSearchText(text))) return {};
+    std::u16string query = SearchQuery(text);
+    if (query.size() < 2) query.clear();
+    return query;
+}
+
+TSearchOutcome SearchForText(const TSearchIndex& index, std::u16string_view text, const TSearchChoices& choices) {
+    const std::u16string trimmed = TrimSearchText(text);
+    if (IsAyaNumberText(trimmed)) {
+        const auto number = ParseAyaNumber(trimmed);
+        return number ? SearchAyaNumber(index, *number, choices.Sura) : TSearchOutcome{};
     }
-    if (pattern.size() < 2) return {};
-    return SearchImlai(index, pattern);
+    return SearchImlai(index, SpellingQuery(trimmed), choices);
+}
+
+std::vector<std::size_t> MatchStarts(std::u16string_view plain, std::u16string_view query, bool wholeWords) {
+    std::vector<std::size_t> starts;
+    if (query.empty()) return starts;
+    for (std::size_t at = plain.find(query); at != plain.npos; at = plain.find(query, at + 1))
+        if (!wholeWords || WordBoundAt(plain, at, at + query.size())) starts.push_back(at);
+    return starts;
+}
+
+bool SpellingsAgree(const TSearchResult& hit) { return Words(hit.unicode).size() == Words(hit.Imlai).size(); }
+
+std::vector<bool> MarkedWords(const TSearchResult& hit, std::u16string_view query, const TSearchChoices& choices) {
+    const std::size_t count = Words(hit.unicode).size();
+    std::vector<bool> marked(count, false);
+    if (query.empty()) return marked;
+    const std::u16string plain = choices.ExactLetters ? std::u16string(hit.Imlai) : FoldLetters(hit.Imlai);
+    const std::u16string wanted = choices.ExactLetters ? std::u16string(query) : FoldLetters(query);
+    const std::vector<std::size_t> starts = MatchStarts(plain, wanted, choices.WholeWords);
+    if (starts.empty()) return marked;
+    if (!SpellingsAgree(hit)) return std::vector<bool>(count, true);
+    // The plain spelling has single spaces: a word's number is the count of
+    // spaces before it.
+    auto wordAt = [&](std::size_t pos) { return std::size_t(std::count(plain.begin(), plain.begin() + pos, u' ')); };
+    for (std::size_t start : starts) {
+        const std::size_t last = wordAt(start + wanted.size() - 1);
+        for (std::size_t w = wordAt(start); w <= last && w < count; ++w) marked[w] = true;
+    }
+    return marked;
 }

@@ -14,12 +14,18 @@ constexpr TSearchFormTexts ArabicTexts{
     u"نطاق البحث:",
     {u"", u"اسم السورة", u"الآية الكريمة", u"رقم الصفحة"},
     u"عدد الآيات: 0   عدد السور: 0",
+    u"مطابقة الحروف تماماً",
+    u"مطابقة الكلمة كاملة",
+    u"كل السور",
 };
 constexpr TSearchFormTexts EnglishTexts{
     u"Search",
     u"Search for",
     {u"", u"surah", u"Ayah", u"Page"},
     u"Surah count: 0    Ayah count: 0",
+    u"exact letters",
+    u"whole words",
+    u"all suras",
 };
 
 }  // namespace
@@ -33,6 +39,14 @@ std::u16string SearchCountsText(TAppLanguage language, int ayat, int suras) {
     return u"Ayah count: " + Decimal(ayat) + u"   Surah count: " + Decimal(suras);
 }
 
+std::u16string SearchSuraChoiceText(TAppLanguage language, int position) {
+    if (position < 1 || position > 114) return SearchFormTexts(language).AllSuras;
+    // The names of the index end in a space or two, as its lists show them.
+    return Decimal(position) + u" " + TrimSearchText(SuraNames[std::size_t(position)]);
+}
+
+std::u16string SearchNumberText(int n) { return n > 999 ? Decimal(n) : AyaNumberGlyphs(n); }
+
 namespace {
 constexpr int DefaultRowHeight = 24;  // design pixels
 }  // namespace
@@ -45,11 +59,17 @@ TSearchFonts SearchFontHeights(TScale scale) { return {scale(-13), scale(-15)}; 
 
 TSearchFormPlaces SearchFormPlaces(int w, int h, TScale scale) {
     TSearchFormPlaces p;
-    const int strip = scale(81);  // the strip above the grid
+    const int strip = scale(104);  // the strip above the grid
     p.Label = scale({16, 16, 96, 20});
     p.Combo = scale({116, 12, 0, 230});
     p.Combo.Width = std::max(w - p.Combo.Left - scale(16), scale(60));
-    p.Counts = scale({16, 50, 0, 20});
+    p.ExactLetters = scale({16, 46, 180, 20});
+    p.WholeWords = scale({206, 46, 180, 20});
+    // The sura list keeps to the far end of the row, beside the boxes.
+    const int suraLeast = p.WholeWords.Right() + scale(10);
+    const int suraWidth = std::clamp(w - scale(16) - suraLeast, scale(120), scale(200));
+    p.Sura = {std::max(w - scale(16) - suraWidth, suraLeast), scale(44), suraWidth, scale(300)};
+    p.Counts = scale({16, 76, 0, 20});
     p.Counts.Width = std::max(w - 2 * p.Counts.Left, scale(60));
     p.Grid = {0, strip, w, std::max(h - strip, 0)};
     return p;
@@ -73,8 +93,11 @@ void TSearchForm::SetScale(TScale scale) {
 }
 
 bool TSearchForm::TextChanged(std::u16string_view text) {
+    FSearched = true;
+    FText = text;
+    FQuery = SpellingQuery(text);
     FGrid.ClearSelection();
-    FOutcome = SearchForText(*FIndex, text);
+    FOutcome = SearchForText(*FIndex, text, FChoices);
     const int rows = int(FOutcome.Results.size());
     FGrid.Selectable = rows > 0;
     FGrid.SetRowCount(rows > 0 ? rows + 1 : 2);
@@ -82,6 +105,13 @@ bool TSearchForm::TextChanged(std::u16string_view text) {
     FGrid.SetTopRow(FGrid.FixedRows());
     FCounts = SearchCountsText(FLanguage, rows, FOutcome.SuraCount);
     return rows > 0;
+}
+
+bool TSearchForm::ChoicesChanged(const TSearchChoices& choices) {
+    FChoices = choices;
+    // A new window keeps its first counts line until a text is typed.
+    if (!FSearched) return false;
+    return TextChanged(std::u16string(FText));
 }
 
 void TSearchForm::SetColumnFullWidth(int gridWidth) {
@@ -119,16 +149,26 @@ const TSearchResult* TSearchForm::SelectedResult() const {
     return FGrid.HasSelection() ? ResultAt(FGrid.Selected().Row) : nullptr;
 }
 
+const TSearchResult* TSearchForm::ResultToOpen() const {
+    const TSearchResult* selected = SelectedResult();
+    return selected ? selected : ResultAt(1);
+}
+
 TSearchCell TSearchForm::Cell(int col, int row) const {
     const TSearchResult* r = ResultAt(row);
     if (!r) return {};
     switch (col) {
-    case 0: return {AyaNumberGlyphs(row), caCentre};
+    case 0: return {SearchNumberText(row), caCentre, row > 999};
     case 1: return {std::u16string(SuraNamesAlt[std::size_t(std::clamp(r->Sura, 0, 114))]), caRight};
     case 2: return {std::u16string(r->unicode), caRight};
-    case 3: return {AyaNumberGlyphs(r->Page), caCentre};
+    case 3: return {SearchNumberText(r->Page), caCentre, r->Page > 999};
     }
     return {};
+}
+
+std::vector<bool> TSearchForm::MarkedWords(int row) const {
+    const TSearchResult* r = ResultAt(row);
+    return r ? ::MarkedWords(*r, FQuery, FChoices) : std::vector<bool>{};
 }
 
 void JumpToResult(TMushafNavigator& main, const TSearchResult& r) {

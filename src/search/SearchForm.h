@@ -1,8 +1,9 @@
 #pragma once
 // The search window's logic: its texts in both languages, its layout, the
-// search run on every change of the search text with the counts line, the
-// results grid (what each cell shows, which rows get measured), the jump to
-// a result and the history of search texts. The shell's window forwards
+// search run on every change of the search text or of a choice (exact
+// letters, whole words, one sura) with the counts line, the results grid
+// (what each cell shows, which words of an aya are marked, which rows get
+// measured), the jump to a result and the history of search texts. The shell's window forwards
 // its controls' events here and draws what this says.
 #include <functional>
 #include <memory>
@@ -24,8 +25,14 @@ class TMushafNavigator;
 inline constexpr int SearchGridColumns = 4;
 inline constexpr int SearchMeasuredRows = 21;  // from the top visible row
 inline constexpr int SearchQuranFontPoints = 14;
+// Plain digits of numbers past 999, small enough for four in the row-number column.
+inline constexpr int SearchSmallDigitsPoints = 9;
 inline constexpr std::uint32_t SearchSelectedColour = 0x00CFE9D6;  // 0x00BBGGRR, a light green
 inline constexpr std::uint32_t SearchCellColour = 0x00FFFFFF;
+// The words that hold a match, in the colour of a selection on the page.
+inline constexpr std::uint32_t SearchMarkColour = 0x00008000;  // green
+// The sura list: "all suras" first, then the 114 suras.
+inline constexpr int SearchSuraChoices = 115;
 
 struct TSearchFormTexts {
     const char16_t* Caption;
@@ -33,10 +40,20 @@ struct TSearchFormTexts {
     const char16_t* Headers[SearchGridColumns];
     // The counts line of a new window, before the first change of the text.
     const char16_t* InitialCounts;
+    // The check boxes and the first item of the sura list.
+    const char16_t* ExactLetters;
+    const char16_t* WholeWords;
+    const char16_t* AllSuras;
 };
 TSearchFormTexts SearchFormTexts(TAppLanguage language);
 // The counts line after a change of the search text.
 std::u16string SearchCountsText(TAppLanguage language, int ayat, int suras);
+// Item `position` of the sura list: "all suras" at 0, else the sura of that
+// number, its number before its name.
+std::u16string SearchSuraChoiceText(TAppLanguage language, int position);
+// A number cell: aya digits up to 999 (the Quran font draws them as its
+// ornamental digits), plain digits above, which it has no aya digits for.
+std::u16string SearchNumberText(int n);
 
 // The first client size, and the smallest window (frame included), in device
 // pixels at the scale given.
@@ -50,9 +67,10 @@ struct TSearchFonts {
 TSearchFonts SearchFontHeights(TScale scale);
 
 // Places of the strip's controls and the grid for a client size in device
-// pixels (the combo box's height includes its list of ten lines).
+// pixels (a combo box's height includes its list): the label and the search
+// box, below them the two check boxes and the sura list, then the counts line.
 struct TSearchFormPlaces {
-    TControlPlace Label, Combo, Counts, Grid;
+    TControlPlace Label, Combo, ExactLetters, WholeWords, Sura, Counts, Grid;
 };
 TSearchFormPlaces SearchFormPlaces(int clientWidth, int clientHeight, TScale scale);
 
@@ -62,6 +80,7 @@ enum TCellAlign : unsigned char { caCentre, caRight };
 struct TSearchCell {
     std::u16string Text;
     TCellAlign Align = caRight;
+    bool Small = false;  // at SearchSmallDigitsPoints
 };
 
 // Measures the height of `text` wrapped in `width` pixels in the Quran font.
@@ -89,6 +108,10 @@ public:
     // top, and the counts line is set. True when there are results, whose
     // row heights the shell then measures.
     bool TextChanged(std::u16string_view text);
+    // A change of a choice searches the last text again, as TextChanged,
+    // once a text has been typed.
+    bool ChoicesChanged(const TSearchChoices& choices);
+    const TSearchChoices& Choices() const { return FChoices; }
     const std::vector<TSearchResult>& Results() const { return FOutcome.Results; }
     bool HasResults() const { return !FOutcome.Results.empty(); }
     const std::u16string& CountsLine() const { return FCounts; }
@@ -104,13 +127,18 @@ public:
 
     // The header text of a column (the grid draws the header row itself).
     std::u16string_view HeaderText(int col) const;
-    // A data cell's content; empty while there are no results. Numbers
-    // above 999 have no aya-digit glyphs and show empty.
+    // A data cell's content; empty while there are no results.
     TSearchCell Cell(int col, int row) const;
+    // The words of a data row's aya (column 2) that hold the match: one
+    // flag a word of its text, none marked for an aya-number search.
+    std::vector<bool> MarkedWords(int row) const;
     // The result of a data row, or null.
     const TSearchResult* ResultAt(int row) const;
     // The result of the selected row, or null.
     const TSearchResult* SelectedResult() const;
+    // The result Enter opens: the selected row's, or with no row selected the
+    // first, as the box's text found it (null while there are no results).
+    const TSearchResult* ResultToOpen() const;
 
     // The history, loaded when the window opens.
     TSearchHistory& History() { return FHistory; }
@@ -121,6 +149,10 @@ private:
     TScale FScale;
     TGridModel FGrid;
     TSearchOutcome FOutcome;
+    TSearchChoices FChoices;
+    bool FSearched = false;  // a text has been typed
+    std::u16string FText;   // the search text as last typed
+    std::u16string FQuery;  // what it searches in the plain spelling, if anything
     std::u16string FCounts;
     TSearchHistory FHistory;
 };

@@ -20,8 +20,8 @@ S=$(search_window)
 eval "$(xdotool getwindowgeometry --shell "$S" | sed 's/^/S_/')"
 BORDER=$(((S_WIDTH - 584) / 2))
 CLX=$((S_X + BORDER)); CLY=$((S_Y + S_HEIGHT - 582 - BORDER))
-# The grid below the 81-pixel strip; its header row is 24 pixels and a line.
-GX=$CLX; GY=$((CLY + 81)); GW=584; GH=$((582 - 81))
+# The grid below the 104-pixel strip; its header row is 24 pixels and a line.
+GX=$CLX; GY=$((CLY + 104)); GW=584; GH=$((582 - 104))
 ROW1_Y=$((GY + 2 + 25 + 12))
 
 xdotool windowfocus --sync "$S" 2>/dev/null || true

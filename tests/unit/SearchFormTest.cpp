@@ -1,4 +1,6 @@
-// The search over a small store, the search window's logic and its history.
+// The search over a small store (its rules: the query's letters, folding,
+// whole words, one sura; the words it marks), the search window's logic,
+// its history and its remembered choices.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +10,7 @@
 #include "base/OutsideNames.h"
 #include "base/Utf.h"
 #include "search/AyaSearch.h"
+#include "search/SearchChoices.h"
 #include "search/SearchForm.h"
 #include "search/SearchHistory.h"
 #include "text/AyaStore.h"
@@ -21,6 +24,7 @@ std::u16string U(const char* utf8) { return Utf8ToUtf16(utf8); }
 struct TFixtureAya {
     int Sura, Aya, Page;
     const char* Imlai;
+    const char* Unicode = nullptr;  // "uSURA:AYA" when not given
 };
 
 std::string StoreXml(const std::vector<TFixtureAya>& ayat) {
@@ -28,22 +32,24 @@ std::string StoreXml(const std::vector<TFixtureAya>& ayat) {
     for (const TFixtureAya& a : ayat) {
         const std::string n = std::to_string(a.Sura) + ":" + std::to_string(a.Aya);
         xml += "<entry sura=\"" + std::to_string(a.Sura) + "\" aya=\"" + std::to_string(a.Aya) + "\" page=\"" +
-               std::to_string(a.Page) + "\"><unicode>u" + n + "</unicode><" + AyaStoreImlaiForm + ">" + a.Imlai +
-               "</" + AyaStoreImlaiForm + "></entry>\n";
+               std::to_string(a.Page) + "\"><unicode>" + (a.Unicode ? a.Unicode : "u" + n) + "</unicode><" +
+               AyaStoreImlaiForm + ">" + a.Imlai + "</" + AyaStoreImlaiForm + "></entry>\n";
     }
     return xml + "</ayat>\n";
 }
 
-// Ayat 5 of three suras, the same words in two suras, a page past 999 and
-// one entry in Latin letters (the search compares upper-cased).
+// Ayat 5 of three suras, the same words in two suras, a page past 999, the
+// letters that folding joins (4:1, its spaces and Latin letters left out of
+// its plain spelling) and a sura of its own for the names of 14:35.
 const std::vector<TFixtureAya> kAyat = {
-    {1, 1, 1, "بسم الله الرحمن الرحيم"},
+    {1, 1, 1, "بسم الله الرحمن الرحيم", "بِسْمِ ٱللَّهِ ٱلرَّحْمَـٰنِ ٱلرَّحِيمِ\u00A0١"},
     {1, 5, 1, "اياك نعبد واياك نستعين"},
     {2, 5, 2, "اولئك على هدى من ربهم"},
     {2, 255, 42, "الله لا اله الا هو الحي القيوم"},
     {3, 5, 50, "ان الله لا يخفى عليه شيء"},
     {3, 6, 1000, "هو الذي يصوركم"},
-    {4, 1, 77, "Latin abc"},
+    {4, 1, 77, "  إسماعيل   وآمن  Latin رحمة موسى سئل مؤمن بشيء "},
+    {14, 35, 260, "وإذ قال إبراهيم رب اجعل هذا البلد آمنا"},
 };
 
 class SearchTest : public testing::Test {
@@ -51,15 +57,19 @@ protected:
     TAyaStore Store{StoreXml(kAyat)};
     TSearchIndex Index{Store};
 
-    std::vector<std::string> Found(std::u16string_view text) const {
+    std::vector<std::string> Found(std::u16string_view text, const TSearchChoices& choices = {}) const {
         std::vector<std::string> keys;
-        for (const TSearchResult& r : SearchForText(Index, text).Results)
+        for (const TSearchResult& r : SearchForText(Index, text, choices).Results)
             keys.push_back(std::to_string(r.Sura) + ":" + std::to_string(r.Aya));
         return keys;
     }
 };
 
 using Keys = std::vector<std::string>;
+constexpr TSearchChoices Folded{};
+constexpr TSearchChoices Exact{true, false, AllSuras};
+constexpr TSearchChoices WholeWords{false, true, AllSuras};
+constexpr TSearchChoices ExactWholeWords{true, true, AllSuras};
 
 TEST_F(SearchTest, WhatAChangeOfTheTextFinds) {
     struct Case {
@@ -73,8 +83,13 @@ TEST_F(SearchTest, WhatAChangeOfTheTextFinds) {
         {U("الله"), {"1:1", "2:255", "3:5"}},
         {U("  الله\t"), {"1:1", "2:255", "3:5"}},  // trimmed
         {U("لا ا"), {"2:255"}},              // across a word boundary
-        {U("إله"), {}},                      // no folding of hamza forms
-        {U("اللَّه"), {}},                     // vowel marks: the plain spelling has none
+        {U("لا   ا"), {"2:255"}},            // the query's spaces made one
+        {U("إله"), {"2:255"}},               // folded: "اله"
+        {U("اللَّه"), {"1:1", "2:255", "3:5"}},  // vowel marks dropped
+        {U("ٱللَّهِ"), {"1:1", "2:255", "3:5"}},  // alif wasla read as alif
+        {U("الـله"), {"1:1", "2:255", "3:5"}},  // tatweel dropped
+        {U("اَ"), {}},                        // one letter once its mark is gone
+        {U("ِ ُ"), {}},                       // marks alone: nothing left to search
         {u"5", {"1:5", "2:5", "3:5"}},       // aya 5 of every sura, in sura order
         {u"005", {"1:5", "2:5", "3:5"}},
         {u" 255 ", {"2:255"}},
@@ -84,16 +99,173 @@ TEST_F(SearchTest, WhatAChangeOfTheTextFinds) {
         {u"2147483648", {}},                 // past 32 bits: nothing, no wrap to a small number
         {u"4294967301", {}},                 // would wrap to 5
         {u"99999999999999999999999", {}},
-        {U("٥"), {}},                         // an Arabic-Indic digit is one letter, not a number
-        {u"5 5", {}},                        // not all digits: the spelling search
-        {u"AB", {"4:1"}},                    // compared upper-cased
-        {u"n a", {"4:1"}},
+        {U("٥"), {}},                         // an Arabic-Indic digit is no number, and no letter
+        {u"5 5", {}},                        // not all digits: the spelling search, of nothing
+        {u"Latin", {}},                      // Latin letters are no letters of the plain spelling
+        {U("وآمن رحمة"), {"4:1"}},           // the aya's runs of spaces are one
     };
     for (const Case& c : cases) EXPECT_EQ(Found(c.text), c.found) << Utf16ToUtf8(c.text);
 }
 
+TEST_F(SearchTest, FoldingJoinsTheLettersPeopleTypeOneForAnother) {
+    struct Case {
+        std::u16string text;
+        Keys folded, exact;
+    };
+    const Case cases[] = {
+        {U("اسماعيل"), {"4:1"}, {}},        // hamza below
+        {U("إسماعيل"), {"4:1"}, {"4:1"}},
+        {U("وامن"), {"4:1"}, {}},           // madda
+        {U("امنا"), {"14:35"}, {}},
+        {U("رحمه"), {"4:1"}, {}},           // ta marbuta
+        {U("موسي"), {"4:1"}, {}},           // alif maqsura
+        {U("يخفي"), {"3:5"}, {}},
+        {U("سيل"), {"4:1"}, {}},            // ya with hamza
+        {U("مومن"), {"4:1"}, {}},           // waw with hamza
+        {U("اولىك"), {"2:5"}, {}},          // the folding goes both ways
+        {U("شي"), {"3:5", "4:1"}, {"3:5", "4:1"}},  // the lone hamza stays: "شيء" holds "شي"
+        {U("بشي"), {"4:1"}, {"4:1"}},
+        {U("شيا"), {}, {}},                 // ...and is never an alif
+        {U("ابراهيم"), {"14:35"}, {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Found(c.text, Folded), c.folded) << Utf16ToUtf8(c.text);
+        EXPECT_EQ(Found(c.text, Exact), c.exact) << Utf16ToUtf8(c.text);
+    }
+}
+
+TEST_F(SearchTest, WholeWordsBeginAndEndAtWordBounds) {
+    struct Case {
+        std::u16string text;
+        TSearchChoices choices;
+        Keys found;
+    };
+    const Case cases[] = {
+        {U("الله"), WholeWords, {"1:1", "2:255", "3:5"}},
+        {U("له"), Folded, {"1:1", "2:255", "3:5"}},
+        {U("له"), WholeWords, {}},               // only inside words
+        {U("اياك"), WholeWords, {"1:5"}},        // "واياك" does not count, "اياك" does
+        {U("لا اله"), WholeWords, {"2:255"}},    // several words
+        {U("لا ال"), WholeWords, {}},             // ...ending inside one
+        {U("الحي القيوم"), WholeWords, {"2:255"}},  // the aya's last word
+        {U("بسم"), WholeWords, {"1:1"}},         // its first
+        {U("سماعيل"), WholeWords, {}},
+        {U("اسماعيل"), WholeWords, {"4:1"}},     // folded and whole
+        {U("اسماعيل"), ExactWholeWords, {}},
+        {U("إسماعيل"), ExactWholeWords, {"4:1"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Found(c.text, c.choices), c.found) << Utf16ToUtf8(c.text);
+}
+
+TEST_F(SearchTest, OneSuraAlone) {
+    EXPECT_EQ(Found(U("الله"), {false, false, 2}), Keys{"2:255"});
+    EXPECT_EQ(Found(U("الله"), {false, false, 114}), Keys{});
+    EXPECT_EQ(Found(u"5", {false, false, 3}), Keys{"3:5"});  // an aya number within the sura
+    EXPECT_EQ(Found(u"5", {false, false, 4}), Keys{});
+    EXPECT_EQ(Found(U("ابراهيم"), {false, false, 14}), Keys{"14:35"});
+    const TSearchOutcome one = SearchForText(Index, U("الله"), {false, false, 3});
+    EXPECT_EQ(one.SuraCount, 1);
+    // No such sura: nothing, rather than every sura.
+    EXPECT_EQ(Found(U("الله"), {false, false, 115}), Keys{});
+}
+
+TEST(SearchRules, TheQueryKeepsItsLettersAndSpaces) {
+    struct Case {
+        std::u16string text, query;
+    };
+    const Case cases[] = {
+        {U("الْحَمْدُ لِلَّهِ"), U("الحمد لله")},
+        {U("ٱلرَّحْمَـٰنِ"), U("الرحمن")},        // wasla, tatweel, dagger alif
+        {U("  بسم 	  الله  "), U("بسم الله")},
+        {U("بسم ۚ الله"), U("بسم الله")},         // a sign between spaces leaves one space
+        {U("إبراهيم"), U("إبراهيم")},             // not folded here
+        {u"Latin 12  ", u""},
+        {u"", u""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SearchQuery(c.text), c.query) << Utf16ToUtf8(c.text);
+    EXPECT_EQ(PlainSpelling(U(" بسم  اللهx  ")), U("بسم الله"));
+    EXPECT_EQ(PlainSpelling(U("ـ")), U("ـ"));  // the plain spelling keeps all of U+0621..U+064A
+}
+
+TEST(SearchRules, FoldLetter) {
+    const std::pair<char16_t, char16_t> folds[] = {
+        {u'آ', u'ا'}, {u'أ', u'ا'}, {u'إ', u'ا'}, {u'ى', u'ي'},
+        {u'ئ', u'ي'}, {u'ة', u'ه'}, {u'ؤ', u'و'},
+    };
+    for (const auto& [from, to] : folds) EXPECT_EQ(FoldLetter(from), to) << int(from);
+    int unchanged = 0;
+    for (char16_t c = u'ء'; c <= u'ي'; ++c)
+        if (FoldLetter(c) == c) ++unchanged;
+    EXPECT_EQ(unchanged, 0x64A - 0x621 + 1 - 7);
+    EXPECT_EQ(FoldLetter(u'ء'), u'ء');  // the lone hamza stays
+    EXPECT_EQ(FoldLetter(u'ٱ'), u'ٱ');  // wasla is the query's business
+}
+
+TEST(SearchMarks, TheWordsThatHoldTheMatch) {
+    const std::u16string basmala = U("بِسْمِ ٱللَّهِ ٱلرَّحْمَـٰنِ ٱلرَّحِيمِ") + u" ١";
+    const std::u16string basmalaPlain = U("بسم الله الرحمن الرحيم");
+    const std::u16string iyyaka = U("إِيَّاكَ نَعْبُدُ وَإِيَّاكَ نَسْتَعِينُ") + u" ٥";
+    const std::u16string iyyakaPlain = U("إياك نعبد وإياك نستعين");
+    // One Uthmani word where the plain spelling writes two.
+    const std::u16string people = U("يَـٰٓأَيُّهَا ٱلنَّاسُ ٱعْبُدُوا۟ رَبَّكُمُ") + u" ٢١";
+    const std::u16string peoplePlain = U("يا أيها الناس اعبدوا ربكم");
+    using Marks = std::vector<bool>;
+    struct Case {
+        const std::u16string& unicode;
+        const std::u16string& plain;
+        std::u16string query;
+        TSearchChoices choices;
+        Marks marked;
+    };
+    const Case cases[] = {
+        {basmala, basmalaPlain, U("الرحيم"), Folded, {0, 0, 0, 1}},  // the last word, number beside it
+        {basmala, basmalaPlain, U("رح"), Folded, {0, 0, 1, 1}},      // every word it stands in
+        {basmala, basmalaPlain, U("الله الرحمن"), Folded, {0, 1, 1, 0}},
+        {basmala, basmalaPlain, U("م ال"), Folded, {1, 1, 0, 0}},    // the end of one, the start of the next
+        {basmala, basmalaPlain, U("رح"), WholeWords, {0, 0, 0, 0}},
+        {basmala, basmalaPlain, U(""), Folded, {0, 0, 0, 0}},
+        {iyyaka, iyyakaPlain, U("اياك"), Folded, {1, 0, 1, 0}},       // each occurrence, folded
+        {iyyaka, iyyakaPlain, U("اياك"), Exact, {0, 0, 0, 0}},
+        {iyyaka, iyyakaPlain, U("إياك"), ExactWholeWords, {1, 0, 0, 0}},
+        {people, peoplePlain, U("ربكم"), Folded, {1, 1, 1, 1}},       // counts disagree: the whole aya
+        {people, peoplePlain, U("موسى"), Folded, {0, 0, 0, 0}},       // ...only when it matches
+    };
+    for (const Case& c : cases) {
+        const TSearchResult hit{1, 1, 1, c.unicode, c.plain};
+        EXPECT_EQ(MarkedWords(hit, c.query, c.choices), c.marked) << Utf16ToUtf8(c.query);
+    }
+    EXPECT_TRUE(SpellingsAgree({1, 1, 1, basmala, basmalaPlain}));
+    EXPECT_FALSE(SpellingsAgree({1, 1, 1, people, peoplePlain}));
+    // Runs of spaces in the Uthmani text part no more words.
+    const std::u16string spaced = U("بِسْمِ  ٱللَّهِ");
+    EXPECT_EQ(MarkedWords({1, 1, 1, spaced, U("بسم الله")}, U("الله"), Folded), (Marks{0, 1}));
+}
+
+TEST(SearchChoicesFile, TheChoicesAreKeptAndReadBack) {
+    const TSearchChoices choices{true, false, 14};
+    const auto values = SearchChoiceValues(choices);
+    EXPECT_EQ(values, (std::vector<std::pair<std::u16string, std::u16string>>{
+                          {SearchExactLettersKey, u"1"}, {SearchWholeWordsKey, u"0"}, {SearchSuraKey, u"14"}}));
+    std::map<std::u16string, std::u16string, std::less<>> file(values.begin(), values.end());
+    auto read = [&](std::u16string_view key) {
+        auto it = file.find(key);
+        return it == file.end() ? std::u16string() : it->second;
+    };
+    EXPECT_EQ(ReadSearchChoices(read), choices);
+    // Values that are not ours read as the defaults.
+    file = {{SearchExactLettersKey, u"yes"}, {SearchWholeWordsKey, u"1"}, {SearchSuraKey, u"115"}};
+    EXPECT_EQ(ReadSearchChoices(read), (TSearchChoices{false, true, AllSuras}));
+    for (const char16_t* sura : {u"0", u"-3", u"", u"14a", u"99999999999999"}) {
+        file = {{SearchSuraKey, sura}};
+        EXPECT_EQ(ReadSearchChoices(read), TSearchChoices{}) << Utf16ToUtf8(sura);
+    }
+    file.clear();
+    EXPECT_EQ(ReadSearchChoices(read), TSearchChoices{});
+}
+
 TEST_F(SearchTest, SuraCountCountsTheSurasWithHits) {
     EXPECT_EQ(SearchForText(Index, U("الله")).SuraCount, 3);
+    EXPECT_EQ(SearchForText(Index, U("امن")).SuraCount, 2);  // 4:1 and 14:35, folded
     EXPECT_EQ(SearchForText(Index, U("هو")).SuraCount, 2);  // 2:255 and 3:6
     EXPECT_EQ(SearchForText(Index, U("اياك")).SuraCount, 1);
     EXPECT_EQ(SearchForText(Index, u"7").SuraCount, 0);
@@ -151,6 +323,19 @@ TEST_F(SearchFormTest, ANewWindowAndEachChangeOfTheText) {
     for (int col = 0; col < 4; ++col) EXPECT_EQ(Form.HeaderText(col), headers[col]);
 }
 
+// Enter opens the selected row's result, or the first one when no row is
+// selected: a reader who types "286" and presses Enter means 2:286.
+TEST_F(SearchFormTest, EnterOpensTheSelectedResultOrTheFirst) {
+    EXPECT_EQ(Form.ResultToOpen(), nullptr);  // a new window
+    ASSERT_TRUE(Form.TextChanged(u"5"));
+    ASSERT_NE(Form.ResultToOpen(), nullptr);
+    EXPECT_EQ(Form.ResultToOpen()->Sura, 1);
+    ASSERT_TRUE(Form.Grid().Select({1, 3}));
+    EXPECT_EQ(Form.ResultToOpen()->Sura, 3);
+    EXPECT_FALSE(Form.TextChanged(u"287"));
+    EXPECT_EQ(Form.ResultToOpen(), nullptr);  // nothing found, nothing opened
+}
+
 TEST_F(SearchFormTest, CellsShowRowNumberSuraAyaAndPage) {
     Form.TextChanged(u"5");
     EXPECT_EQ(Form.Cell(0, 3).Text, u"\uFD53");
@@ -160,8 +345,92 @@ TEST_F(SearchFormTest, CellsShowRowNumberSuraAyaAndPage) {
     EXPECT_EQ(Form.Cell(2, 2).Text, u"u2:5");
     EXPECT_EQ(Form.Cell(3, 3).Text, u"\uFD50\uFD55");  // page 50, last digit first
     Form.TextChanged(u"6");
-    EXPECT_EQ(Form.Cell(3, 1).Text, u"");  // page 1000 has no aya digits
+    EXPECT_EQ(Form.Cell(3, 1).Text, u"1000");  // no aya digits past 999: plain ones
     EXPECT_EQ(Form.Cell(0, 2).Text, u"");  // no such row
+}
+
+TEST(SearchFormRows, RowNumbersPast999ShowInPlainDigits) {
+    std::vector<TFixtureAya> ayat;
+    for (int aya = 1; aya <= 1001; ++aya) ayat.push_back({2, aya, 3, "كلمة"});
+    TAyaStore store(StoreXml(ayat));
+    TSearchForm form(store, appArabic);
+    ASSERT_TRUE(form.TextChanged(U("كلمة")));
+    EXPECT_EQ(form.Cell(0, 999).Text, u"\uFD59\uFD59\uFD59");
+    EXPECT_EQ(form.Cell(0, 1000).Text, u"1000");
+    EXPECT_EQ(form.Cell(0, 1001).Text, u"1001");
+    EXPECT_EQ(form.Cell(0, 1001).Align, caCentre);
+    EXPECT_TRUE(form.Cell(0, 1001).Small);  // four plain digits in the narrow column
+    EXPECT_FALSE(form.Cell(0, 999).Small);
+    EXPECT_EQ(form.CountsLine(), U("عدد الآيات: 1001   عدد السور: 1"));
+}
+
+TEST_F(SearchFormTest, AChangeOfAChoiceSearchesTheTextAgain) {
+    EXPECT_FALSE(Form.ChoicesChanged(Exact));  // the remembered choices of a new window
+    EXPECT_EQ(Form.CountsLine(), u"Surah count: 0    Ayah count: 0");  // its first line stays
+    EXPECT_FALSE(Form.TextChanged(U("اسماعيل")));
+    EXPECT_EQ(Form.CountsLine(), u"Ayah count: 0   Surah count: 0");
+    EXPECT_TRUE(Form.ChoicesChanged(Folded));
+    EXPECT_EQ(Form.Choices(), Folded);
+    EXPECT_EQ(Form.CountsLine(), u"Ayah count: 1   Surah count: 1");
+    EXPECT_EQ(Form.Grid().RowCount(), 2);
+
+    ASSERT_TRUE(Form.TextChanged(U("امن")));
+    EXPECT_EQ(Form.Results().size(), 2u);
+    Form.Grid().Select({1, 2});
+    ASSERT_TRUE(Form.ChoicesChanged({false, false, 14}));
+    ASSERT_EQ(Form.Results().size(), 1u);
+    EXPECT_EQ(Form.ResultAt(1)->Sura, 14);
+    EXPECT_EQ(Form.SelectedResult(), nullptr);  // a new search, nothing selected
+    EXPECT_EQ(Form.CountsLine(), u"Ayah count: 1   Surah count: 1");
+}
+
+TEST_F(SearchFormTest, TheAyaColumnMarksTheMatchedWords) {
+    ASSERT_TRUE(Form.TextChanged(U("الرحمن")));
+    EXPECT_EQ(Form.MarkedWords(1), (std::vector<bool>{false, false, true, false}));
+    EXPECT_TRUE(Form.MarkedWords(2).empty());  // no such row
+    // An aya number is found by its number, not its words.
+    ASSERT_TRUE(Form.TextChanged(u"1"));
+    EXPECT_EQ(Form.MarkedWords(1), (std::vector<bool>{false, false, false, false}));
+}
+
+TEST(SearchTexts, TheSuraList) {
+    EXPECT_EQ(SearchSuraChoiceText(appEnglish, 0), u"all suras");
+    EXPECT_EQ(SearchSuraChoiceText(appArabic, 0), U("كل السور"));
+    EXPECT_EQ(SearchSuraChoiceText(appArabic, 14), U("14 إبراهيم"));
+    EXPECT_EQ(SearchSuraChoiceText(appEnglish, 114), U("114 الناس"));
+    EXPECT_EQ(SearchSuraChoiceText(appArabic, 41), U("41 فصلت"));  // without the name's two spaces
+    EXPECT_EQ(std::u16string(SearchFormTexts(appArabic).ExactLetters), U("مطابقة الحروف تماماً"));
+    EXPECT_EQ(std::u16string(SearchFormTexts(appEnglish).ExactLetters), u"exact letters");
+}
+
+// The window's first size is in the table of every window's layouts; here a
+// wide window at every scale: the sura list keeps to the far end of its row,
+// every control stays in the strip above the grid, apart from the others.
+TEST(SearchPlaces, AWideStripHoldsEveryControlApart) {
+    for (const int dpi : {96, 120, 144, 192}) {
+        const TScale scale{dpi};
+        const int width = scale(1200), height = scale(582);
+        const TSearchFormPlaces p = SearchFormPlaces(width, height, scale);
+        const std::string at = std::to_string(dpi);
+        EXPECT_EQ(p.Sura.Right(), width - scale(16)) << at;
+        EXPECT_EQ(p.Sura.Width, scale(200)) << at;
+        EXPECT_EQ(p.Combo.Right(), width - scale(16)) << at;
+        // The combo boxes' heights include their lists: one line of each counts here.
+        const int line = scale(24);
+        const TControlPlace one[] = {p.Label, {p.Combo.Left, p.Combo.Top, p.Combo.Width, line}, p.ExactLetters,
+                                     p.WholeWords, {p.Sura.Left, p.Sura.Top, p.Sura.Width, line}, p.Counts};
+        for (std::size_t i = 0; i < std::size(one); ++i) {
+            EXPECT_GE(one[i].Left, 0) << at << " " << i;
+            EXPECT_LE(one[i].Right(), width) << at << " " << i;
+            EXPECT_LE(one[i].Bottom(), p.Grid.Top) << at << " " << i;
+            for (std::size_t j = 0; j < i; ++j) {
+                const bool apart = one[i].Left >= one[j].Right() || one[j].Left >= one[i].Right() ||
+                                   one[i].Top >= one[j].Bottom() || one[j].Top >= one[i].Bottom();
+                EXPECT_TRUE(apart) << at << " " << i << " " << j;
+            }
+        }
+        EXPECT_EQ(p.Grid.Bottom(), height) << at;
+    }
 }
 
 TEST_F(SearchFormTest, ColumnsFillTheGridButTenPixels) {

@@ -21,12 +21,14 @@ namespace {
 constexpr int Dpis[] = {96, 120, 144, 192};
 
 // A control of a layout: its place, and the caption it shows in one line
-// (null: none or word-wrapped). A button's caption needs room for its edges.
+// (null: none or word-wrapped). A button's caption needs room for its edges,
+// a check box's for its box.
 struct TControl {
     const char* Name;
     TControlPlace Place;
     const char16_t* Caption = nullptr;
     bool Button = false;
+    bool CheckBox = false;
 };
 
 struct TLayout {
@@ -96,9 +98,13 @@ TLayout Search(TScale scale, TAppLanguage language) {
     const TSizeI client = SearchClientSize(scale);
     const TSearchFormPlaces p = SearchFormPlaces(client.Width, client.Height, scale);
     const TSearchFonts fonts = SearchFontHeights(scale);
+    const TSearchFormTexts t = SearchFormTexts(language);
     return {client,
-            {{"label", p.Label, SearchFormTexts(language).Label},
+            {{"label", p.Label, t.Label},
              {"box", Closed(p.Combo, -fonts.Box + scale(8))},
+             {"exact letters", p.ExactLetters, t.ExactLetters, false, true},
+             {"whole words", p.WholeWords, t.WholeWords, false, true},
+             {"sura", Closed(p.Sura, -fonts.Box + scale(8)), t.AllSuras},
              {"counts", p.Counts},
              {"grid", p.Grid}},
             fonts.Interface};
@@ -173,7 +179,8 @@ TEST(WindowLayouts, CaptionsFitTheirControlsInBothLanguages) {
                 for (const TControl& c : l.Controls) {
                     if (!c.Caption) continue;
                     const std::string name = std::string(w.Name) + " at " + std::to_string(dpi) + ": " + c.Name;
-                    const int edges = c.Button ? TScale{dpi}(12) : 0;
+                    // A check box is 13 design pixels with a gap before its text.
+                    const int edges = c.Button ? TScale{dpi}(12) : c.CheckBox ? TScale{dpi}(18) : 0;
                     EXPECT_LE(EstimatedWidth(c.Caption, l.FontHeight) + edges, c.Place.Width) << name;
                     EXPECT_GE(c.Place.Height, -l.FontHeight) << name << ": one line of the font";
                 }

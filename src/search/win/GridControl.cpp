@@ -54,13 +54,56 @@ void DrawCellLine(HDC dc, std::u16string_view text, const RECT& cell, TCellTextA
     SetTextAlign(dc, previous);
 }
 
-int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, bool draw) {
+namespace {
+
+// Draws the marked words of a line drawn at `line`'s right edge once more in
+// `colour`, each clipped to its own place: the line's glyphs stay exactly
+// where the whole line put them. `word` is the number of the line's first
+// word in the text.
+void DrawMarkedWords(HDC dc, std::u16string_view text, const RECT& line, std::size_t word,
+                     const std::vector<bool>& marked, COLORREF colour) {
+    const int gap = ShapedWidth(dc, u" ");
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(u' ', start);
+        if (end == text.npos) end = text.size();
+        if (end > start) {
+            if (word < marked.size() && marked[word]) {
+                // The aya number after a no-break space is no part of the word.
+                const std::size_t nbsp = text.substr(start, end - start).find(u'\u00A0');
+                const std::size_t wordEnd = nbsp == text.npos ? end : start + nbsp;
+                const int right = line.right - (start ? ShapedWidth(dc, text.substr(0, start)) : 0);
+                const int left = right - ShapedWidth(dc, text.substr(start, wordEnd - start));
+                const int saved = SaveDC(dc);
+                IntersectClipRect(dc, left - gap / 2, line.top, right + gap / 2, line.bottom);
+                const COLORREF previous = SetTextColor(dc, colour);
+                DrawCellLine(dc, text, line, TCellTextAlign::Right, 0, false);
+                SetTextColor(dc, previous);
+                RestoreDC(dc, saved);
+            }
+            ++word;
+        }
+        start = end + 1;
+    }
+}
+
+std::size_t WordCount(std::u16string_view text) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != u' ' && (i == 0 || text[i - 1] == u' ')) ++count;
+    return count;
+}
+
+}  // namespace
+
+int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, bool draw,
+                           const std::vector<bool>& marked, COLORREF markColour) {
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     const int width = cell.right - cell.left;
     auto widthOf = [dc](std::u16string_view line) { return ShapedWidth(dc, line); };
     int y = cell.top, lines = 0;
-    std::size_t start = 0;
+    std::size_t start = 0, word = 0;
     while (start < text.size()) {
         // Greedy: as many words as fit, at least one.
         std::size_t end = text.find(u' ', start);
@@ -72,10 +115,15 @@ int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, b
             if (widthOf(text.substr(start, next - start)) > width) break;
             end = next;
         }
+        const std::u16string_view shown = text.substr(start, end - start);
         if (draw) {
             const RECT line{cell.left, y, cell.right, y + metrics.tmHeight};
-            DrawCellLine(dc, text.substr(start, end - start), line, TCellTextAlign::Right, 0, false);
+            DrawCellLine(dc, shown, line, TCellTextAlign::Right, 0, false);
+            if (std::find(marked.begin() + std::ptrdiff_t(std::min(word, marked.size())), marked.end(), true) !=
+                marked.end())
+                DrawMarkedWords(dc, shown, line, word, marked, markColour);
         }
+        word += WordCount(shown);
         y += metrics.tmHeight;
         ++lines;
         start = end + 1;

@@ -4,6 +4,7 @@
 // draw each visible cell, scrolls by whole rows (scroll bar, wheel, keys),
 // and turns clicks, double clicks and keys into selections and events.
 #include <string_view>
+#include <vector>
 
 #include "base/OutsideNames.h"
 #include "base/win/Window.h"
@@ -17,8 +18,12 @@ void DrawCellLine(HDC dc, std::u16string_view text, const RECT& cell, TCellTextA
                   bool centreVertically = true);
 // Right-to-left text wrapped at spaces into lines no wider than the cell,
 // each line placed at the cell's right edge by its shaped width; answers the
-// height the lines take. `draw` false only measures.
-int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, bool draw = true);
+// height the lines take. `draw` false only measures. The words (between
+// spaces, in text order) whose flag in `marked` is set are drawn in
+// `markColour`; a word's part after a no-break space (an aya number) keeps
+// the text colour.
+int DrawWrappedRightToLeft(HDC dc, std::u16string_view text, const RECT& cell, bool draw = true,
+                           const std::vector<bool>& marked = {}, COLORREF markColour = 0);
 
 class TGridControl final : public TWindow {
 public:

@@ -6,10 +6,21 @@
 #include "base/win/ComboBox.h"
 #include "base/win/Dpi.h"
 #include "search/MushafNavigator.h"
+#include "search/SearchChoices.h"
 
 namespace {
 
-enum : int { idCombo = 10, idLabel, idCounts };
+enum : int { idCombo = 10, idLabel, idCounts, idExactLetters, idWholeWords, idSura };
+
+bool Ticked(HWND box) { return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+// The text of an INI value, "" when absent.
+std::u16string ReadIniValue(const std::u16string& file, std::u16string_view key) {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD n = GetPrivateProfileStringW(ToWide(SearchHistorySection).c_str(), ToWide(key).c_str(), L"",
+                                             buffer.data(), DWORD(buffer.size()), ToWide(file).c_str());
+    return FromWide(std::wstring_view(buffer.data(), n));
+}
 
 }  // namespace
 
@@ -33,11 +44,26 @@ bool TSearchWindow::Create(HWND owner, TAppLanguage language, TMushafNavigator& 
     FLabel = AddControl(L"STATIC", texts.Label, SS_LEFT, places.Label, idLabel);
     FCombo = AddControl(L"COMBOBOX", u"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, places.Combo,
                         idCombo, FArabicFont, WS_EX_LAYOUTRTL);
+    // A check box stands on the reading side of its text.
+    const DWORD check = BS_AUTOCHECKBOX | WS_TABSTOP | (arabic ? BS_LEFTTEXT | BS_RIGHT : 0);
+    const DWORD checkEx = arabic ? WS_EX_RTLREADING : 0;
+    FExactLetters = AddControl(L"BUTTON", texts.ExactLetters, check, places.ExactLetters, idExactLetters, nullptr, checkEx);
+    FWholeWords = AddControl(L"BUTTON", texts.WholeWords, check, places.WholeWords, idWholeWords, nullptr, checkEx);
+    // In Arabic the number reads first, at the right of the name.
+    FSura = AddControl(L"COMBOBOX", u"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, places.Sura, idSura, FArabicFont,
+                       arabic ? WS_EX_LAYOUTRTL | WS_EX_RTLREADING : 0);
+    for (int position = 0; position < SearchSuraChoices; ++position)
+        SendMessageW(FSura, CB_ADDSTRING, 0, LPARAM(ToWide(SearchSuraChoiceText(language, position)).c_str()));
     FCounts = AddControl(L"STATIC", FForm->CountsLine(), SS_LEFT, places.Counts, idCounts);
     if (!FGrid.Create(Handle(), places.Grid, FForm->Grid(), *this, true)) return false;
     FForm->SetColumnFullWidth(FForm->Grid().ClientWidth());
     FGrid.Refresh();
     LoadHistory();
+    // The choices of the last window, before any text is searched.
+    const TSearchChoices choices =
+        ReadSearchChoices([this](std::u16string_view key) { return ReadIniValue(FHistoryFile, key); });
+    FForm->ChoicesChanged(choices);
+    ShowChoices(choices);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     RememberFocus(FCombo);
@@ -49,8 +75,10 @@ void TSearchWindow::CreateFonts() {
     const TSearchFonts heights = SearchFontHeights(Scale());
     SetWindowFont(CreateInterfaceFont(FForm->Language() == appArabic, heights.Interface));
     FArabicFont = CreateInterfaceFont(true, heights.Box);
-    if (FCombo) SendMessageW(FCombo, WM_SETFONT, WPARAM(FArabicFont.Get()), TRUE);
+    for (HWND box : {FCombo, FSura})
+        if (box) SendMessageW(box, WM_SETFONT, WPARAM(FArabicFont.Get()), TRUE);
     FQuranFont = CreateQuranFont(PointsToPixels(SearchQuranFontPoints, Dpi()));
+    FSmallDigitsFont = CreateQuranFont(PointsToPixels(SearchSmallDigitsPoints, Dpi()));
 }
 
 void TSearchWindow::OnDpiChanged() {
@@ -76,6 +104,9 @@ void TSearchWindow::OnSize(int width, int height) {
     const TSearchFormPlaces p = SearchFormPlaces(width, height, Scale());
     PlaceControl(FLabel, p.Label);
     PlaceControl(FCombo, p.Combo);
+    PlaceControl(FExactLetters, p.ExactLetters);
+    PlaceControl(FWholeWords, p.WholeWords);
+    PlaceControl(FSura, p.Sura);
     PlaceControl(FCounts, p.Counts);
     FGrid.Place(p.Grid);  // the grid's own WM_SIZE updates its model
     FForm->SetColumnFullWidth(FForm->Grid().ClientWidth());
@@ -83,6 +114,20 @@ void TSearchWindow::OnSize(int width, int height) {
 }
 
 bool TSearchWindow::OnCommand(int id, int code, HWND) {
+    if (id == IDOK) {
+        // Enter, wherever the focus is: the selected result, as a double
+        // click, or the first one when none is selected.
+        OpenResult(FForm->ResultToOpen());
+        return true;
+    }
+    if ((id == idExactLetters || id == idWholeWords) && code == BN_CLICKED) {
+        ChoicesChanged();
+        return true;
+    }
+    if (id == idSura && code == CBN_SELCHANGE) {
+        ChoicesChanged();
+        return true;
+    }
     if (id != idCombo) return false;
     if (FRefilling) return true;
     if (code == CBN_EDITCHANGE) {
@@ -102,6 +147,34 @@ void TSearchWindow::TextChanged(const std::u16string& text) {
     FForm->TextChanged(text);
     SetControlText(FCounts, FForm->CountsLine());
     UpdateRowHeights();
+}
+
+void TSearchWindow::ChoicesChanged() {
+    TSearchChoices c;
+    c.ExactLetters = Ticked(FExactLetters);
+    c.WholeWords = Ticked(FWholeWords);
+    const int position = int(SendMessageW(FSura, CB_GETCURSEL, 0, 0));
+    c.Sura = position > 0 && position < SearchSuraChoices ? position : AllSuras;
+    if (c == FForm->Choices()) return;
+    FForm->ChoicesChanged(c);
+    SetControlText(FCounts, FForm->CountsLine());
+    UpdateRowHeights();
+    SaveChoices();
+}
+
+void TSearchWindow::ShowChoices(const TSearchChoices& c) {
+    SendMessageW(FExactLetters, BM_SETCHECK, c.ExactLetters ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(FWholeWords, BM_SETCHECK, c.WholeWords ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(FSura, CB_SETCURSEL, WPARAM(c.Sura), 0);
+}
+
+void TSearchWindow::SaveChoices() {
+    // A file that cannot be written keeps the choices in this window only.
+    const std::wstring file = ToWide(FHistoryFile);
+    const std::wstring section = ToWide(SearchHistorySection);
+    for (const auto& [key, value] : SearchChoiceValues(FForm->Choices()))
+        WritePrivateProfileStringW(section.c_str(), ToWide(key).c_str(), ToWide(value).c_str(), file.c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, file.c_str());  // flush
 }
 
 void TSearchWindow::UpdateRowHeights() {
@@ -132,20 +205,30 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
     const TSearchCell content = FForm->Cell(cell.Col, cell.Row);
     if (content.Text.empty()) return;
     SelectObject(dc, FQuranFont);
+    if (content.Small) {
+        // Small digits stand on the baseline of the other rows' numbers.
+        TEXTMETRICW quran{}, small{};
+        GetTextMetricsW(dc, &quran);
+        SelectObject(dc, FSmallDigitsFont);
+        GetTextMetricsW(dc, &small);
+        r.top += quran.tmAscent - small.tmAscent;
+    }
     if (cell.Col != 2) {
         // Numbers and sura names stand on one line.
-        DrawCellLine(dc, content.Text, rect, content.Align == caCentre ? TCellTextAlign::Centre : TCellTextAlign::Right,
+        DrawCellLine(dc, content.Text, r, content.Align == caCentre ? TCellTextAlign::Centre : TCellTextAlign::Right,
                      FForm->CellPadding(), false);
         return;
     }
-    // The aya, wrapped as it was measured, inside the padding.
+    // The aya, wrapped as it was measured, inside the padding, the words
+    // that hold the match in the mark colour.
     r.right -= FForm->CellPadding();
     r.left += FForm->CellPadding();
-    DrawWrappedRightToLeft(dc, content.Text, r);
+    DrawWrappedRightToLeft(dc, content.Text, r, true, FForm->MarkedWords(cell.Row), COLORREF(SearchMarkColour));
 }
 
-void TSearchWindow::CellDoubleClicked(TGridControl&, TGridCell) {
-    const TSearchResult* r = FForm->SelectedResult();
+void TSearchWindow::CellDoubleClicked(TGridControl&, TGridCell) { OpenResult(FForm->SelectedResult()); }
+
+void TSearchWindow::OpenResult(const TSearchResult* r) {
     if (!r) return;
     const TSearchResult jump = *r;  // the history and the page opening may run other input
     AddSearchTextToHistory();
@@ -165,15 +248,7 @@ bool TSearchWindow::GridKeyDown(TGridControl&, int key) {
 }
 
 void TSearchWindow::LoadHistory() {
-    const std::wstring file = ToWide(FHistoryFile);
-    const std::wstring section = ToWide(SearchHistorySection);
-    std::vector<wchar_t> buffer(32768);
-    FForm->History().Load([&](std::u16string_view key) {
-        const std::wstring k = ToWide(key);
-        const DWORD n = GetPrivateProfileStringW(section.c_str(), k.c_str(), L"", buffer.data(), DWORD(buffer.size()),
-                                                 file.c_str());
-        return FromWide(std::wstring_view(buffer.data(), n));
-    });
+    FForm->History().Load([this](std::u16string_view key) { return ReadIniValue(FHistoryFile, key); });
     FillHistoryList();
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 // The search tool window: a strip with the label, the search box (an
-// editable right-to-left combo box whose list is the history) and the counts
-// line, over the results grid. Every change of the text searches at once;
-// a double click on a result turns the Mushaf to it, Ctrl+C copies it,
-// Escape closes. A new window for every use of the command; the history is
-// shared through "shistory.ini".
+// editable right-to-left combo box whose list is the history), the check
+// boxes "exact letters" and "whole words", the sura list and the counts
+// line, over the results grid, whose aya column marks the words that hold
+// the match. Every change of the text or of a choice searches at once; a
+// double click or Enter on a result turns the Mushaf to it, Ctrl+C copies
+// it, Escape closes. A new window for every use of the command; the history
+// and the choices are shared through "shistory.ini".
 #include <string>
 
 #include "base/OutsideNames.h"
@@ -38,6 +40,12 @@ private:
     bool GridKeyDown(TGridControl& grid, int key) override;
 
     void TextChanged(const std::u16string& text);
+    // A check box or the sura list changed: search again, keep the choices.
+    void ChoicesChanged();
+    void ShowChoices(const TSearchChoices& choices);
+    void SaveChoices();
+    // A double click or Enter: the Mushaf turns to the result, if any.
+    void OpenResult(const TSearchResult* result);
     void UpdateRowHeights();
     // The search text was used (a jump or a copy): into the shared history.
     void AddSearchTextToHistory();
@@ -49,6 +57,7 @@ private:
     std::u16string FHistoryFile;
     TGridControl FGrid;
     HWND FCombo = nullptr, FLabel = nullptr, FCounts = nullptr;
+    HWND FExactLetters = nullptr, FWholeWords = nullptr, FSura = nullptr;
     bool FRefilling = false;  // the history list is being refilled: no search
-    TFontHandle FQuranFont, FArabicFont;
+    TFontHandle FQuranFont, FSmallDigitsFont, FArabicFont;
 };
