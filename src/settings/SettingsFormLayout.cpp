@@ -75,6 +75,15 @@ TSettingsPlaces EnglishDesign() {
     p[spBasmala] = {LabelLeft + 135, r + 3, 110, 20};
     p[spQalaTaallah] = {LabelLeft + 255, r + 3, 235, 20};
     p[spAdditionsGroup] = {0, additionsTop, SettingsGroupWidth, y - additionsTop};
+
+    const int copyTop = y + 8;
+    y = copyTop + GroupHead;
+    r = row();
+    p[spUthmani] = {LabelLeft, r + 3, 150, 20};
+    p[spImlai] = {LabelLeft + 165, r + 3, 300, 20};
+    r = row();
+    p[spHtmlAndText] = {LabelLeft, r + 3, 400, 20};
+    p[spCopyGroup] = {0, copyTop, SettingsGroupWidth, y - copyTop};
     return p;
 }
 

@@ -14,7 +14,7 @@
 // over which it scrolls vertically.
 inline constexpr int SettingsWindowWidth = 556;
 inline constexpr int SettingsWindowHeight = 457;
-inline constexpr int SettingsContentHeight = 720;
+inline constexpr int SettingsContentHeight = 820;
 inline constexpr int SettingsGroupWidth = 509;
 inline constexpr int SettingsScrollLine = 16;  // pixels a scroll-bar arrow moves
 // The scroll bar stands at the language's far edge: right in English, left in Arabic.
@@ -29,6 +29,7 @@ enum TSettingsPart : int {
     spCitationGroup, spNoCitation, spSameLine, spNewLine, spCitationFontLabel, spCitationFontBox,
     spCitationSizeLabel, spCitationSizeBox, spCitationColorLabel, spCitationColorBox,
     spAdditionsGroup, spIsteada, spBasmala, spQalaTaallah,
+    spCopyGroup, spUthmani, spImlai, spHtmlAndText,
     spPartCount
 };
 

@@ -119,14 +119,18 @@ stored_page() {
 }
 stored_page_is() { [ "$(stored_page)" = "$1" ]; }
 # write_settings PAGE [LANGUAGE]: a settings file with the default copy
-# settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown.
+# settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown;
+# with COPY_CHOICES set (as tiravel-settings --copy takes them), the options
+# file beside it too.
 write_settings() {
     mkdir -p "$(data_folder)"
-    "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}"
+    "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}" ${COPY_CHOICES:+--copy "$COPY_CHOICES"}
 }
 
 # The clipboard offers rich text (Wine names "Rich Text Format" text/rtf to X).
 rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
+# ... and HTML ("HTML Format" is text/html to X).
+html_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/html'; }
 
 # --- the screen ---------------------------------------------------------------
 # count_colour X Y W H '#RRGGBB': screen pixels of exactly that colour in a rectangle.

@@ -20,9 +20,10 @@ class TSettingsWindow final : public TWindow, private TSettingsView {
 public:
     static constexpr const char16_t* ClassName = SettingsClassName;
 
-    // Centred on the desktop, in the language of `current`. Neither record is
-    // owned; both outlive the window. `requestHelp` runs for Help, Help.
-    bool Create(HWND owner, TSettings& current, const TSettings& defaults,
+    // Centred on the desktop, in the language of `current`. Neither record nor
+    // the copy options are owned; all outlive the window. `requestHelp` runs
+    // for Help, Help.
+    bool Create(HWND owner, TSettings& current, const TSettings& defaults, TCopyOptions& copyOptions,
                 const std::filesystem::path& dataFolder, std::function<void()> requestHelp);
     bool WantsDialogKeys() const override { return true; }
     bool PreviewMessage(MSG& msg) override;
