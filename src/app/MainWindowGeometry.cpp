@@ -4,9 +4,16 @@
 #include <cstddef>
 #include <vector>
 
+#include "base/DisplayScale.h"
+
 int RoundPixel(double value) {
     // nearbyint follows the default rounding mode, which is to nearest, ties to even.
     return static_cast<int>(std::nearbyint(value));
+}
+
+TSizeI MainWindowMinSize(int dpi) {
+    const TScale scale{dpi};
+    return {scale(MainWindowDesignWidth), scale(MainWindowDesignHeight)};
 }
 
 TRectI CentredRect(const TRectI& workArea, int width, int height) {

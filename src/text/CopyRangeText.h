@@ -9,7 +9,8 @@ class TAyaStore;
 class TSettings;
 
 // Exchanges the bounds when aya2 < aya1; each aya comes whole in `spelling`
-// after one space (so the text begins with a space). Ayat the store lacks
+// after one space (so the text begins with a space). Only ayat of the sura
+// are looked up (a range past its last aya stops there); ayat the store lacks
 // contribute empty text; the citation still names the numbers asked.
 TCopiedText CopyRangeCopy(const TAyaStore& store, const TSettings& settings, int sura, int aya1, int aya2,
                           TSpelling spelling);

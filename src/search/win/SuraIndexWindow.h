@@ -24,6 +24,10 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc, const RECT& dirty) override;
+    // Fonts, row heights, column widths and the grids' place for the DPI.
+    void OnDpiChanged() override;
+    void CreateFonts();
+    void LayOut();
 
     // TGridControl::THost
     void PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const RECT& rect, bool selected) override;
@@ -37,8 +41,8 @@ private:
     TMushafNavigator* FMain = nullptr;
     const TResourceSource* FResources = nullptr;
     TAppLanguage FLanguage = appArabic;
-    TGridModel FShortModel = ShortIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
-    TGridModel FDetailedModel = DetailedIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
+    TGridModel FShortModel = ShortIndexGrid(0, 0);
+    TGridModel FDetailedModel = DetailedIndexGrid(0, 0);
     TGridControl FShort, FDetailed;
     HWND FTip = nullptr;
     TFontHandle FGridFont, FHeaderFont, FDigitFont, FHintFont;

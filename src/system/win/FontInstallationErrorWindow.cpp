@@ -1,25 +1,32 @@
 #include "system/win/FontInstallationErrorWindow.h"
 
-#include <shellapi.h>
-
+#include "base/win/Dpi.h"
 #include "system/Addresses.h"
 #include "system/FontInstallationErrorForm.h"
+#include "system/win/WebAddress.h"
 
 namespace {
 constexpr int LinkId = 10;
 }  // namespace
 
 void TFontInstallationErrorWindow::ShowModal() {
-    TCreateArgs a = ToolWindowArgs(ClassName, FontErrorCaption, nullptr, FontErrorClientWidth,
-                                   FontErrorClientHeight, false);
+    const TSizeI client = FontErrorPlaces({CreationDpi(nullptr)}).Client;
+    TCreateArgs a = ToolWindowArgs(ClassName, FontErrorCaption, nullptr, client.Width, client.Height, false);
     a.ExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
+    // The frame of the extended style the window really has.
+    RECT frame{0, 0, client.Width, client.Height};
+    AdjustWindowRectForDpi(frame, a.Style, a.ExStyle, CreationDpi(nullptr));
+    a.Width = frame.right - frame.left;
+    a.Height = frame.bottom - frame.top;
+    PlaceWindowArgs(a, TPlacement::OnScreen);
     if (!CreateWindowFrom(a)) return;
-    SetWindowFont(CreateInterfaceFont(true, -FontErrorTextHeight));
-    AddControl(L"STATIC", FontErrorEnglish, SS_LEFT, FontErrorEnglishPlace);
-    AddControl(L"STATIC", FontErrorArabic, SS_RIGHT, FontErrorArabicPlace, -1, nullptr, WS_EX_RTLREADING);
-    FLinkFont = CreateLinkFont(-FontErrorTextHeight);
-    FLink = AddControl(L"STATIC", FontDownloadAddress(), SS_CENTER | SS_NOTIFY, FontErrorLinkPlace, LinkId, FLinkFont);
-    AddControl(L"BUTTON", FontErrorCancel, BS_DEFPUSHBUTTON | WS_TABSTOP, FontErrorCancelPlace, IDCANCEL);
+    const TFontErrorPlaces p = FontErrorPlaces(Scale());
+    SetWindowFont(CreateInterfaceFont(true, p.FontHeight));
+    FEnglish = AddControl(L"STATIC", FontErrorEnglish, SS_LEFT, p.English);
+    FArabic = AddControl(L"STATIC", FontErrorArabic, SS_RIGHT, p.Arabic, -1, nullptr, WS_EX_RTLREADING);
+    FLinkFont = CreateLinkFont(p.FontHeight);
+    FLink = AddControl(L"STATIC", FontDownloadAddress(), SS_CENTER | SS_NOTIFY, p.Link, LinkId, FLinkFont);
+    FCancel = AddControl(L"BUTTON", FontErrorCancel, BS_DEFPUSHBUTTON | WS_TABSTOP, p.Cancel, IDCANCEL);
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     MSG msg;
@@ -30,10 +37,21 @@ void TFontInstallationErrorWindow::ShowModal() {
     }
 }
 
+void TFontInstallationErrorWindow::OnDpiChanged() {
+    const TFontErrorPlaces p = FontErrorPlaces(Scale());
+    SetWindowFont(CreateInterfaceFont(true, p.FontHeight));
+    FLinkFont = CreateLinkFont(p.FontHeight);
+    SendMessageW(FLink, WM_SETFONT, WPARAM(FLinkFont.Get()), TRUE);
+    PlaceControl(FEnglish, p.English);
+    PlaceControl(FArabic, p.Arabic);
+    PlaceControl(FLink, p.Link);
+    PlaceControl(FCancel, p.Cancel);
+}
+
 bool TFontInstallationErrorWindow::OnCommand(int id, int code, HWND) {
     if (id != LinkId || code != STN_CLICKED) return false;
-    const std::wstring site = ToWide(ProductSiteAddress());
-    ShellExecuteW(Handle(), L"open", site.c_str(), nullptr, nullptr, SW_SHOW);
+    // The address the link shows, the font page: never another one.
+    OpenWebAddress(Handle(), FontDownloadAddress());
     return true;
 }
 

@@ -15,6 +15,7 @@ public:
 private:
     bool OnCommand(int id, int code, HWND control) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged() override;
     TFontHandle FLinkFont;
-    HWND FLink = nullptr;
+    HWND FEnglish = nullptr, FArabic = nullptr, FLink = nullptr, FCancel = nullptr;
 };
