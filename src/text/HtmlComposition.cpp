@@ -95,7 +95,9 @@ std::string CopiedHtmlFragment(const TCopiedText& c) {
     AppendFontFamily(h, QuranFontFamily);
     h += ';';
     AppendFontSize(h, c.QuranFontSize);
-    h += "\">";
+    // The marks of the Quran font stack high above and below their letters,
+    // beyond the line the font asks for: lines twice the size keep them apart.
+    h += ";line-height:2\">";
 
     for (std::u16string_view line : c.OpeningLines) {
         AppendText(h, line);

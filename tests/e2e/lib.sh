@@ -121,12 +121,13 @@ stored_page() {
 }
 stored_page_is() { [ "$(stored_page)" = "$1" ]; }
 # write_settings PAGE [LANGUAGE]: a settings file with the default copy
-# settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown;
-# with COPY_CHOICES set (as tiravel-settings --copy takes them), the options
-# file beside it too.
+# settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown,
+# and the copy's choices in the options file beside it: COPY_CHOICES (as
+# tiravel-settings --copy takes them) or the defaults, never an earlier
+# scenario's.
 write_settings() {
     mkdir -p "$(data_folder)"
-    "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}" ${COPY_CHOICES:+--copy "$COPY_CHOICES"}
+    "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}" --copy "${COPY_CHOICES:-none}"
 }
 
 # The clipboard offers rich text (Wine names "Rich Text Format" text/rtf to X).
