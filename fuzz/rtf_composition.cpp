@@ -49,7 +49,7 @@ bool WellFormedRtf(std::u16string_view d) {
 }
 
 // Every "<" opens one of the composition's tags, and no tag holds another
-// "<" or a quote beyond its attribute's pair.
+// "<" or a quote beyond its attributes' pairs.
 bool OnlyOwnTags(std::string_view html) {
     constexpr std::string_view tags[] = {"<div ", "</div>", "<span ", "</span>", "<br>"};
     for (std::size_t i = 0; (i = html.find('<', i)) != std::string_view::npos;) {
@@ -62,7 +62,7 @@ bool OnlyOwnTags(std::string_view html) {
         if (tag.find('<', 1) != std::string_view::npos) return false;
         std::size_t quotes = 0;
         for (char c : tag) quotes += c == '"';
-        if (quotes != 0 && quotes != 2) return false;
+        if (quotes % 2 != 0) return false;
         i = end;
     }
     return true;
