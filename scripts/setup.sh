@@ -31,6 +31,8 @@ APT_PACKAGES=(
     # an interface font with Arabic for the Wine prefixes
     fonts-dejavu-core
     libreoffice-writer-nogui poppler-utils
+    # a browser that renders the copied HTML (headless)
+    chromium
 )
 # Wine wants its recommended packages (fonts, XRender support).
 APT_WITH_RECOMMENDS=(wine wine64)

@@ -21,6 +21,7 @@
 
 #include <pugixml.hpp>
 
+#include "base/OptionsFile.h"
 #include "base/Picture.h"
 #include "base/PictureEncoding.h"
 
@@ -30,6 +31,7 @@
 #include "pagemodel/PageDataWriter.h"
 #include "pagemodel/Page.h"
 #include "search/SearchHistory.h"
+#include "settings/CopyOptions.h"
 #include "settings/Settings.h"
 #include "system/UpdateAnswer.h"
 #include "text/AyaStore.h"
@@ -261,6 +263,24 @@ void SearchHistories(const fs::path& resources, const fs::path& out) {
     WriteFile(to / "history_2", Utf16Lines(values));
 }
 
+// Options files as the settings dialog writes them: the defaults, both
+// choices changed beside an entry of another part of the program, and a file
+// edited by hand (a byte-order mark, CR LF, blanks, a comment line).
+void OptionsFiles(const fs::path& out) {
+    const fs::path to = Target(out, "options_file");
+    auto write = [&](const char* name, const std::string& text) {
+        WriteFile(to / name, text.data(), text.size());
+    };
+    TOptionsFile defaults;
+    StoreCopyOptions(TCopyOptions(), defaults);
+    write("defaults", defaults.Text());
+    TOptionsFile changed;
+    changed.Set("WindowPlace.Main", "120,80,640,944");
+    StoreCopyOptions({true, TSpelling::Imlai}, changed);
+    write("changed", changed.Text());
+    write("by_hand", "\xEF\xBB\xBF# options\r\n Spelling = imlai \r\nCopyHtmlAndText=1\r\n=no key\r\nloose line\r\n");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -278,6 +298,7 @@ int main(int argc, char** argv) {
         Settings(out);
         UpdateAnswers(out, major, minor, patch, tweak);
         SearchHistories(resources, out);
+        OptionsFiles(out);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tiravel-fuzz-corpus: %s\n", e.what());

@@ -56,6 +56,7 @@ void TMainForm::StartupTimerFired() {
     // effect, and the file stays as it is until the user changes a setting or
     // turns a page: the first opening does not store its page.
     const bool keepSettingsFile = FSettings.LoadSetting(FDataFolder) == TSettingsFileRead::Refused;
+    CopyOptions = LoadCopyOptions(FDataFolder);
     PageNumber = std::clamp(FSettings.PageNumber, FirstPage, LastPage);
     if (!FSettings.CurrentProfileFullFileName.empty()) {
         // The profile last opened or saved is read again from its own file;
@@ -214,7 +215,8 @@ void TMainForm::ExecuteCommand(TCommandId command) {
         RepaintView();
         break;
     case cmCopy:
-        if (const auto document = SelectionDocument()) PutOnClipboard(*document);
+        if (const auto copy = SelectionCopy(FViewer->Page(), *FAyaStore, FSettings, CopyOptions.Spelling))
+            PutOnClipboard(*copy);
         break;
     case cmExit:
         FView.CloseWindow();
@@ -272,18 +274,19 @@ TGoToPageDecision TMainForm::ConfirmGoToPage(std::u16string_view boxText) {
     return d;
 }
 
-std::optional<std::u16string> TMainForm::SelectionDocument() const {
-    std::u16string document = GetSelectionRTF(FViewer->Page(), *FAyaStore, FSettings);
-    if (document.empty()) return std::nullopt;
-    return document;
+std::optional<TClipboardDocument> TMainForm::SelectionDocument() const {
+    const auto copy = SelectionCopy(FViewer->Page(), *FAyaStore, FSettings, CopyOptions.Spelling);
+    if (!copy) return std::nullopt;
+    return ClipboardDocument(*copy, CopyOptions);
 }
 
 void TMainForm::CopyRange(const TCopyRangeChoice& c) {
-    PutOnClipboard(ComposeCopyRange(*FAyaStore, FSettings, c.Sura, c.Aya1, c.Aya2));
+    PutOnClipboard(CopyRangeCopy(*FAyaStore, FSettings, c.Sura, c.Aya1, c.Aya2, CopyOptions.Spelling));
 }
 
-void TMainForm::PutOnClipboard(std::u16string_view document) {
-    if (!FView.PutOnClipboard(document)) FView.ReportError(ClipboardBusyMessage(FSettings.Language));
+void TMainForm::PutOnClipboard(const TCopiedText& copy) {
+    if (!FView.PutOnClipboard(ClipboardDocument(copy, CopyOptions)))
+        FView.ReportError(ClipboardBusyMessage(FSettings.Language));
 }
 
 bool TMainForm::PopupMenuOpening() {

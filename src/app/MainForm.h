@@ -19,6 +19,8 @@
 #include "app/MainWindowGeometry.h"
 #include "commands/Commands.h"
 #include "commands/PopupMenu.h"
+#include "settings/CopyOptions.h"
+#include "text/ClipboardDocument.h"
 #include "settings/SettingsSaving.h"
 #include "text/CopyRangeForm.h"
 
@@ -47,10 +49,10 @@ public:
     // A message box for the user (a page that cannot be opened, a settings
     // file that cannot be written, a number that is not one).
     virtual void ReportError(std::u16string_view message) = 0;
-    // Replace the clipboard's content with this Rich Text document (UTF-16;
-    // the shell converts it to 8-bit text). Only called with a document.
+    // Replace the clipboard's content with the formats of this document (the
+    // shell writes the Rich Text as 8-bit text). Only called with a document.
     // False when the clipboard could not be had (another program held it).
-    virtual bool PutOnClipboard(std::u16string_view document) = 0;
+    virtual bool PutOnClipboard(const TClipboardDocument& document) = 0;
     // Commands whose windows live in the shell: index, go to page, search,
     // copy range, settings, help, website, about.
     virtual void RunCommand(TCommandId command) = 0;
@@ -143,9 +145,9 @@ public:
     // gpClose and gpOpen and reports the error of gpInvalid.
     TGoToPageDecision ConfirmGoToPage(std::u16string_view boxText);
 
-    // The copied document of the page's selection (UTF-16 RTF under the
-    // current settings), or nothing when nothing is selected.
-    std::optional<std::u16string> SelectionDocument() const;
+    // The copied document of the page's selection under the current
+    // settings and copy options, or nothing when nothing is selected.
+    std::optional<TClipboardDocument> SelectionDocument() const;
     // The copy range window's Copy: whole ayat of one sura onto the clipboard.
     void CopyRange(const TCopyRangeChoice& choice);
     const TAyaStore& AyaStore() const { return *FAyaStore; }
@@ -166,10 +168,13 @@ public:
 
     // The page shown, or to be opened next; callers keep it within 1 to 604.
     std::int32_t PageNumber = 0;
+    // The copy's formats and spelling: the defaults until the start-up timer
+    // reads the options file; the settings dialog changes them.
+    TCopyOptions CopyOptions;
 
 private:
     // Onto the clipboard, or a message that nothing was copied.
-    void PutOnClipboard(std::u16string_view document);
+    void PutOnClipboard(const TCopiedText& copy);
     void TurnPage(int delta);
     bool CanOpenPage() const { return !FPageOpening && !FDrawSplash; }
     void RepaintView();

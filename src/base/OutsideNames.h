@@ -53,6 +53,14 @@ inline constexpr char16_t SearchExactLettersKey[] = u"exactletters";
 inline constexpr char16_t SearchWholeWordsKey[] = u"wholewords";
 inline constexpr char16_t SearchSuraKey[] = u"sura";
 
+// The program's own options beside the settings record: UTF-8 text, one
+// "key=value" a line (base/OptionsFile.h). Keys written by this build:
+inline constexpr char16_t OptionsFileName[] = u"options.ini";
+inline constexpr char OptionCopyHtmlAndText[] = "CopyHtmlAndText";  // "1" or "0"
+inline constexpr char OptionSpelling[] = "Spelling";                // "uthmani" or "imlai"
+inline constexpr char OptionSpellingUthmani[] = "uthmani";
+inline constexpr char OptionSpellingImlai[] = "imlai";
+
 // The settings record and profiles share one little-endian byte layout, read
 // and written field by field in this order by settings/Settings.cpp:
 //   u8 language (0 Arabic, 1 English) · string profile path · i32 Quran font
@@ -98,6 +106,8 @@ inline constexpr char16_t SystemFontsKey[] = u"SOFTWARE\\Microsoft\\Windows NT\\
 
 // ---- The clipboard
 inline constexpr char16_t RichTextFormatName[] = u"Rich Text Format";
+// Offered beside the Rich Text when the user chooses so (with CF_UNICODETEXT).
+inline constexpr char16_t HtmlFormatName[] = u"HTML Format";
 
 // ---- The environment
 // Replaces the whole update address (tests, administrators).
@@ -112,6 +122,7 @@ inline constexpr char AyaStoreImlaiForm[] = "emlaey";
 inline constexpr char AyaStoreSpacedForm[] = "UnicodeSpace";
 inline constexpr char AyaStoreUthmaniExForm[] = "unicodeex";
 inline constexpr char AyaStoreSpacedExForm[] = "UnicodeSpaceex";
+inline constexpr char AyaStoreImlaiSpacedExForm[] = "EmlaeySpaceex";
 // Pages: the prefix before the page number, and the outline dictionary that
 // packed pages refer to.
 inline constexpr char16_t PageResourcePrefix[] = u"SVG_";

@@ -16,7 +16,7 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 }  // namespace
 
-TSettingsControls ControlsFromSettings(const TSettings& sd) {
+TSettingsControls ControlsFromSettings(const TSettings& sd, const TCopyOptions& copy) {
     TSettingsControls c;
     c.LanguageItem = sd.Language == appArabic ? 0 : 1;
     c.QuranFontSize = DecimalText(sd.QuranFontSize);
@@ -36,7 +36,16 @@ TSettingsControls ControlsFromSettings(const TSettings& sd) {
     c.AdditionIsteada = sd.AdditionIsteada;
     c.AdditionBasmala = sd.AdditionBasmala;
     c.AdditionQalaTaallah = sd.AdditionQalaTaallah;
+    c.Spelling = copy.Spelling;
+    c.HtmlAndText = copy.HtmlAndText;
     return c;
+}
+
+TCopyOptions CopyOptionsFromControls(const TSettingsControls& c) {
+    TCopyOptions copy;
+    copy.Spelling = c.Spelling;
+    copy.HtmlAndText = c.HtmlAndText;
+    return copy;
 }
 
 void ReadControlsInto(const TSettingsControls& c, const TSettings& defaults, TSettings& into) {
@@ -155,9 +164,14 @@ std::u16string ProfileNotSavedMessage(TAppLanguage language, const std::string& 
            Utf8ToUtf16(reason);
 }
 
-TSettingsForm::TSettingsForm(TSettings& current, const TSettings& defaults,
+TSettingsForm::TSettingsForm(TSettings& current, const TSettings& defaults, TCopyOptions& copyOptions,
                              std::filesystem::path dataFolder, TSettingsView& view, TSettingsSaving& saving)
-    : FCurrent(current), FDefaults(defaults), FDataFolder(std::move(dataFolder)), FView(view), FSaving(saving) {}
+    : FCurrent(current),
+      FDefaults(defaults),
+      FCopyOptions(copyOptions),
+      FDataFolder(std::move(dataFolder)),
+      FView(view),
+      FSaving(saving) {}
 
 void TSettingsForm::Create() {
     FillControls(FCurrent, true);
@@ -167,7 +181,7 @@ void TSettingsForm::Create() {
 
 void TSettingsForm::FillControls(const TSettings& sd, bool withLanguage) {
     FExitChange = true;
-    FView.ShowControls(ControlsFromSettings(sd), withLanguage);
+    FView.ShowControls(ControlsFromSettings(sd, FCopyOptions), withLanguage);
     FExitChange = false;
 }
 
@@ -189,6 +203,7 @@ void TSettingsForm::OnControlsChange(bool typing) {
     } else {
         SaveSettings();
     }
+    SetCopyOptions(CopyOptionsFromControls(c));
     FView.ShowLanguage(FCurrent.Language);
     SetCaption(SettingsPlainTitle(FCurrent.Language));
 }
@@ -242,6 +257,7 @@ void TSettingsForm::RestoreDefaults() {
     // silently undo the reset.
     FCurrent.CurrentProfileFullFileName.clear();
     SaveSettings();
+    SetCopyOptions(TCopyOptions());
     UpdateControls(FCurrent);
     SetCaption(SettingsDefaultsCaption());
 }
@@ -253,6 +269,17 @@ void TSettingsForm::ShowHelp() { FView.RequestHelp(); }
 void TSettingsForm::SetCaption(std::u16string caption) {
     FCaption = std::move(caption);
     FView.ShowCaption(FCaption);
+}
+
+void TSettingsForm::SetCopyOptions(const TCopyOptions& copy) {
+    if (copy == FCopyOptions) return;
+    // In effect at once, like every other change, even if the file refuses it.
+    FCopyOptions = copy;
+    try {
+        SaveCopyOptions(FCopyOptions, FDataFolder);
+    } catch (const std::exception& e) {
+        FView.ReportError(u"The options file cannot be written: " + Utf8ToUtf16(e.what()));
+    }
 }
 
 void TSettingsForm::SavePending() {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/OutsideNames.h"
+#include "settings/CopyOptions.h"
 #include "settings/Settings.h"
 #include "settings/SettingsSaving.h"
 
@@ -33,15 +34,20 @@ struct TSettingsControls {
     std::u16string CitationFontSize;
     std::uint32_t CitationFontColor = 0;
     bool AdditionIsteada = false, AdditionBasmala = false, AdditionQalaTaallah = false;
+    // The copy options, kept beside the record.
+    TSpelling Spelling = TSpelling::Uthmani;
+    bool HtmlAndText = false;
     bool operator==(const TSettingsControls&) const = default;
 };
 
-// The controls showing record `sd`.
-TSettingsControls ControlsFromSettings(const TSettings& sd);
+// The controls showing record `sd` and the copy options `copy`.
+TSettingsControls ControlsFromSettings(const TSettings& sd, const TCopyOptions& copy = {});
 // A change of any control: every field the controls show, read back into
 // `into`; sizes and brackets that the boxes do not hold come from `defaults`.
 // The additions are taken as they stand (see ApplyAdditionsRule).
 void ReadControlsInto(const TSettingsControls& c, const TSettings& defaults, TSettings& into);
+// The copy options the controls show.
+TCopyOptions CopyOptionsFromControls(const TSettingsControls& c);
 
 // "قال تعالى" excludes both opening formulas: while it is checked, the
 // other two are cleared. True when a box had to be cleared.
@@ -109,9 +115,10 @@ std::u16string ProfileNotSavedMessage(TAppLanguage language, const std::string& 
 class TSettingsForm {
 public:
     // None of the references is owned; all outlive the form. `saving` is the
-    // run's one writer of the settings file.
-    TSettingsForm(TSettings& current, const TSettings& defaults, std::filesystem::path dataFolder,
-                  TSettingsView& view, TSettingsSaving& saving);
+    // run's one writer of the settings file. The copy options are saved in
+    // the options file of the data folder whenever they change.
+    TSettingsForm(TSettings& current, const TSettings& defaults, TCopyOptions& copyOptions,
+                  std::filesystem::path dataFolder, TSettingsView& view, TSettingsSaving& saving);
 
     // The window and its controls exist: fill them from the current record,
     // apply its language and set the opening caption.
@@ -119,7 +126,8 @@ public:
     // Fills every control but the language choice from `sd`.
     void UpdateControls(const TSettings& sd);
     // Any click or change of a control: the whole record is rewritten from
-    // all controls, the profile name emptied and the settings file saved.
+    // all controls, the profile name emptied and the settings file saved;
+    // changed copy options are saved in the options file.
     // Typing in a size or font box (`typing`) takes effect at once too, but
     // the file is written once the typing pauses (StartSaveTimer), not at
     // every key.
@@ -132,7 +140,7 @@ public:
     // changes nothing, neither the record nor the settings file.
     void OpenProfile();
     void SaveProfileAs();                       // File, Save As: a profile
-    void RestoreDefaults();  // File, Default settings
+    void RestoreDefaults();  // File, Default settings: the copy options too
     void CloseDialog();                       // File, Exit
     void ShowHelp();                       // Help, Help
 
@@ -144,9 +152,12 @@ private:
     void SetCaption(std::u16string caption);
     // Saves the settings file; a failure is reported, the record stays.
     void SaveSettings();
+    // Takes and saves these copy options when they differ; a failure is reported.
+    void SetCopyOptions(const TCopyOptions& copy);
 
     TSettings& FCurrent;
     const TSettings& FDefaults;
+    TCopyOptions& FCopyOptions;
     std::filesystem::path FDataFolder;
     TSettingsView& FView;
     TSettingsSaving& FSaving;

@@ -3,7 +3,7 @@
 namespace {
 
 // The English design at 96 DPI, groups from x = 0.
-constexpr int GroupWidth = 509, ContentHeight = 720, ScrollBarWidth = 17;
+constexpr int GroupWidth = 509, ContentHeight = 820, ScrollBarWidth = 17;
 constexpr int LabelLeft = 15, LabelWidth = 165, BoxLeft = 185;
 constexpr int RowPitch = 38, GroupHead = 24;
 constexpr int LanguageTop = 6, QuranTop = 62;
@@ -72,10 +72,19 @@ TSettingsPlaces EnglishDesign() {
     const int additionsTop = y + 8;
     y = additionsTop + GroupHead;
     r = row();
-    p[spIsteada] = {LabelLeft, r + 3, 120, 20};
-    p[spBasmala] = {LabelLeft + 135, r + 3, 110, 20};
-    p[spQalaTaallah] = {LabelLeft + 255, r + 3, 235, 20};
+    p[spIsteada] = {LabelLeft, r + 3, 100, 20};
+    p[spBasmala] = {LabelLeft + 110, r + 3, 95, 20};
+    p[spQalaTaallah] = {LabelLeft + 215, r + 3, 275, 20};
     p[spAdditionsGroup] = {0, additionsTop, GroupWidth, y - additionsTop};
+
+    const int copyTop = y + 8;
+    y = copyTop + GroupHead;
+    r = row();
+    p[spUthmani] = {LabelLeft, r + 3, 150, 20};
+    p[spImlai] = {LabelLeft + 165, r + 3, 300, 20};
+    r = row();
+    p[spHtmlAndText] = {LabelLeft, r + 3, 400, 20};
+    p[spCopyGroup] = {0, copyTop, GroupWidth, y - copyTop};
     return p;
 }
 

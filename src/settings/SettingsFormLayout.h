@@ -34,6 +34,7 @@ enum TSettingsPart : int {
     spCitationGroup, spNoCitation, spSameLine, spNewLine, spCitationFontLabel, spCitationFontBox,
     spCitationSizeLabel, spCitationSizeBox, spCitationColorLabel, spCitationColorBox,
     spAdditionsGroup, spIsteada, spBasmala, spQalaTaallah,
+    spCopyGroup, spUthmani, spImlai, spHtmlAndText,
     spPartCount
 };
 

@@ -45,6 +45,10 @@ constexpr TPartCaption ArabicCaptions[] = {
     {spIsteada, u"الاستعاذة"},
     {spBasmala, u"البسملة"},
     {spQalaTaallah, u"قال تعالى"},
+    {spCopyGroup, u"الرسم وصيغ النسخ"},
+    {spUthmani, u"الرسم العثماني"},
+    {spImlai, u"الرسم الإملائي"},
+    {spHtmlAndText, u"نسخ أيضاً بصيغة HTML ونص عادي"},
 };
 
 constexpr TPartCaption EnglishCaptions[] = {
@@ -73,6 +77,10 @@ constexpr TPartCaption EnglishCaptions[] = {
     {spIsteada, u"Isti'adhah"},
     {spBasmala, u"Basmalla"},
     {spQalaTaallah, u"قَالَ تَعالَى (Allah the Exalted says)"},
+    {spCopyGroup, u"Spelling and formats"},
+    {spUthmani, u"Uthmani"},
+    {spImlai, u"plain spelling with vowel marks"},
+    {spHtmlAndText, u"also copy as HTML and plain text"},
 };
 
 constexpr TSettingsFormTexts ArabicTexts{

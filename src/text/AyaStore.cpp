@@ -39,6 +39,7 @@ std::string_view AyaFormElementName(TAyaForm form) {
     case TAyaForm::afUnicodeSpace: return AyaStoreSpacedForm;
     case TAyaForm::afUnicodeEx: return AyaStoreUthmaniExForm;
     case TAyaForm::afUnicodeSpaceEx: return AyaStoreSpacedExForm;
+    case TAyaForm::afImlaiSpaceEx: return AyaStoreImlaiSpacedExForm;
     }
     return "";
 }
@@ -119,6 +120,19 @@ std::u16string TAyaStore::GetAyaUnicodeEx(int sura, int aya) const {
 
 std::u16string TAyaStore::GetAyaSpaceExWords(int sura, int aya, int first, int count) const {
     return TakeWords(AyaText(sura, aya, TAyaForm::afUnicodeSpaceEx), first, count);
+}
+
+std::u16string TAyaStore::WholeAya(int sura, int aya, TSpelling spelling) const {
+    if (spelling == TSpelling::Uthmani) return GetAyaUnicodeEx(sura, aya);
+    return JoinWawConjunction(JoinWaqfSigns(AyaText(sura, aya, TAyaForm::afImlaiSpaceEx)));
+}
+
+std::u16string TAyaStore::AyaWords(int sura, int aya, int first, int count, TSpelling spelling) const {
+    if (spelling == TSpelling::Uthmani) return GetAyaSpaceExWords(sura, aya, first, count);
+    const std::u16string imlai = AyaText(sura, aya, TAyaForm::afImlaiSpaceEx);
+    if (WordCount(imlai) != WordCount(AyaText(sura, aya, TAyaForm::afUnicodeSpaceEx)))
+        return TakeWords(imlai, 1, 0);
+    return TakeWords(imlai, first, count);
 }
 
 std::unique_ptr<TAyaStore> LoadAyaStoreResource(const TResourceSource& resources) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "base/DataError.h"
+#include "settings/CopyOptions.h"
 
 // Raised when the store cannot be used at all: empty, not well-formed XML,
 // or without the root `ayat`. Record() is "aya store", Offset() the byte
@@ -23,13 +24,14 @@ public:
     using TDataError::TDataError;
 };
 
-// The five text forms of an entry, in their order in the document.
+// The text forms of an entry, in their order in the document.
 enum class TAyaForm : unsigned char {
     afUnicode,         // `unicode`: Uthmani text with the aya number
     afImlai,          // `imlai`: plain letters and spaces, for search
     afUnicodeSpace,    // `UnicodeSpace`
     afUnicodeEx,       // `unicodeex`: whole ayat in copied text
     afUnicodeSpaceEx,  // `UnicodeSpaceex`: one token per word object of the page
+    afImlaiSpaceEx,    // `EmlaeySpaceex`: the plain spelling with its marks, spaced alike
 };
 
 // The element name of a form, as written in the document.
@@ -74,6 +76,15 @@ public:
     // Tokens first .. first + count - 1 of the aya's `UnicodeSpaceex` form,
     // cut as TakeWords does (count 0 takes the rest of the aya).
     std::u16string GetAyaSpaceExWords(int sura, int aya, int first, int count) const;
+
+    // The same two lookups in either spelling. The Uthmani ones are those
+    // above. The plain spelling is cut at the tokens of its `EmlaeySpaceex`
+    // form, which stand for the page's word objects as the Uthmani tokens do
+    // wherever both spellings split the aya into as many; where they do not,
+    // a cut takes the whole aya. A whole aya in the plain spelling has its
+    // signs and conjunctions joined as a copy joins the Uthmani text.
+    std::u16string WholeAya(int sura, int aya, TSpelling spelling) const;
+    std::u16string AyaWords(int sura, int aya, int first, int count, TSpelling spelling) const;
 
 private:
     struct TImpl;

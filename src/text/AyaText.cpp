@@ -28,10 +28,8 @@ std::u16string ReplaceAll(std::u16string_view text, std::u16string_view from,
     return out;
 }
 
-}  // namespace
-
-std::u16string TakeWords(std::u16string_view text, int first, int count) {
-    // A token is a run between separators that holds more than blanks.
+// A token is a run between separators that holds more than blanks.
+std::vector<std::u16string_view> Tokens(std::u16string_view text) {
     std::vector<std::u16string_view> tokens;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
@@ -41,7 +39,15 @@ std::u16string TakeWords(std::u16string_view text, int first, int count) {
             tokens.push_back(token);
         start = i + 1;
     }
+    return tokens;
+}
 
+}  // namespace
+
+int WordCount(std::u16string_view text) { return int(Tokens(text).size()); }
+
+std::u16string TakeWords(std::u16string_view text, int first, int count) {
+    const std::vector<std::u16string_view> tokens = Tokens(text);
     if (count == 0) count = 1000;
     // Token numbers first .. first + count - 1, clipped to the tokens there are.
     const std::int64_t from = std::max<std::int64_t>(first, 1);

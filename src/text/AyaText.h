@@ -10,6 +10,9 @@
 // last token end the run. The result is trimmed of characters up to U+0020.
 std::u16string TakeWords(std::u16string_view text, int first, int count);
 
+// The number of tokens TakeWords finds in text.
+int WordCount(std::u16string_view text);
+
 // Re-attaches the waqf signs U+06D6, U+06D7, U+06D8 and U+06DA to the word
 // before them by dropping the space in front. The sajda sign U+06E9 and the
 // rub el hizb sign U+06DE keep their space.

@@ -8,8 +8,8 @@
 #include "text/AyaStore.h"
 #include "text/RtfComposition.h"
 
-std::u16string ComposeCopyRange(const TAyaStore& store, const TSettings& settings, int sura, int aya1,
-                                int aya2) {
+TCopiedText CopyRangeCopy(const TAyaStore& store, const TSettings& settings, int sura, int aya1, int aya2,
+                          TSpelling spelling) {
     if (aya2 < aya1) std::swap(aya1, aya2);
     // A damaged store may name any aya: only the sura's own ayat are looked
     // up and cited, and the loop counts in 64 bits so that INT_MAX ends it.
@@ -20,8 +20,13 @@ std::u16string ComposeCopyRange(const TAyaStore& store, const TSettings& setting
     int n = 0;
     for (std::int64_t a = first; a <= last; ++a) {
         text.push_back(u' ');
-        text += store.GetAyaUnicodeEx(sura, int(a));
+        text += store.WholeAya(sura, int(a), spelling);
         ++n;
     }
-    return SelectionRtf(settings, text, sura, aya1, aya2, n, true);
+    return ComposeCopiedText(settings, text, sura, aya1, n);
+}
+
+std::u16string ComposeCopyRange(const TAyaStore& store, const TSettings& settings, int sura, int aya1,
+                                int aya2) {
+    return CopiedRtf(CopyRangeCopy(store, settings, sura, aya1, aya2, TSpelling::Uthmani));
 }

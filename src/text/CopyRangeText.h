@@ -2,12 +2,19 @@
 // The document of a copy range: whole ayat aya1 … aya2 of one sura.
 #include <string>
 
+#include "settings/CopyOptions.h"
+#include "text/CopiedText.h"
+
 class TAyaStore;
 class TSettings;
 
-// Exchanges the bounds when aya2 < aya1; each aya comes in its `unicodeex`
-// form after one space (so the text begins with a space). Only ayat of the
-// sura are looked up (a range past its last aya stops there); ayat the store
-// lacks contribute empty text; the citation still names the numbers asked.
+// Exchanges the bounds when aya2 < aya1; each aya comes whole in `spelling`
+// after one space (so the text begins with a space). Only ayat of the sura
+// are looked up (a range past its last aya stops there); ayat the store lacks
+// contribute empty text; the citation still names the numbers asked.
+TCopiedText CopyRangeCopy(const TAyaStore& store, const TSettings& settings, int sura, int aya1, int aya2,
+                          TSpelling spelling);
+
+// Its Rich Text in the Uthmani spelling (UTF-16).
 std::u16string ComposeCopyRange(const TAyaStore& store, const TSettings& settings, int sura, int aya1,
                                 int aya2);

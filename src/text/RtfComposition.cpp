@@ -6,16 +6,9 @@
 #include "base/OutsideNames.h"
 #include "settings/Settings.h"
 #include "text/AyaText.h"
-#include "text/SuraTables.h"
+#include "text/CopiedText.h"
 
 namespace {
-
-constexpr std::u16string_view IstiadhaText = u"أَعُوذُ بِٱللَّهِ مِنَ ٱلشَّيۡطَٰنِ ٱلرَّجِيمِ";
-constexpr std::u16string_view BasmalaText = u"بِسۡمِ ٱللَّهِ ٱلرَّحۡمَٰنِ ٱلرَّحِيمِ ";
-constexpr std::u16string_view QalaTaalaText = u"قال تعالى:";
-constexpr char16_t CitationOpen = u'\uFD5D';
-constexpr char16_t CitationClose = u'\uFD5C';
-constexpr char16_t ZeroWidthNonJoiner = u'\u200C';
 
 // Font and weight switches name the associated (right-to-left script) font
 // and weight too: word processors such as LibreOffice set Arabic text in the
@@ -84,11 +77,6 @@ std::u16string AyaDigits(std::int64_t n) {
     return n >= INT32_MIN && n <= INT32_MAX ? AyaNumberGlyphs(int(n)) : std::u16string();
 }
 
-// A sura outside the tables has no name to cite.
-std::u16string_view CitedSuraName(int sura) {
-    return sura >= 1 && sura <= SuraCount ? SuraNamesTashkeel[std::size_t(sura)] : std::u16string_view();
-}
-
 }  // namespace
 
 std::u16string EscapeRtfUnicode(std::u16string_view text) {
@@ -111,93 +99,87 @@ std::u16string BuildRtfColorTable(std::uint32_t bracket, std::uint32_t text, std
     return out;
 }
 
-std::u16string SelectionRtf(const TSettings& s, std::u16string_view aya, int sura, int aya1, int aya2,
-                            int ayaCount, bool fullAya) {
+std::u16string SelectionRtf(const TSettings& s, std::u16string_view aya, int sura, int aya1, int /*aya2*/,
+                            int ayaCount, bool /*fullAya*/) {
+    return CopiedRtf(ComposeCopiedText(s, aya, sura, aya1, ayaCount));
+}
+
+std::u16string CopiedRtf(const TCopiedText& c) {
     std::u16string d;
-    d.reserve(600 + aya.size() * 13);
+    std::size_t textSize = 0;
+    for (const TTextRun& run : c.Runs) textSize += run.Text.size();
+    d.reserve(600 + textSize * 13);
     d += u"{\\rtf1\\fbidis\\ansi\\ansicpg1256\\deff0\\deflang1025{\\fonttbl{\\f0\\fnil\\fcharset178 ";
     d += QuranFontFamily;
     d += u";}{\\f1\\fnil\\fcharset178 ";
-    AppendFontName(d, s.CitationFontName);
+    AppendFontName(d, c.CitationFontName);
     d += u";}}";
-    d += BuildRtfColorTable(s.BracketColor, s.QuranTextColor, s.SajdaSignColor, s.HizbSignColor,
-                            s.WaqfSignColor, s.CitationFontColor);
-    // The associated font follows \rtlch, which would reset it.
+    d += BuildRtfColorTable(c.Colours[ccBracket], c.Colours[ccText], c.Colours[ccSajda], c.Colours[ccHizb],
+                            c.Colours[ccWaqf], c.Colours[ccCitation]);
+    // The associated font follows \\rtlch, which would reset it.
     d += u"\\rtlpar\\qr\\f0\\rtlch\\af0";
-    AppendFontSize(d, s.QuranFontSize);
+    AppendFontSize(d, c.QuranFontSize);
 
-    if (s.AdditionIsteada) {
-        AppendEscaped(d, IstiadhaText);
+    // Written before any colour is chosen: the reader's default colour.
+    for (std::u16string_view line : c.OpeningLines) {
+        AppendEscaped(d, line);
         d += u"\\line";
     }
-    if (s.AdditionBasmala) {
-        AppendEscaped(d, BasmalaText);
-        d += u"\\line";
-    }
-    if (s.AdditionQalaTaallah) {
-        AppendEscaped(d, QalaTaalaText);
+    if (!c.LeadIn.empty()) {
+        AppendEscaped(d, c.LeadIn);
         d.push_back(u' ');
     }
 
-    if (s.UseBrackets) {
+    if (c.HasBrackets) {
         d += u"\\cf1";
-        AppendEscaped(d, s.BracketB);
+        AppendEscaped(d, c.OpenBracket);
     }
     d += u"\\cf2";
-    if (s.QuranFontBold) d += BoldOn;
-
-    const bool colourSajda = s.SajdaSignColor != s.QuranTextColor;
-    const bool colourHizb = s.HizbSignColor != s.QuranTextColor;
-    const bool colourWaqf = s.WaqfSignColor != s.QuranTextColor;
-    for (char16_t c : aya) {
-        if (c == u'\u06E9' && colourSajda) {
-            d += u"\\cf3";
-            AppendEscaped(d, c);
-            d += u"\\cf2";
-        } else if (c == u'\u06DE' && colourHizb) {
-            d += u"\\cf4";
-            AppendEscaped(d, c);
-            d += u"\\cf2";
-        } else if ((c == u'\u06DA' || c == u'\u06D7' || c == u'\u06D6') && colourWaqf) {
+    if (c.Bold) d += BoldOn;
+    for (const TTextRun& run : c.Runs) {
+        switch (run.Kind) {
+        case TRunKind::rkText: AppendEscaped(d, run.Text); continue;
+        case TRunKind::rkSajda: d += u"\\cf3"; break;
+        case TRunKind::rkHizb: d += u"\\cf4"; break;
+        case TRunKind::rkWaqf:
             d += u"\\cf5";
-            AppendEscaped(d, ZeroWidthNonJoiner);
-            AppendEscaped(d, c);
-            d += u"\\cf2";
-        } else {
-            AppendEscaped(d, c);
+            AppendEscaped(d, ColouredWaqfJoiner);
+            break;
         }
+        AppendEscaped(d, run.Text);
+        d += u"\\cf2";
     }
-
-    if (s.QuranFontBold) d += BoldOff;
-    if (s.UseBrackets) {
+    if (c.Bold) d += BoldOff;
+    if (c.HasBrackets) {
         d += u"\\cf1";
-        AppendEscaped(d, s.BracketA);
+        AppendEscaped(d, c.CloseBracket);
     }
 
-    if (s.UseCitation) {
-        AppendFontSize(d, s.CitationFontSize);
-        d += s.CitationOnNewLine ? u"\\line" : u"  ";
+    if (c.HasCitation) {
+        AppendFontSize(d, c.CitationFontSize);
+        // Two spaces on the same line: the first ends the control word.
+        d += c.CitationOnNewLine ? u"\\line" : u"  ";
         d += u"\\cf6";
-        AppendEscaped(d, CitationOpen);
+        AppendEscaped(d, CitationOpenBracket);
         d += CitationFont;
-        AppendEscaped(d, CitedSuraName(sura));
+        AppendEscaped(d, c.SuraName);
         d.push_back(u' ');
-        if (ayaCount == 1) {
+        if (!c.SeveralAyat) {
             AppendEscaped(d, u": ");
             d += QuranFont;
-            AppendEscaped(d, AyaDigits(aya1));
+            AppendEscaped(d, AyaDigits(c.FirstAya));
         } else {
             d += CitationFont;
             AppendEscaped(d, u": ");
             d += QuranFont;
-            AppendEscaped(d, AyaDigits(aya1));
+            AppendEscaped(d, AyaDigits(c.FirstAya));
             d += CitationFont;
             AppendEscaped(d, u" - ");
             d += QuranFont;
-            AppendEscaped(d, AyaDigits(std::int64_t(aya1) + ayaCount - 1));
+            AppendEscaped(d, AyaDigits(c.LastAya));
         }
         d += QuranFont;
-        AppendEscaped(d, CitationClose);
+        AppendEscaped(d, CitationCloseBracket);
         d.push_back(u' ');
     }
     d.push_back(u'}');

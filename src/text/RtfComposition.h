@@ -8,6 +8,7 @@
 #include <string_view>
 
 class TSettings;
+struct TCopiedText;
 
 // The font sizes the document asks for, in points: the record keeps any
 // number, the document one within these bounds.
@@ -28,6 +29,9 @@ std::u16string BuildRtfColorTable(std::uint32_t bracket, std::uint32_t text, std
 // without a name, aya numbers outside 1 to 999 without digits.
 std::u16string SelectionRtf(const TSettings& settings, std::u16string_view aya, int sura, int aya1,
                             int aya2, int ayaCount, bool fullAya);
+
+// The Rich Text rendering of a composed copy (CopiedText.h).
+std::u16string CopiedRtf(const TCopiedText& copy);
 
 // The finished document as 8-bit text: 7-bit code units pass unchanged, any
 // other becomes '?', as a code page without that character would give it.

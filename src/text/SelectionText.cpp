@@ -22,33 +22,39 @@ int AyaAfter(int aya, int k) {
 
 }  // namespace
 
-std::u16string GetSelectionRTF(const TPage& page, const TAyaStore& store, const TSettings& settings) {
+std::optional<TCopiedText> SelectionCopy(const TPage& page, const TAyaStore& store, const TSettings& settings,
+                                         TSpelling spelling) {
     const int n = page.GetSelectAyaCount();
-    if (n == 0) return {};
+    if (n == 0) return std::nullopt;
     const int f = page.GetFirstSelectedWordIndex();
     const int l = page.GetLastSelectedWordIndex();
-    if (f < 0 || l < 0) return {};
+    if (f < 0 || l < 0) return std::nullopt;
     const TWordObject& p = *page.WordList[std::size_t(f)];
     const TWordObject& q = *page.WordList[std::size_t(l)];
 
     std::u16string text;
-    int sura, aya1, aya2;
+    // The citation names aya1 and the ayat after it, n in all.
+    int sura, aya1;
     if (n == 1) {
-        text = store.GetAyaSpaceExWords(p.SuraNumber, p.AyaNumber, p.ObjectInayaNumber, page.GetSelectCount());
+        text = store.AyaWords(p.SuraNumber, p.AyaNumber, p.ObjectInayaNumber, page.GetSelectCount(), spelling);
         sura = p.SuraNumber;
-        aya1 = aya2 = p.AyaNumber;
+        aya1 = p.AyaNumber;
     } else {
-        text = store.GetAyaSpaceExWords(p.SuraNumber, p.AyaNumber, p.ObjectInayaNumber, RestOfAya);
+        text = store.AyaWords(p.SuraNumber, p.AyaNumber, p.ObjectInayaNumber, RestOfAya, spelling);
         for (int k = 2; k <= n - 1; ++k) {
             text.push_back(u' ');
-            text += store.GetAyaUnicodeEx(p.SuraNumber, AyaAfter(p.AyaNumber, k - 1));
+            text += store.WholeAya(p.SuraNumber, AyaAfter(p.AyaNumber, k - 1), spelling);
         }
         text.push_back(u' ');
-        text += store.GetAyaSpaceExWords(q.SuraNumber, q.AyaNumber, 1, q.ObjectInayaNumber);
+        text += store.AyaWords(q.SuraNumber, q.AyaNumber, 1, q.ObjectInayaNumber, spelling);
         sura = q.SuraNumber;
         aya1 = n == 2 ? AyaAfter(q.AyaNumber, -1) : p.AyaNumber;
-        aya2 = q.AyaNumber;
     }
     text = JoinWawConjunction(JoinWaqfSigns(text));
-    return SelectionRtf(settings, text, sura, aya1, aya2, n, false);
+    return ComposeCopiedText(settings, text, sura, aya1, n);
+}
+
+std::u16string GetSelectionRTF(const TPage& page, const TAyaStore& store, const TSettings& settings) {
+    const std::optional<TCopiedText> copy = SelectionCopy(page, store, settings, TSpelling::Uthmani);
+    return copy ? CopiedRtf(*copy) : std::u16string();
 }

@@ -121,14 +121,19 @@ stored_page() {
 }
 stored_page_is() { [ "$(stored_page)" = "$1" ]; }
 # write_settings PAGE [LANGUAGE]: a settings file with the default copy
-# settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown.
+# settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown,
+# and the copy's choices in the options file beside it: COPY_CHOICES (as
+# tiravel-settings --copy takes them) or the defaults, never an earlier
+# scenario's.
 write_settings() {
     mkdir -p "$(data_folder)"
-    "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}"
+    "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}" --copy "${COPY_CHOICES:-none}"
 }
 
 # The clipboard offers rich text (Wine names "Rich Text Format" text/rtf to X).
 rtf_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/rtf'; }
+# ... and HTML ("HTML Format" is text/html to X).
+html_offered() { xclip -selection clipboard -o -t TARGETS 2>/dev/null | grep -qx 'text/html'; }
 
 # --- the screen ---------------------------------------------------------------
 # count_colour X Y W H '#RRGGBB': screen pixels of exactly that colour in a rectangle.

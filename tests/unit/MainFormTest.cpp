@@ -15,6 +15,7 @@
 #include "search/SuraIndexForm.h"
 #include "search/SearchForm.h"
 #include "settings/Settings.h"
+#include "settings/CopyOptions.h"
 #include "settings/SettingsSaving.h"
 #include "text/ClipboardTexts.h"
 #include "text/RtfComposition.h"
@@ -35,15 +36,17 @@ struct TRecordingMainEvents : TMainView {
     std::function<void()> OnPump;  // input that arrives while a page opens
     std::function<void(TPage&)> OnAttach;
     std::vector<std::u16string> Clipboard;  // every document put there
+    std::vector<TClipboardDocument> Documents;  // with their other formats
     void InvalidateWindow() override {}
     void PlaceView(const TRectI&) override {}
     void PlaceHeaderStrip(const TRectI&) override {}
     void RepaintHeaderStrip() override {}
     void ReportError(std::u16string_view m) override { Errors.emplace_back(m); }
     bool ClipboardBusy = false;  // another program holds the clipboard
-    bool PutOnClipboard(std::u16string_view d) override {
+    bool PutOnClipboard(const TClipboardDocument& d) override {
         if (ClipboardBusy) return false;
-        Clipboard.emplace_back(d);
+        Clipboard.push_back(d.Rtf);
+        Documents.push_back(d);
         return true;
     }
     void RunCommand(TCommandId c) override { Commands.push_back(c); }
@@ -67,9 +70,9 @@ struct TRecordingMainEvents : TMainView {
 // The ayat of the two-sura page: two words and a mark, two words and a mark, one word and a mark.
 const char kStore[] = R"(<?xml version="1.0" encoding="utf-8"?>
 <ayat version="t">
-  <entry sura="1" aya="7" page="1"><unicodeex>a17 b17 ٧</unicodeex><UnicodeSpaceex>a17 b17 ٧</UnicodeSpaceex></entry>
-  <entry sura="2" aya="1" page="2"><unicodeex>a21 b21 ١</unicodeex><UnicodeSpaceex>a21 b21 ١</UnicodeSpaceex></entry>
-  <entry sura="2" aya="2" page="2"><unicodeex>c22 ٢</unicodeex><UnicodeSpaceex>c22 ٢</UnicodeSpaceex></entry>
+  <entry sura="1" aya="7" page="1"><unicodeex>a17 b17 ٧</unicodeex><UnicodeSpaceex>a17 b17 ٧</UnicodeSpaceex><EmlaeySpaceex>i17 j17 ٧</EmlaeySpaceex></entry>
+  <entry sura="2" aya="1" page="2"><unicodeex>a21 b21 ١</unicodeex><UnicodeSpaceex>a21 b21 ١</UnicodeSpaceex><EmlaeySpaceex>i21 j21 ١</EmlaeySpaceex></entry>
+  <entry sura="2" aya="2" page="2"><unicodeex>c22 ٢</unicodeex><UnicodeSpaceex>c22 ٢</UnicodeSpaceex><EmlaeySpaceex>k22 ٢</EmlaeySpaceex></entry>
 </ayat>
 )";
 
@@ -361,8 +364,34 @@ TEST_F(MainFormTest, CopyPutsTheSelectionOnTheClipboardAndNothingWithoutOne) {
     EXPECT_EQ(copied.rfind(u"{\\rtf", 0), 0u);
     EXPECT_TRUE(Holds(copied, u"b21"));
     EXPECT_FALSE(Holds(copied, u"a21"));
-    EXPECT_EQ(core->SelectionDocument(), copied);  // what a drag offers
+    ASSERT_TRUE(core->SelectionDocument());
+    EXPECT_EQ(core->SelectionDocument()->Rtf, copied);  // what a drag offers
+    EXPECT_FALSE(events.Documents[0].Html || events.Documents[0].Text) << "the Rich Text alone by default";
     EXPECT_TRUE(events.Commands.empty());
+}
+
+TEST_F(MainFormTest, TheOptionsFileChoosesTheSpellingAndTheFormatsOfEveryCopy) {
+    SaveCopyOptions({true, TSpelling::Imlai}, folder);
+    StartOn(42);
+    EXPECT_EQ(core->CopyOptions, (TCopyOptions{true, TSpelling::Imlai}));
+    core->Viewer().MouseDown(mbLeft, 0, int(435 * PageScale), int(170 * PageScale));  // the second word of 2:1
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    core->CopyRange({2, 1, 2});
+    ASSERT_EQ(events.Documents.size(), 2u);
+    for (const TClipboardDocument& d : events.Documents) {
+        EXPECT_TRUE(d.Html && d.Text);
+        EXPECT_FALSE(Holds(d.Rtf, u"b21") || Holds(d.Rtf, u"a21")) << "no Uthmani word";
+    }
+    EXPECT_EQ(*events.Documents[0].Text, u"\uFD3Fj21\uFD3E \uFD3Fالبَقَرَةِ : ١\uFD3E");
+    EXPECT_TRUE(Holds(events.Documents[1].Rtf, u" i21 j21 ١ k22 ٢"));
+    EXPECT_NE(events.Documents[1].Html->find("i21 j21"), std::string::npos);
+    EXPECT_EQ(core->SelectionDocument()->Text, events.Documents[0].Text) << "what a drag offers";
+
+    // Changed while running: the next copy follows.
+    core->CopyOptions = TCopyOptions();
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    EXPECT_FALSE(events.Documents.back().Html || events.Documents.back().Text);
+    EXPECT_TRUE(Holds(events.Documents.back().Rtf, u"b21"));
 }
 
 TEST_F(MainFormTest, CopyRangeCopiesWholeAyatOfOneSura) {

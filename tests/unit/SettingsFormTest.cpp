@@ -69,7 +69,7 @@ protected:
 
     // Opens the dialog over the current record.
     void Open() {
-        Form = std::make_unique<TSettingsForm>(Current, Defaults, Dir, View, Saving);
+        Form = std::make_unique<TSettingsForm>(Current, Defaults, Copy, Dir, View, Saving);
         View.Form = Form.get();
         Form->Create();
     }
@@ -86,6 +86,7 @@ protected:
 
     fs::path Dir;
     TSettings Current, Defaults;
+    TCopyOptions Copy;
     TFakeSettingsView View;
     TSettingsSaving Saving;
     std::unique_ptr<TSettingsForm> Form;
@@ -505,18 +506,24 @@ TEST(SettingsFormLayout, EverythingFitsTheScrolledContentAtEveryScale) {
         // Beside the scroll bar, at the language's far edge.
         const TControlPlace bar = SettingsScrollBarPlace(language, width, scale(400), scale);
         EXPECT_EQ(bar.Left == 0, language == appArabic);
-        for (const TSettingsPart group : {spLanguageGroup, spQuranGroup, spCitationGroup, spAdditionsGroup}) {
+        for (const TSettingsPart group :
+             {spLanguageGroup, spQuranGroup, spCitationGroup, spAdditionsGroup, spCopyGroup}) {
             EXPECT_GE(p[group].Left, 0);
             EXPECT_LE(p[group].Left + p[group].Width, width);
             EXPECT_TRUE(p[group].Left >= bar.Left + bar.Width || p[group].Left + p[group].Width <= bar.Left);
         }
-        EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, sizes.ContentHeight);
-        EXPECT_GT(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, sizes.ContentHeight - scale(60))
+        EXPECT_LE(p[spCopyGroup].Top + p[spCopyGroup].Height, sizes.ContentHeight);
+        EXPECT_GT(p[spCopyGroup].Top + p[spCopyGroup].Height, sizes.ContentHeight - scale(60))
             << "the content fills the scrolled range";
         // Groups follow each other without overlapping.
         EXPECT_LE(p[spLanguageGroup].Top + p[spLanguageGroup].Height, p[spQuranGroup].Top);
         EXPECT_LE(p[spQuranGroup].Top + p[spQuranGroup].Height, p[spCitationGroup].Top);
         EXPECT_LE(p[spCitationGroup].Top + p[spCitationGroup].Height, p[spAdditionsGroup].Top);
+        EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, p[spCopyGroup].Top);
+        for (const TSettingsPart part : {spUthmani, spImlai, spHtmlAndText}) {
+            EXPECT_GE(p[part].Top, p[spCopyGroup].Top);
+            EXPECT_LE(p[part].Top + p[part].Height, p[spCopyGroup].Top + p[spCopyGroup].Height);
+        }
     }
 }
 
@@ -524,7 +531,48 @@ TEST(SettingsFormRules, FontListAndScrollRange) {
     EXPECT_EQ(FontFamilyItems({u"Tahoma", u"@MS Gothic", u"Arial", u"Tahoma", u""}),
               (std::vector<std::u16string>{u"Arial", u"Tahoma"}));
     EXPECT_EQ(ClampScrollPosition(500, 400), SettingsSizes({}).ContentHeight - 400);
-    EXPECT_EQ(ClampScrollPosition(2000, 800, {192}), 2 * 720 - 800) << "the content is as tall as the scale";
+    EXPECT_EQ(ClampScrollPosition(2000, 800, {192}), 2 * 820 - 800) << "the content is as tall as the scale";
     EXPECT_EQ(ClampScrollPosition(-20, 400), 0);
     EXPECT_EQ(ClampScrollPosition(100, 900), 0) << "a window taller than its content does not scroll";
+}
+
+TEST_F(SettingsForm, TheCopyChoicesLiveInTheOptionsFileNotInTheRecordOrProfiles) {
+    SaveCopyOptions({false, TSpelling::Imlai}, Dir);
+    Copy = LoadCopyOptions(Dir);  // as the start-up timer reads it
+    Open();
+    EXPECT_EQ(View.Controls.Spelling, TSpelling::Imlai) << "shown as read";
+    EXPECT_FALSE(View.Controls.HtmlAndText);
+
+    View.Change([](TSettingsControls& c) { c.HtmlAndText = true; });
+    EXPECT_EQ(Copy, (TCopyOptions{true, TSpelling::Imlai})) << "in effect for the next copy";
+    EXPECT_EQ(LoadCopyOptions(Dir), Copy) << "and saved at once";
+    EXPECT_EQ(fs::file_size(TSettings::SettingsFile(Dir)), 110u) << "the record keeps its layout";
+
+    // A profile neither carries the choices nor changes them.
+    View.SaveAnswer = PathText("choices.cvprofile");
+    Form->SaveProfileAs();
+    EXPECT_EQ(fs::file_size(*View.SaveAnswer), 110u) << "a profile keeps its layout";
+    View.Change([](TSettingsControls& c) { c.Spelling = TSpelling::Uthmani; });
+    View.OpenAnswer = View.SaveAnswer;
+    Form->OpenProfile();
+    EXPECT_EQ(Copy, (TCopyOptions{true, TSpelling::Uthmani}));
+    EXPECT_EQ(View.Controls.Spelling, TSpelling::Uthmani);
+
+    // Default settings restore them too, and save that at once.
+    Form->RestoreDefaults();
+    EXPECT_EQ(Copy, TCopyOptions());
+    EXPECT_EQ(LoadCopyOptions(Dir), TCopyOptions());
+    EXPECT_EQ(View.Controls.Spelling, TSpelling::Uthmani);
+    EXPECT_FALSE(View.Controls.HtmlAndText);
+}
+
+TEST_F(SettingsForm, AnOptionsFileThatCannotBeWrittenIsReportedAndTheChoiceStillHolds) {
+    fs::create_directory(OptionsFilePath(Dir));  // a folder where the file should be
+    Open();
+    View.Change([](TSettingsControls& c) { c.Spelling = TSpelling::Imlai; });
+    EXPECT_EQ(Copy.Spelling, TSpelling::Imlai);
+    ASSERT_EQ(View.Errors.size(), 1u);
+    EXPECT_EQ(View.Errors[0].rfind(u"The options file cannot be written", 0), 0u);
+    View.Change([](TSettingsControls& c) { c.QuranFontBold = true; });
+    EXPECT_EQ(View.Errors.size(), 1u) << "an unrelated change does not write the options again";
 }

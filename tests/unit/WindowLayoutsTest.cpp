@@ -11,6 +11,8 @@
 #include "base/DisplayScale.h"
 #include "search/SearchForm.h"
 #include "search/SuraIndexForm.h"
+#include "settings/SettingsFormLayout.h"
+#include "settings/SettingsFormTexts.h"
 #include "system/AboutForm.h"
 #include "system/FontInstallationErrorForm.h"
 #include "system/UpdateNoticeForm.h"
@@ -22,13 +24,13 @@ constexpr int Dpis[] = {96, 120, 144, 192};
 
 // A control of a layout: its place, and the caption it shows in one line
 // (null: none or word-wrapped). A button's caption needs room for its edges,
-// a check box's for its box.
+// a check box's or radio button's for its mark.
 struct TControl {
     const char* Name;
     TControlPlace Place;
     const char16_t* Caption = nullptr;
     bool Button = false;
-    bool CheckBox = false;
+    bool Mark = false;
 };
 
 struct TLayout {
@@ -37,12 +39,19 @@ struct TLayout {
     int FontHeight;  // negative, as the window creates its font
 };
 
-// A generous estimate of a one-line text's width: every character as wide as
-// 0.6 of the character height (Tahoma's widest lower-case letters are about
-// that; Arabic letters joined are narrower).
+// Arabic vowel and Quranic marks sit over or under a letter and take no width.
+bool IsArabicMark(char16_t c) {
+    return (c >= u'\u064B' && c <= u'\u065F') || c == u'\u0670' || (c >= u'\u06D6' && c <= u'\u06ED');
+}
+
+// A generous estimate of a one-line text's width: every character but the
+// marks as wide as 0.6 of the character height (Tahoma's widest lower-case
+// letters are about that; Arabic letters joined are narrower).
 int EstimatedWidth(std::u16string_view text, int fontHeight) {
     const int height = fontHeight < 0 ? -fontHeight : fontHeight;
-    return int(text.size()) * height * 6 / 10;
+    int characters = 0;
+    for (char16_t c : text) characters += IsArabicMark(c) ? 0 : 1;
+    return characters * height * 6 / 10;
 }
 
 bool Overlap(const TControlPlace& a, const TControlPlace& b) {
@@ -117,6 +126,40 @@ TLayout SuraIndex(TScale scale, TAppLanguage) {
             p.FontHeight};
 }
 
+// The settings dialog over its whole scrolled content, without the group
+// frames (each holds its controls; SettingsFormTest keeps the groups apart).
+TLayout Settings(TScale scale, TAppLanguage language) {
+    const TSettingsSizes sizes = SettingsSizes(scale);
+    const TSizeI client{scale(530), sizes.ContentHeight};
+    const TSettingsPlaces p = SettingsFormLayout(language, client.Width, scale);
+    const TSettingsFormTexts& t = SettingsFormTexts(language);
+    const int line = -sizes.FontHeight + scale(8);
+    auto label = [&](const char* name, TSettingsPart part) { return TControl{name, p[part], t.Parts[part]}; };
+    auto mark = [&](const char* name, TSettingsPart part) { return TControl{name, p[part], t.Parts[part], false, true}; };
+    auto colour = [&](const char* name, TSettingsPart part) {
+        return TControl{name, Closed(p[part], sizes.ColorItemHeight + scale(6))};
+    };
+    return {client,
+            {mark("arabic", spArabicItem), mark("english", spEnglishItem),
+             label("size label", spFontSizeLabel), {"size", Closed(p[spFontSizeBox], line)},
+             label("style label", spFontStyleLabel), mark("normal", spNormal), mark("bold", spBold),
+             label("text colour label", spTextColorLabel), colour("text colour", spTextColorBox),
+             label("waqf label", spWaqfLabel), colour("waqf", spWaqfBox),
+             label("hizb label", spHizbLabel), colour("hizb", spHizbBox),
+             label("sajda label", spSajdaLabel), colour("sajda", spSajdaBox),
+             label("brackets label", spBracketsLabel), mark("no brackets", spNoBrackets),
+             mark("add brackets", spAddBrackets),
+             {"bracket list", Closed(p[spBracketList], sizes.BracketItemHeight + scale(6))},
+             label("bracket colour label", spBracketColorLabel), colour("bracket colour", spBracketColorBox),
+             mark("no citation", spNoCitation), mark("same line", spSameLine), mark("new line", spNewLine),
+             label("citation font label", spCitationFontLabel), {"citation font", Closed(p[spCitationFontBox], line)},
+             label("citation size label", spCitationSizeLabel), {"citation size", Closed(p[spCitationSizeBox], line)},
+             label("citation colour label", spCitationColorLabel), colour("citation colour", spCitationColorBox),
+             mark("isti'adha", spIsteada), mark("basmala", spBasmala), mark("qala ta'ala", spQalaTaallah),
+             mark("uthmani", spUthmani), mark("imlai", spImlai), mark("html and text", spHtmlAndText)},
+            sizes.FontHeight};
+}
+
 using TLayoutOf = TLayout (*)(TScale, TAppLanguage);
 struct TWindowCase {
     const char* Name;
@@ -124,7 +167,7 @@ struct TWindowCase {
 };
 constexpr TWindowCase Windows[] = {{"go to page", GoToPage}, {"copy range", CopyRange},
                                    {"update notice", UpdateNotice}, {"font error", FontError},
-                                   {"search", Search}, {"index", SuraIndex}};
+                                   {"search", Search}, {"index", SuraIndex}, {"settings", Settings}};
 
 // Within a pixel of the 96-DPI value times the scale, as rounding allows.
 void ExpectScaled(int at96, int scaled, int dpi, const std::string& what) {
@@ -179,8 +222,8 @@ TEST(WindowLayouts, CaptionsFitTheirControlsInBothLanguages) {
                 for (const TControl& c : l.Controls) {
                     if (!c.Caption) continue;
                     const std::string name = std::string(w.Name) + " at " + std::to_string(dpi) + ": " + c.Name;
-                    // A check box is 13 design pixels with a gap before its text.
-                    const int edges = c.Button ? TScale{dpi}(12) : c.CheckBox ? TScale{dpi}(18) : 0;
+                    // A check box or radio button is 13 design pixels with a gap before its text.
+                    const int edges = c.Button ? TScale{dpi}(12) : c.Mark ? TScale{dpi}(18) : 0;
                     EXPECT_LE(EstimatedWidth(c.Caption, l.FontHeight) + edges, c.Place.Width) << name;
                     EXPECT_GE(c.Place.Height, -l.FontHeight) << name << ": one line of the font";
                 }

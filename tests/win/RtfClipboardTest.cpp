@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "text/ClipboardDocument.h"
 #include "text/win/RtfClipboard.h"
 
 namespace {
@@ -108,4 +109,28 @@ TEST(RtfClipboard, EightBitTextsKeepTheWholeDocument) {
     EXPECT_EQ(RtfToOem(ascii), "{\\rtf1\\ansi {\\f0 \\u1575?}}");
     EXPECT_EQ(RtfToAnsi(ascii), "{\\rtf1\\ansi {\\f0 \\u1575?}}");
     EXPECT_EQ(RtfToOem(u""), "");
+}
+
+// With the HTML and the text chosen, one copy puts three formats, each with
+// its NUL: the Rich Text in 8 bits, the HTML in UTF-8, the text in UTF-16;
+// the system derives CF_TEXT from the Unicode text. Without them, the Rich
+// Text alone, as before.
+TEST(RtfClipboard, ADocumentWithHtmlAndTextPutsThreeFormats) {
+    TClipboardDocument document;
+    document.Rtf = u"{\\rtf1 d}";
+    document.Html = "Version:0.9\r\n<b>\xD8\xA8</b>";
+    document.Text = u"\uFD3F\u0628\uFD3E";
+    ASSERT_NE(HtmlClipboardFormat(), 0u);
+    ASSERT_TRUE(PutBlocksOnClipboard(nullptr, ClipboardBlocks(document, RichText())));
+    EXPECT_EQ(ClipboardBytes(RichText()), std::string("{\\rtf1 d}", 10));
+    EXPECT_EQ(ClipboardBytes(HtmlClipboardFormat()), *document.Html + '\0');
+    EXPECT_EQ(ClipboardBytes(CF_UNICODETEXT), std::string("\x3F\xFD\x28\x06\x3E\xFD\0\0", 8));
+    EXPECT_FALSE(ClipboardBytes(CF_TEXT).empty()) << "derived by the system";
+
+    document.Html.reset();
+    document.Text.reset();
+    ASSERT_TRUE(PutBlocksOnClipboard(nullptr, ClipboardBlocks(document, RichText())));
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(CountClipboardFormats(), 1);
+    CloseClipboard();
 }

@@ -6,20 +6,28 @@
 //
 //   tiravel-copytext --page N --view W H --click X Y   (a click at view pixel X, Y)
 //   tiravel-copytext --range SURA AYA1 AYA2            (the copy range dialog)
-//   [--data DIR] [--settings FILE]
+//   [--data DIR] [--settings FILE] [--imlai] [--html | --text]
+//
+// --imlai copies in the plain spelling; --html writes the "HTML Format"
+// document (UTF-8, its header included) and --text the plain text (as UTF-8;
+// the clipboard holds it as UTF-16) instead of the Rich Text.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "base/ResourceFolder.h"
+#include "base/Utf.h"
 #include "app/PageViewer.h"
 #include "pagemodel/PageResource.h"
 #include "settings/Settings.h"
 #include "text/AyaStore.h"
 #include "text/CopyRangeText.h"
+#include "text/HtmlComposition.h"
+#include "text/PlainTextComposition.h"
 #include "text/RtfComposition.h"
 #include "text/SelectionText.h"
 
@@ -27,8 +35,9 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: tiravel-copytext --page N --view W H --click X Y [--data DIR] [--settings FILE]\n"
-                 "       tiravel-copytext --range SURA AYA1 AYA2 [--data DIR] [--settings FILE]\n");
+                 "usage: tiravel-copytext --page N --view W H --click X Y [OPTIONS]\n"
+                 "       tiravel-copytext --range SURA AYA1 AYA2 [OPTIONS]\n"
+                 "options: --data DIR, --settings FILE, --imlai, --html or --text\n");
     return 2;
 }
 
@@ -38,6 +47,8 @@ int main(int argc, char** argv) {
     std::filesystem::path data = TIRAVEL_RESOURCES_DIR;
     std::filesystem::path settingsFile;
     int page = 0, width = 0, height = 0, x = -1, y = -1, sura = 0, aya1 = 0, aya2 = 0;
+    TSpelling spelling = TSpelling::Uthmani;
+    enum { fmRtf, fmHtml, fmText } format = fmRtf;
     for (int i = 1; i < argc; ++i) {
         auto next = [&] { return i + 1 < argc ? std::atoi(argv[++i]) : 0; };
         if (!std::strcmp(argv[i], "--page")) page = next();
@@ -46,6 +57,9 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--range")) sura = next(), aya1 = next(), aya2 = next();
         else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) data = argv[++i];
         else if (!std::strcmp(argv[i], "--settings") && i + 1 < argc) settingsFile = argv[++i];
+        else if (!std::strcmp(argv[i], "--imlai")) spelling = TSpelling::Imlai;
+        else if (!std::strcmp(argv[i], "--html")) format = fmHtml;
+        else if (!std::strcmp(argv[i], "--text")) format = fmText;
         else return Usage();
     }
     try {
@@ -57,9 +71,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "tiravel-copytext: %s holds no complete settings record\n", settingsFile.string().c_str());
             return 1;
         }
-        std::u16string document;
+        std::optional<TCopiedText> copy;
         if (sura) {
-            document = ComposeCopyRange(store, settings, sura, aya1, aya2);
+            copy = CopyRangeCopy(store, settings, sura, aya1, aya2, spelling);
         } else {
             if (page < 1 || page > 604 || width < 1 || height < 1 || x < 0 || y < 0) return Usage();
             TPageViewer view(nullptr);
@@ -68,9 +82,13 @@ int main(int argc, char** argv) {
             view.Resize(width, height);
             view.MouseDown(mbLeft, 0, x, y);
             view.MouseUp(mbLeft, 0, x, y);
-            document = GetSelectionRTF(p, store, settings);
+            copy = SelectionCopy(p, store, settings, spelling);
         }
-        const std::string text = RtfToEightBit(document);
+        // Nothing selected: nothing is copied.
+        std::string text;
+        if (copy && format == fmRtf) text = RtfToEightBit(CopiedRtf(*copy));
+        if (copy && format == fmHtml) text = CopiedHtml(*copy);
+        if (copy && format == fmText) text = Utf16ToUtf8(CopiedPlainText(*copy));
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     } catch (const std::exception& e) {

@@ -1,15 +1,19 @@
 // tiravel-settings: writes "setting.dat" into a data folder with the default
 // copy settings, the page last shown, the interface language and, when given,
 // the citation font, exactly as the program saves it; or reads one field of
-// it, as the program reads it.
+// it, as the program reads it. --copy also writes the options file beside it
+// with the copy's choices: "html" (HTML and plain text offered too) and
+// "imlai" (the plain spelling), joined by "+", or "none".
 //
-//   tiravel-settings --folder DIR --page N [--language 0|1] [--citation-font NAME]
+//   tiravel-settings --folder DIR --page N [--language 0|1] [--citation-font NAME] [--copy CHOICES]
 //   tiravel-settings --folder DIR --show language|profile|size|waqf
 #include <cstdio>
+#include <algorithm>
 #include <exception>
 #include <string>
 
 #include "base/Utf.h"
+#include "settings/CopyOptions.h"
 #include "settings/Settings.h"
 
 namespace {
@@ -31,7 +35,7 @@ int Show(const std::string& folder, const std::string& field) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string folder, show, citationFont;
+    std::string folder, show, citationFont, copy;
     bool withCitationFont = false;
     int page = 0, language = appArabic;
     bool ok = argc % 2 == 1;
@@ -43,6 +47,7 @@ int main(int argc, char** argv) {
             else if (key == "--language") language = std::stoi(value);
             else if (key == "--show") show = value;
             else if (key == "--citation-font") citationFont = value, withCitationFont = true;
+            else if (key == "--copy") copy = value;
             else ok = false;
         } catch (const std::exception&) {
             ok = false;
@@ -53,9 +58,19 @@ int main(int argc, char** argv) {
         if (result != 2) return result;
         ok = false;
     }
+    TCopyOptions copyOptions;
+    for (std::size_t at = 0; ok && at < copy.size();) {
+        const std::size_t end = std::min(copy.find('+', at), copy.size());
+        const std::string choice = copy.substr(at, end - at);
+        if (choice == "html") copyOptions.HtmlAndText = true;
+        else if (choice == "imlai") copyOptions.Spelling = TSpelling::Imlai;
+        else ok = choice == "none";
+        at = end + 1;
+    }
     if (!ok || folder.empty() || page < 1 || page > 604 || (language != appArabic && language != appEnglish)) {
         std::fprintf(stderr,
-                     "usage: tiravel-settings --folder DIR --page N [--language 0|1] [--citation-font NAME]\n"
+                     "usage: tiravel-settings --folder DIR --page N [--language 0|1] [--citation-font NAME]"
+                     " [--copy html+imlai|html|imlai|none]\n"
                      "       tiravel-settings --folder DIR --show language|profile|size|waqf\n");
         return 2;
     }
@@ -65,6 +80,7 @@ int main(int argc, char** argv) {
         settings.Language = TAppLanguage(language);
         if (withCitationFont) settings.CitationFontName = Utf8ToUtf16(citationFont);
         settings.SaveSettings(folder);
+        if (!copy.empty()) SaveCopyOptions(copyOptions, folder);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tiravel-settings: %s\n", e.what());

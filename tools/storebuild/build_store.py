@@ -25,6 +25,11 @@ sajda sign as a space-separated token of its own. The forms re-attach them:
                  space after a word-initial waw with fatha (unless U+0670
                  follows), U+0020 after an opening U+06DE; U+06D9, U+06DB and
                  U+06DC stay joined.
+  EmlaeySpaceex  the simple text with all its marks, spaced into word objects
+                 by the same rules as UnicodeSpaceex, with U+00A0 and the aya
+                 number at the end: the plain spelling that a copy can take
+                 instead of the Uthmani text. Its signs stand where the
+                 Uthmani text has them (checked).
 
 The hizb quarters of quran-meta serve as a cross-check of the rub el hizb
 signs of the text; its list has 15:50 where the text marks 15:49, which is
@@ -89,7 +94,9 @@ TANZIL_NOTICE = """\
   its letters and marks unchanged; only the spacing around the signs and
   the aya number at the end are arranged for display. The form emlaey
   holds the letters of the Tanzil simple text (from qurantext-simple.def,
-  texlive-lang-arabic). Page numbers: npm quran-meta 6.0.17 (MIT).
+  texlive-lang-arabic), and the form EmlaeySpaceex that text with its
+  letters and marks unchanged, spaced as UnicodeSpaceex is. Page
+  numbers: npm quran-meta 6.0.17 (MIT).
 """
 
 
@@ -141,7 +148,7 @@ def read_simple(path):
             if roman_value(m.group(1)) != len(ayat) + 1:
                 raise StoreBuildError(f"{path}: aya {m.group(1)} out of order")
             # \basmalah stands before the first aya of a sura; it is not part of it.
-            text = m.group(2).replace("\\basmalah", "")
+            text = m.group(2).replace("\\basmalah", "").strip(" ")
             if "\\" in text or "{" in text or "}" in text:
                 raise StoreBuildError(f"{path}: markup left in aya {len(ayat) + 1}")
             number = int("".join(str(ord(c) - ARABIC_INDIC_ZERO) for c in m.group(3)))
@@ -176,8 +183,9 @@ def read_meta(path):
 # --- forms --------------------------------------------------------------------
 
 
-def split_uthmani(sura, aya, text):
-    """Opening rub el hizb, words with their waqf signs attached, sajda."""
+def split_words(sura, aya, text):
+    """Opening rub el hizb, words with their waqf signs attached, sajda
+    (the Uthmani and the simple text write the signs alike)."""
     tokens = text.split(" ")
     if any(t == "" for t in tokens):
         raise StoreBuildError(f"{sura}:{aya}: doubled or outer space")
@@ -267,12 +275,16 @@ def build(uthmani, simple, meta):
         aya_id = index + 1
         if simple_aya != aya:
             raise StoreBuildError(f"aya {aya_id}: simple text numbers it {simple_aya}, not {aya}")
-        rub, words, sajda = split_uthmani(sura, aya, text)
+        rub, words, sajda = split_words(sura, aya, text)
         u = unicode_form(aya, rub, words, sajda)
+        simple_rub, simple_words, simple_sajda = split_words(sura, aya, simple_text)
+        if (simple_rub, simple_sajda) != (rub, sajda):
+            raise StoreBuildError(f"{sura}:{aya}: the simple text has other signs")
         entries.append({
             "sura": sura, "aya": aya, "page": page_of(aya_id, meta["pages"]),
             "unicode": u, "emlaey": imlai_form(simple_text), "UnicodeSpace": u,
             "unicodeex": u, "UnicodeSpaceex": unicode_space_ex_form(sura, aya, rub, words, sajda),
+            "EmlaeySpaceex": unicode_space_ex_form(sura, aya, rub, simple_words, sajda),
             "rub": rub, "sajda": sajda,
         })
         aya_ids[(sura, aya)] = aya_id
@@ -312,7 +324,7 @@ def check_quarters(entries, quarters, aya_ids):
 
 
 _QUOTE = {'"': "&quot;"}
-FORMS = ("unicode", "emlaey", "UnicodeSpace", "unicodeex", "UnicodeSpaceex")
+FORMS = ("unicode", "emlaey", "UnicodeSpace", "unicodeex", "UnicodeSpaceex", "EmlaeySpaceex")
 
 
 def render(entries, version):
@@ -331,10 +343,15 @@ def render(entries, version):
 
 def statistics(entries):
     spaced = sum(1 for e in entries if e["UnicodeSpaceex"] != e["unicode"])
+    # Ayat whose two spellings split into different numbers of word objects:
+    # a partial copy in the plain spelling takes them whole.
+    split_apart = sum(1 for e in entries
+                      if len(e["UnicodeSpaceex"].split(" ")) != len(e["EmlaeySpaceex"].split(" ")))
     return (f"{len(entries)} entries, {sum(e['rub'] for e in entries)} open with U+06DE, "
             f"{sum(e['sajda'] for e in entries)} carry U+06E9, "
             f"{spaced} differ in UnicodeSpaceex, "
-            f"{sum(len(e['UnicodeSpaceex'].split(' ')) for e in entries)} word objects")
+            f"{sum(len(e['UnicodeSpaceex'].split(' ')) for e in entries)} word objects, "
+            f"{split_apart} split into other word counts in the plain spelling")
 
 
 def main():

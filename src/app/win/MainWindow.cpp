@@ -329,8 +329,8 @@ void TMainWindow::ReportError(std::u16string_view message) {
 
 void TMainWindow::ShowError(std::u16string_view message) { ReportError(message); }
 
-bool TMainWindow::PutOnClipboard(std::u16string_view document) {
-    return PutRtfOnClipboard(Handle(), FRun.RtfClipboardFormat, RtfToAnsi(std::u16string(document)));
+bool TMainWindow::PutOnClipboard(const TClipboardDocument& document) {
+    return PutBlocksOnClipboard(Handle(), ClipboardBlocks(document, FRun.RtfClipboardFormat));
 }
 
 void TMainWindow::RunCommand(TCommandId command) {
@@ -370,7 +370,7 @@ void TMainWindow::RunCommand(TCommandId command) {
     case cmSettings:
         FWindows.ShowOrCreate<TSettingsWindow>([&](TSettingsWindow& w) {
             // The dialog's Help posts the main window's help message.
-            return w.Create(Handle(), FRun.CurrentSettings, FRun.DefaultSettings,
+            return w.Create(Handle(), FRun.CurrentSettings, FRun.DefaultSettings, FForm->CopyOptions,
                             std::filesystem::path(FRun.DataFolder), FForm->SettingsSaving(),
                             [main = Handle()] { PostMessageW(main, MsgHelp, 0, 0); });
         });

@@ -66,7 +66,7 @@ private:
     void ProcessPendingMessages() override;
     void AttachPagePictures(TPage& page) override;
     void ReportError(std::u16string_view message) override;
-    bool PutOnClipboard(std::u16string_view document) override;
+    bool PutOnClipboard(const TClipboardDocument& document) override;
     void RunCommand(TCommandId command) override;
     void CloseWindow() override;
     void EndRun() override;

@@ -39,9 +39,10 @@ constexpr TPartInfo PartInfos[] = {
     {spCitationSizeLabel, pkLabel},   {spCitationSizeBox, pkSizeBox},
     {spCitationColorLabel, pkLabel},  {spCitationColorBox, pkColorBox},
     {spIsteada, pkCheck},             {spBasmala, pkCheck},              {spQalaTaallah, pkCheck},
+    {spUthmani, pkFirstRadio},        {spImlai, pkRadio},                {spHtmlAndText, pkCheck},
     // Last, so that they lie below the controls they frame.
     {spLanguageGroup, pkGroup},       {spQuranGroup, pkGroup},            {spCitationGroup, pkGroup},
-    {spAdditionsGroup, pkGroup},
+    {spAdditionsGroup, pkGroup},      {spCopyGroup, pkGroup},
 };
 
 // The colour boxes, in the order of TSettingsWindow::FColorBoxes.
@@ -98,7 +99,7 @@ int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
 
 }  // namespace
 
-bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& defaults,
+bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& defaults, TCopyOptions& copyOptions,
                              const std::filesystem::path& dataFolder, TSettingsSaving& saving,
                              std::function<void()> requestHelp) {
     FRequestHelp = std::move(requestHelp);
@@ -116,7 +117,8 @@ bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& de
     BuildMenu();
     BuildControls();
     CreateFonts();
-    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsView&>(*this), saving);
+    FForm = std::make_unique<TSettingsForm>(current, defaults, copyOptions, dataFolder,
+                                            static_cast<TSettingsView&>(*this), saving);
     FForm->Create();
     UpdateScrollBar();
     ShowWindow(Handle(), SW_SHOW);
@@ -229,6 +231,9 @@ void TSettingsWindow::ShowControls(const TSettingsControls& c, bool withLanguage
     SetWindowTextW(Part(spCitationFontBox), ToWide(c.CitationFontName).c_str());
     SetWindowTextW(Part(spCitationSizeBox), ToWide(c.CitationFontSize).c_str());
     ShowAdditions(c.AdditionIsteada, c.AdditionBasmala, c.AdditionQalaTaallah);
+    Check(spUthmani, c.Spelling == TSpelling::Uthmani);
+    Check(spImlai, c.Spelling == TSpelling::Imlai);
+    Check(spHtmlAndText, c.HtmlAndText);
 }
 
 void TSettingsWindow::ShowAdditions(bool isteada, bool basmala, bool qalaTaallah) {
@@ -257,6 +262,8 @@ TSettingsControls TSettingsWindow::ReadControls() const {
     c.AdditionIsteada = Checked(spIsteada);
     c.AdditionBasmala = Checked(spBasmala);
     c.AdditionQalaTaallah = Checked(spQalaTaallah);
+    c.Spelling = Checked(spImlai) ? TSpelling::Imlai : TSpelling::Uthmani;
+    c.HtmlAndText = Checked(spHtmlAndText);
     return c;
 }
 

@@ -21,8 +21,9 @@ public:
     static constexpr const char16_t* ClassName = SettingsClassName;
 
     // Centred on the desktop, in the language of `current`. Neither record is
-    // owned, nor `saving`; all outlive the window. `requestHelp` runs for Help, Help.
-    bool Create(HWND owner, TSettings& current, const TSettings& defaults,
+    // owned, nor the copy options, nor `saving`; all outlive the window.
+    // `requestHelp` runs for Help, Help.
+    bool Create(HWND owner, TSettings& current, const TSettings& defaults, TCopyOptions& copyOptions,
                 const std::filesystem::path& dataFolder, TSettingsSaving& saving,
                 std::function<void()> requestHelp);
     bool WantsDialogKeys() const override { return true; }

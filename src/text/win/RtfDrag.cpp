@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/win/WideText.h"
+#include "text/ClipboardDocument.h"
 #include "text/DragDetection.h"
 #include "text/win/RtfClipboard.h"
 
@@ -132,12 +133,6 @@ public:
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 };
 
-std::vector<std::uint8_t> Bytes(const std::string& s) {
-    std::vector<std::uint8_t> b(s.begin(), s.end());
-    b.push_back(0);
-    return b;
-}
-
 }  // namespace
 
 bool DetectDrag(HWND view) {
@@ -191,21 +186,23 @@ bool DetectDrag(HWND view) {
     return detector.State() == TDragDetector::dsDrag;
 }
 
-void RunRtfDrag(const std::u16string& rtf, UINT rtfFormat) {
-    const std::string ansi = RtfToAnsi(rtf);
-    std::vector<std::uint8_t> unicode(reinterpret_cast<const std::uint8_t*>(rtf.c_str()),
-                                      reinterpret_cast<const std::uint8_t*>(rtf.c_str() + rtf.size() + 1));
-    const std::string oem = RtfToOem(rtf);
+void RunRtfDrag(const TClipboardDocument& document, UINT rtfFormat) {
+    const std::string ansi = RtfToAnsi(document.Rtf);
+    // The text formats hold the plain text when the user chose to offer it,
+    // and otherwise the markup itself.
+    const std::u16string& text = document.Text ? *document.Text : document.Rtf;
     const LCID locale = GetThreadLocale();
     std::vector<std::uint8_t> localeBytes(sizeof locale);
     std::memcpy(localeBytes.data(), &locale, sizeof locale);
 
     std::vector<TFormatData> data;
-    data.push_back({HGlobalFormat(CF_UNICODETEXT), unicode});
-    data.push_back({HGlobalFormat(CF_TEXT), Bytes(ansi)});
-    data.push_back({HGlobalFormat(CF_OEMTEXT), Bytes(oem)});
+    data.push_back({HGlobalFormat(CF_UNICODETEXT), TerminatedBytes(text)});
+    data.push_back({HGlobalFormat(CF_TEXT), TerminatedBytes(document.Text ? RtfToAnsi(text) : ansi)});
+    data.push_back({HGlobalFormat(CF_OEMTEXT), TerminatedBytes(RtfToOem(text))});
     data.push_back({HGlobalFormat(CF_LOCALE), localeBytes});
-    data.push_back({HGlobalFormat(rtfFormat), Bytes(ansi)});  // begins with "{\rtf": passed unchanged
+    data.push_back({HGlobalFormat(rtfFormat), TerminatedBytes(ansi)});  // begins with "{\rtf": passed unchanged
+    if (document.Html && HtmlClipboardFormat())
+        data.push_back({HGlobalFormat(HtmlClipboardFormat()), TerminatedBytes(*document.Html)});
 
     auto* object = new TRtfDataObject(std::move(data));
     auto* source = new TCopyDropSource;
