@@ -203,6 +203,18 @@ void TMainForm::ExecuteCommand(TCommandId command) {
         page.ClearSelect();
         RepaintView();
         break;
+    case cmExtendToNextWord:
+        FViewer->ExtendSelection(stNextWord);
+        break;
+    case cmExtendToPreviousWord:
+        FViewer->ExtendSelection(stPreviousWord);
+        break;
+    case cmExtendToNextLine:
+        FViewer->ExtendSelection(stNextLine);
+        break;
+    case cmExtendToPreviousLine:
+        FViewer->ExtendSelection(stPreviousLine);
+        break;
     case cmCopy:
         if (const auto document = SelectionDocument()) PutOnClipboard(*document);
         break;

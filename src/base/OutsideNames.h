@@ -47,6 +47,9 @@ inline constexpr char16_t ProfileDefaultExtension[] = u"cvprofile";
 inline constexpr char16_t SearchHistoryFileName[] = u"shistory.ini";
 inline constexpr char16_t SearchHistorySection[] = u"SearchForm";
 inline constexpr char16_t SearchHistoryKeyPrefix[] = u"search";
+// The program's own options beside the settings record: UTF-8 text, one
+// "key=value" a line (base/OptionsFile.h). Keys written by this build:
+inline constexpr char16_t OptionsFileName[] = u"options.ini";
 
 // The settings record and profiles share one little-endian byte layout, read
 // and written field by field in this order by settings/Settings.cpp:
@@ -59,6 +62,18 @@ inline constexpr char16_t SearchHistoryKeyPrefix[] = u"search";
 // A string is an i32 count of UTF-16 units and those units. Without its two
 // strings a record takes SettingsRecordFixedBytes.
 inline constexpr int SettingsRecordFixedBytes = 56;
+
+// ---- Window places
+// Where each window was last closed, kept in the options file: the key of
+// each window, its value "left,top,width,height" in device pixels.
+inline constexpr char WindowPlaceKeyPrefix[] = "WindowPlace.";
+inline constexpr char MainWindowPlaceKey[] = "WindowPlace.Main";
+inline constexpr char SearchPlaceKey[] = "WindowPlace.Search";
+inline constexpr char SuraIndexPlaceKey[] = "WindowPlace.Index";
+inline constexpr char SettingsPlaceKey[] = "WindowPlace.Settings";
+inline constexpr char CopyRangePlaceKey[] = "WindowPlace.CopyRange";
+inline constexpr char GoToPagePlaceKey[] = "WindowPlace.GoToPage";
+inline constexpr char AboutPlaceKey[] = "WindowPlace.About";
 
 // ---- Fonts
 // The Quran font family, as installed and as named in copied text.

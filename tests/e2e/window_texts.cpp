@@ -4,6 +4,8 @@
 // screen coordinates, the text in UTF-8 with line breaks written as \n. With
 // no visible window of the class it prints nothing and exits with 1.
 // With --foreground it prints the class of the foreground window instead.
+// With --places CLASS it prints each visible window of the class instead,
+// one line each, newest on top first: <left> <top> <right> <bottom>.
 // With --post CLASS MESSAGE it posts MESSAGE (a number, WParam and LParam 0)
 // to the first window of the class instead, as another window would.
 #include <windows.h>
@@ -76,12 +78,22 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     const bool post = argc == 4 && std::wstring(argv[1]) == L"--post";
-    if (argc != 2 && !post) {
-        Write("usage: tiravel-wintext CLASSNAME | --foreground | --post CLASSNAME MESSAGE\n");
+    const bool places = argc == 3 && std::wstring(argv[1]) == L"--places";
+    if (argc != 2 && !post && !places) {
+        Write("usage: tiravel-wintext CLASSNAME | --foreground | --post CLASSNAME MESSAGE | --places CLASSNAME\n");
         return 2;
     }
-    TSearch search{argv[post ? 2 : 1], {}};
+    TSearch search{argv[post || places ? 2 : 1], {}};
     EnumWindows(&NoteWindow, LPARAM(&search));
+    if (places) {
+        for (HWND h : search.Windows) {
+            RECT r{};
+            GetWindowRect(h, &r);
+            Write(std::to_string(r.left) + ' ' + std::to_string(r.top) + ' ' + std::to_string(r.right) + ' ' +
+                  std::to_string(r.bottom) + '\n');
+        }
+        return search.Windows.empty() ? 1 : 0;
+    }
     if (post) return !search.Windows.empty() && PostMessageW(search.Windows[0], UINT(_wtoi(argv[3])), 0, 0) ? 0 : 1;
     for (std::size_t i = 0; i < search.Windows.size(); ++i) {
         TChildren children{int(i), {}};

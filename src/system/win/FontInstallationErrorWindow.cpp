@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "base/win/FocusMarks.h"
 #include "system/Addresses.h"
 #include "system/FontInstallationErrorForm.h"
 
@@ -18,12 +19,18 @@ void TFontInstallationErrorWindow::ShowModal() {
     AddControl(L"STATIC", FontErrorEnglish, SS_LEFT, FontErrorEnglishPlace);
     AddControl(L"STATIC", FontErrorArabic, SS_RIGHT, FontErrorArabicPlace, -1, nullptr, WS_EX_RTLREADING);
     FLinkFont = CreateLinkFont(-FontErrorTextHeight);
-    FLink = AddControl(L"STATIC", FontDownloadAddress(), SS_CENTER | SS_NOTIFY, FontErrorLinkPlace, LinkId, FLinkFont);
-    AddControl(L"BUTTON", FontErrorCancel, BS_DEFPUSHBUTTON | WS_TABSTOP, FontErrorCancelPlace, IDCANCEL);
+    TTextLabelStyle link;
+    link.Align = TTextLabelStyle::laCentre;
+    link.Link = true;
+    link.Background = GetSysColor(COLOR_BTNFACE);
+    FLink.Create(Handle(), FontDownloadAddress(), FontErrorLinkPlace, LinkId, FLinkFont, link);
+    HWND cancel = AddControl(L"BUTTON", FontErrorCancel, BS_DEFPUSHBUTTON | WS_TABSTOP, FontErrorCancelPlace, IDCANCEL);
     ShowWindow(Handle(), SW_SHOW);
+    SetFocus(cancel);
     SetForegroundWindow(Handle());
     MSG msg;
     while (Handle() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (Handle() && msg.message == WM_KEYDOWN) ShowFocusMarks(Handle());
         if (Handle() && IsDialogMessageW(Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -35,24 +42,4 @@ bool TFontInstallationErrorWindow::OnCommand(int id, int code, HWND) {
     const std::wstring site = ToWide(ProductSiteAddress());
     ShellExecuteW(Handle(), L"open", site.c_str(), nullptr, nullptr, SW_SHOW);
     return true;
-}
-
-LRESULT TFontInstallationErrorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == FLink) {  // a link reads as one
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(0, 0, 238));
-            SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        break;
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == FLink) {
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        }
-        break;
-    }
-    return TWindow::HandleMessage(message, wParam, lParam);
 }

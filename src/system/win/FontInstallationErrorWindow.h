@@ -3,6 +3,7 @@
 // both texts, the font download address as a link that opens the product
 // site, and Cancel.
 #include "base/OutsideNames.h"
+#include "base/win/TextLabel.h"
 #include "base/win/Window.h"
 
 class TFontInstallationErrorWindow final : public TWindow {
@@ -14,7 +15,6 @@ public:
 
 private:
     bool OnCommand(int id, int code, HWND control) override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     TFontHandle FLinkFont;
-    HWND FLink = nullptr;
+    TTextLabel FLink;
 };
