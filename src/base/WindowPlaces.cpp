@@ -21,6 +21,8 @@ std::optional<TWindowPlace> ParseWindowPlace(std::string_view text) {
         p = next;
     }
     if (p != end || values[2] <= 0 || values[3] <= 0) return std::nullopt;
+    for (int v : values)
+        if (v < -MaxPlaceCoordinate || v > MaxPlaceCoordinate) return std::nullopt;
     return TWindowPlace{values[0], values[1], values[2], values[3]};
 }
 

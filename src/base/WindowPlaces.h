@@ -28,8 +28,13 @@ struct TMonitorArea {
     TWindowPlace Work;
 };
 
-// "left,top,width,height" in decimal; nothing for any other text or a size
-// that is not positive (a damaged entry reads as no place).
+// No screen reaches this far; beyond it a place is a damaged entry (and its
+// sums could not be counted).
+inline constexpr int MaxPlaceCoordinate = 1'000'000;
+
+// "left,top,width,height" in decimal; nothing for any other text, a size
+// that is not positive or a number past MaxPlaceCoordinate (a damaged entry
+// reads as no place).
 std::optional<TWindowPlace> ParseWindowPlace(std::string_view text);
 std::string WindowPlaceText(const TWindowPlace& place);
 

@@ -11,21 +11,22 @@ namespace {
 using V = std::vector<int>;
 
 // Three lines of sura 5 and the start of sura 6, at one unit a pixel; line
-// L spans y 50·L to 50·L + 40, line 5 holds a header. WordList index:
-//   line 2:  0 [500-560] 5:1   1 [420-480] 5:1   2 [340-400] 5:1   3 mark [300-330] 5:1
-//   line 3:  4 [460-560] 5:2   5 [330-450] 5:2   6 mark [290-320] 5:2
-//   line 4:  7 [480-560] 5:3   8 mark [440-470] 5:3   9 [330-420] 6:1   10 mark [290-320] 6:1
-//   line 6: 11 [400-560] 6:2  12 mark [360-390] 6:2
+// L spans y 50·L to 50·L + 40; lines 6 and 7 hold sura 6's header and
+// basmala (as lines 1 and 2 hold nothing). WordList index:
+//   line 3:  0 [500-560] 5:1   1 [420-480] 5:1   2 [340-400] 5:1   3 mark [300-330] 5:1
+//   line 4:  4 [460-560] 5:2   5 [330-450] 5:2   6 mark [290-320] 5:2
+//   line 5:  7 [480-560] 5:3   8 mark [440-470] 5:3   9 [330-420] 6:1   10 mark [290-320] 6:1
+//   line 8: 11 [400-560] 6:2  12 mark [360-390] 6:2
 void BuildLinesPage(TPage& page) {
     page.PageNumber = 106;
     auto box = [](int line, float left, float right) { return TBox{left, 50.0f * line, right, 50.0f * line + 40}; };
     const TTestWord words[] = {
-        {2, box(2, 500, 560), 5, 1}, {2, box(2, 420, 480), 5, 1}, {2, box(2, 340, 400), 5, 1},
-        {2, box(2, 300, 330), 5, 1, true},
-        {3, box(3, 460, 560), 5, 2}, {3, box(3, 330, 450), 5, 2}, {3, box(3, 290, 320), 5, 2, true},
-        {4, box(4, 480, 560), 5, 3}, {4, box(4, 440, 470), 5, 3, true},
-        {4, box(4, 330, 420), 6, 1}, {4, box(4, 290, 320), 6, 1, true},
-        {6, box(6, 400, 560), 6, 2}, {6, box(6, 360, 390), 6, 2, true},
+        {3, box(3, 500, 560), 5, 1}, {3, box(3, 420, 480), 5, 1}, {3, box(3, 340, 400), 5, 1},
+        {3, box(3, 300, 330), 5, 1, true},
+        {4, box(4, 460, 560), 5, 2}, {4, box(4, 330, 450), 5, 2}, {4, box(4, 290, 320), 5, 2, true},
+        {5, box(5, 480, 560), 5, 3}, {5, box(5, 440, 470), 5, 3, true},
+        {5, box(5, 330, 420), 6, 1}, {5, box(5, 290, 320), 6, 1, true},
+        {8, box(8, 400, 560), 6, 2}, {8, box(8, 360, 390), 6, 2, true},
     };
     for (const TTestWord& t : words) AddWord(page, t);
     page.InitialLinesData();
@@ -71,11 +72,11 @@ TEST_F(KeySelectionTest, StepsByWordAndLineWithinOneSuraAndThePage) {
         {Click, 5, "RRRRRRR", {0, 1, 2, 3, 4, 5}},  // stops at the page's first word
         {Click, 7, "LLL", {7, 8}},              // stops at the end of sura 5
         {Click, 9, "R", {9}},                   // and at the start of sura 6
-        {Click, 9, "LLLLL", {9, 10, 11, 12}},   // over the header line, to the page's last word
-        {Click, 4, "D", {4, 5, 6, 7}},          // the word below: nearest centre on line 4
+        {Click, 9, "LLLLL", {9, 10, 11, 12}},   // over the header, to the page's last word
+        {Click, 4, "D", {4, 5, 6, 7}},          // the word below: nearest centre on line 5
         {Click, 1, "D", {1, 2, 3, 4}},          // equally near words: the first in reading order
         {Click, 5, "D", {5, 6, 7, 8}},          // the word below is of sura 6: the end of sura 5
-        {Click, 11, "U", {9, 10, 11}},          // upwards over the header line, stopping at sura 6's start
+        {Click, 11, "U", {9, 10, 11}},          // upwards over the header, stopping at sura 6's start
         {Click, 11, "D", {11, 12}},             // no line below: the page's last word
         {Click, 2, "U", {0, 1, 2}},             // no line above: the page's first word
         {Click, 4, "DU", {4}},                  // down and up again
@@ -116,7 +117,9 @@ TEST_F(KeySelectionTest, GrowsWhatTheMouseSelected) {
         viewer->MouseMove(ssLeft, x0, y0);
         viewer->MouseMove(ssLeft, x1, y1);
         viewer->MouseUp(mbLeft, 0, x1, y1);
-        if (c.Aya) ASSERT_EQ(SelectedIndices(page()), (V{4, 5, 6}));
+        if (c.Aya) {
+            ASSERT_EQ(SelectedIndices(page()), (V{4, 5, 6}));
+        }
         Keys(c.Keys);
         EXPECT_EQ(SelectedIndices(page()), c.Selected) << c.From << " to " << c.To << ", keys " << c.Keys;
     }
@@ -145,8 +148,11 @@ TEST_F(KeySelectionTest, AGlyphPickIsNoRunAndTheKeysStartAfresh) {
     ASSERT_EQ(SelectedIndices(page()), V{});
     Keys("L");
     EXPECT_EQ(SelectedIndices(page()), V{5});
-    for (const TGlyphShape* s : page().ShapeList)
-        if (s->ObjectID == page().WordList[1]->ObjectID) EXPECT_FALSE(s->Selected);
+    for (const TGlyphShape* s : page().ShapeList) {
+        if (s->ObjectID == page().WordList[1]->ObjectID) {
+            EXPECT_FALSE(s->Selected);
+        }
+    }
 }
 
 }  // namespace

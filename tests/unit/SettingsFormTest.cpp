@@ -457,14 +457,14 @@ TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits)
         {spWaqfBox, 0, 200, 50},            // a group taller than the client: the box alone, closed
         {spBracketList, 0, 200, 202},       // the bracket list's closed box, not its list
         {spWaqfBox, 300, 200, 200},         // upwards: the box at the top
-        {spIsteada, 0, 710, 10},            // clamped to the content
+        {spIsteada, 500, 400, 320},         // in view, but past the content's end: clamped
         {spQuranGroup, 500, 400, 62},
     };
     for (TAppLanguage language : {appArabic, appEnglish}) {
         const TSettingsPlaces p = SettingsFormLayout(language, 530);
         for (const Case& c : cases)
             EXPECT_EQ(ScrollToShowPart(c.Part, p, c.From, c.Client), c.To)
-                << "part " << c.Part << " from " << c.From << " in " << c.Client << ", language " << language;
+                << "part " << c.Part << " from " << c.From << " in " << c.Client << ", language " << int(language);
     }
     EXPECT_EQ(SettingsGroupOf(spEnglishItem), spLanguageGroup);
     EXPECT_EQ(SettingsGroupOf(spBracketColorBox), spQuranGroup);

@@ -18,12 +18,13 @@ namespace fs = std::filesystem;
 using P = TWindowPlace;
 
 TEST(WindowPlaces, TextReadsBackAndDamagedTextIsNoPlace) {
-    for (const P p : {P{10, 20, 300, 400}, P{-1920, -8, 1024, 768}, P{0, 0, 1, 1}}) {
+    for (const P p : {P{10, 20, 300, 400}, P{-1920, -8, 1024, 768}, P{0, 0, 1, 1}, P{-1000000, 0, 1000000, 1}}) {
         EXPECT_EQ(ParseWindowPlace(WindowPlaceText(p)), p);
     }
     EXPECT_EQ(WindowPlaceText({-5, 7, 640, 480}), "-5,7,640,480");
     for (const char* damaged : {"", "1,2,3", "1,2,3,4,5", "1,2,0,4", "1,2,3,-4", "a,2,3,4", "1, 2,3,4", "1,2,3,4 ",
-                                "99999999999,2,3,4", "1;2;3;4", ",1,2,3,4"}) {
+                                "99999999999,2,3,4", "1;2;3;4", ",1,2,3,4",
+                                "2000000000,0,2000000000,10", "0,-1000001,10,10"}) {
         EXPECT_EQ(ParseWindowPlace(damaged), std::nullopt) << damaged;
     }
 }
@@ -48,7 +49,9 @@ TEST(WindowPlaces, APlaceIsClampedToTheWorkAreaOfTheMonitorHoldingMostOfIt) {
     for (const Case& c : cases) {
         const auto monitor = MonitorOf(c.Remembered, Monitors);
         ASSERT_EQ(monitor.has_value(), c.Opens.has_value()) << WindowPlaceText(c.Remembered);
-        if (monitor) EXPECT_EQ(ClampToArea(c.Remembered, monitor->Work), *c.Opens) << WindowPlaceText(c.Remembered);
+        if (monitor) {
+            EXPECT_EQ(ClampToArea(c.Remembered, monitor->Work), *c.Opens) << WindowPlaceText(c.Remembered);
+        }
     }
 }
 
