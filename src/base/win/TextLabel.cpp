@@ -90,7 +90,7 @@ LRESULT TTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: {
         // Enter opens the link rather than the dialog keys' default button.
         const auto* msg = reinterpret_cast<const MSG*>(lParam);
-        if (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
+        if (FStyle.Link && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
         break;
     }
     case WM_KEYDOWN:
