@@ -80,7 +80,9 @@ class WindowPlacesFile : public ::testing::Test {
 protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
-        folder = fs::temp_directory_path() / ("tiravel-places-" + std::to_string(counter++));
+        // Each test a folder of its own: ctest runs them side by side.
+        folder = fs::temp_directory_path() / ("tiravel-places-" + std::to_string(counter++) + "-" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
         file = folder / fs::path(OptionsFileName);
