@@ -29,8 +29,10 @@ int EstimatedHeight(std::u16string_view text, int width) {
 
 void BM_KeystrokeMatchingNearlyEveryAya(benchmark::State& state) {
     TSearchForm form(*gStore, appArabic);
-    form.Grid().SetClientSize(SearchClientWidth, SearchClientHeight - SearchStripHeight);
-    form.SetColumnFullWidth(SearchClientWidth);
+    const TSizeI client = SearchClientSize({});
+    const TControlPlace grid = SearchFormPlaces(client.Width, client.Height, {}).Grid;
+    form.Grid().SetClientSize(grid.Width, grid.Height);
+    form.SetColumnFullWidth(grid.Width);
     std::size_t hits = 0;
     for (auto _ : state) {
         form.TextChanged(u"\u0627\u0644");

@@ -1,6 +1,11 @@
 # Libraries of the portable core. Natively they are Debian's -dev packages;
 # for Windows, zlib comes from libz-mingw-w64-dev and the others are the
 # static cross builds that scripts/setup.sh makes from Debian source packages.
+if(WIN32)
+  # mingw-w64 ships the import library of zlib1.dll beside the static libz.a;
+  # the program must carry zlib inside, as no Windows has that DLL.
+  set(ZLIB_USE_STATIC_LIBS ON)
+endif()
 find_package(ZLIB REQUIRED)
 find_package(PNG REQUIRED)
 find_package(JPEG REQUIRED)

@@ -55,12 +55,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return std::u16string();
     });
     FUZZ_REQUIRE(history.Entries().size() <= SearchHistoryLength);
-    for (const std::u16string& entry : history.Entries()) FUZZ_REQUIRE(!entry.empty() && WindowText(entry));
+    // Every entry within the cap, so every value fits the window's read.
+    const auto kept = [&] {
+        for (const std::u16string& entry : history.Entries())
+            FUZZ_REQUIRE(!entry.empty() && entry.size() <= SearchHistoryEntryCap && WindowText(entry));
+        for (const auto& [key, value] : history.Values()) FUZZ_REQUIRE(value.size() < 32767);
+    };
+    kept();
     FUZZ_REQUIRE(Reread(history).Entries() == history.Entries());
 
     // A line past the ten keys is a text the reader searched for and used.
     if (lines.size() > SearchHistoryLength && WindowText(lines[SearchHistoryLength])) {
         history.Add(lines[SearchHistoryLength]);
+        kept();
         FUZZ_REQUIRE(Reread(history).Entries() == history.Entries());
     }
     return 0;

@@ -34,7 +34,44 @@ log=build/fuzz/$target.log
 start=$(date +%s.%N)
 build/fuzz/bin/fuzz_"$target" -fork=1 -ignore_crashes=1 -ignore_ooms=1 -ignore_timeouts=1 \
     -max_total_time="$seconds" -timeout=25 -rss_limit_mb=2048 \
-    -artifact_prefix="$findings/" "$work" >"$log" 2>&1 || true
+    -artifact_prefix="$findings/" "$work" >"$log" 2>&1 &
+fuzzer=$!
+
+# The jobs of fork mode are watched: the leak checker stops a job's threads
+# to scan its memory, and a job left stopped (or running far past the 300 s
+# that fork mode gives a job) would keep the campaign waiting for ever. Such
+# a job is killed; fork mode counts it as a crash and starts another, and
+# leak checking stays on. At the campaign's end (plus a grace period) every
+# job left and the fuzzer itself are ended.
+descendants() {
+    local p
+    for p in $(pgrep -P "$1" 2>/dev/null); do echo "$p"; descendants "$p"; done
+}
+declare -A stopped_since=()
+deadline=$(( $(date +%s) + seconds + 120 ))
+while kill -0 "$fuzzer" 2>/dev/null; do
+    sleep 5
+    now=$(date +%s)
+    for job in $(descendants "$fuzzer"); do
+        read -r state age < <(ps -o stat=,etimes= -p "$job" 2>/dev/null) || continue
+        if [[ $state == [Tt]* ]]; then
+            stopped_since[$job]=${stopped_since[$job]:-$now}
+        else
+            unset "stopped_since[$job]"
+        fi
+        if { [ -n "${stopped_since[$job]:-}" ] && [ $((now - stopped_since[$job])) -ge 60 ]; } || [ "$age" -gt 420 ]; then
+            echo "fuzz.sh: job $job stalled (state $state, $age s): killed" >>"$log"
+            kill -9 "$job" 2>/dev/null || true
+            unset "stopped_since[$job]"
+        fi
+    done
+    if [ "$now" -gt "$deadline" ]; then
+        echo "fuzz.sh: the campaign outlived its time: ended" >>"$log"
+        for job in $(descendants "$fuzzer"); do kill -9 "$job" 2>/dev/null || true; done
+        kill -9 "$fuzzer" 2>/dev/null || true
+    fi
+done
+wait "$fuzzer" || true
 end=$(date +%s.%N)
 after=$(find "$findings" -type f | wc -l)
 

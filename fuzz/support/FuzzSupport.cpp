@@ -1,11 +1,13 @@
 #include "FuzzSupport.h"
 
+#include <cmath>
 #include <memory>
 
 #include "base/DataError.h"
 #include "base/ResourceSource.h"
 #include "app/PageViewer.h"
 #include "base/ResourceFolder.h"
+#include "pagemodel/PageData.h"
 #include "pagemodel/PageResource.h"
 #include "settings/Settings.h"
 #include "text/AyaStore.h"
@@ -67,6 +69,14 @@ void OpenAndSelectPage(std::span<const std::uint8_t> pageData) {
         return;
     }
     view.Resize(ViewWidth, ViewHeight);
+    // A page accepted holds no more words than a page may, and only finite
+    // coordinates, which every box and hit test below relies on.
+    FUZZ_REQUIRE(page.WordList.size() <= std::size_t(MaxPageWords));
+    for (const auto* shape : page.ShapeList) {
+        FUZZ_REQUIRE(std::isfinite(shape->MoveToPoint.x) && std::isfinite(shape->MoveToPoint.y));
+        for (const TLineCurve& c : shape->CounterData)
+            ForUsedPoints(c, [](const TXYPoint& p) { FUZZ_REQUIRE(std::isfinite(p.x) && std::isfinite(p.y)); });
+    }
 
     // A click in the middle (the word there or the nearest), then a drag
     // from the top right corner to the bottom left one.

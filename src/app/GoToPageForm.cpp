@@ -9,6 +9,15 @@ TGoToPageTexts GoToPageTexts(TAppLanguage language) {
     return {u"Go to Page", u"Enter Page Number", u"OK", u"Cancel"};
 }
 
+TGoToPagePlaces GoToPagePlaces(TScale scale) {
+    return {{scale(260), scale(122)},
+            scale({16, 34, 122, 16}),
+            scale({142, 32, 73, 21}),
+            scale({43, 72, 75, 25}),
+            scale({142, 72, 75, 25}),
+            scale(-12)};
+}
+
 bool GoToPageAcceptsChar(char16_t c) { return (c >= u'0' && c <= u'9') || c < 0x20; }
 
 namespace {

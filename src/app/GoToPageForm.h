@@ -6,12 +6,11 @@
 #include <string_view>
 
 #include "base/ControlPlace.h"
+#include "base/DisplayScale.h"
 #include "app/MainWindowGeometry.h"
 #include "settings/AppLanguage.h"
 
 inline constexpr char16_t GoToPageFormName[] = u"GoToPageForm";  // at most one such window
-inline constexpr int GoToPageClientWidth = 260;
-inline constexpr int GoToPageClientHeight = 122;
 inline constexpr int GoToPageMaxLength = 3;  // characters in the number box
 
 struct TGoToPageTexts {
@@ -23,10 +22,14 @@ struct TGoToPageTexts {
 // Arabic texts come with a mirrored window layout its children do not inherit.
 TGoToPageTexts GoToPageTexts(TAppLanguage language);
 
-inline constexpr TControlPlace GoToPageLabelPlace{16, 34, 122, 16};
-inline constexpr TControlPlace GoToPageBoxPlace{142, 32, 73, 21};
-inline constexpr TControlPlace GoToPageOkPlace{43, 72, 75, 25};
-inline constexpr TControlPlace GoToPageCancelPlace{142, 72, 75, 25};
+// The window's client size, its controls' places and the character height
+// of its font, in device pixels at the scale given.
+struct TGoToPagePlaces {
+    TSizeI Client;
+    TControlPlace Label, Box, Ok, Cancel;
+    int FontHeight;  // negative, as fonts are created
+};
+TGoToPagePlaces GoToPagePlaces(TScale scale);
 
 // Typed characters: digits only; control characters (Backspace and the like)
 // keep their editing role.

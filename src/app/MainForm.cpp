@@ -84,8 +84,13 @@ void TMainForm::Resize(int width, int height) {
     FView.InvalidateWindow();
     FMushafRect = ::MushafRect(width, height);
     FView.PlaceView(FMushafRect);
-    FViewer->Resize(FMushafRect.Width(), FMushafRect.Height());
+    FViewer->Resize(FMushafRect.Width(), FMushafRect.Height(), FLargestPageScale);
     FView.PlaceHeaderStrip(HeaderPanelRect(width, height, FHeaderAspect));
+}
+
+void TMainForm::SetDisplayScale(TScale scale) {
+    FLargestPageScale = float(scale.Factor());
+    Resize(FSize.Width, FSize.Height);
 }
 
 bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
@@ -98,14 +103,14 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
     const std::int32_t page = PageNumber;
     auto fresh = std::make_unique<TPageViewer>(FViewEvents);
     fresh->Page().PageNumber = page;
-    fresh->Resize(FMushafRect.Width(), FMushafRect.Height());
+    fresh->Resize(FMushafRect.Width(), FMushafRect.Height(), FLargestPageScale);
     try {
         ReadPageResource(fresh->Page(), page, FResources);
         FView.AttachPagePictures(fresh->Page());
     } catch (const std::exception& e) {
         // The page on screen stays, with its scale and its number.
         fresh.reset();
-        FViewer->Resize(FMushafRect.Width(), FMushafRect.Height());
+        FViewer->Resize(FMushafRect.Width(), FMushafRect.Height(), FLargestPageScale);
         if (FShownPage != 0) PageNumber = FShownPage;
         std::u16string message = u"Page " + Decimal(page) + u" cannot be shown: ";
         if (auto* missing = dynamic_cast<const TMissingResource*>(&e))
@@ -120,7 +125,7 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
     FViewer = std::move(fresh);  // the previous control goes, with its page and selection
     FShownPage = page;
     FView.PlaceView(FMushafRect);
-    FViewer->Resize(FMushafRect.Width(), FMushafRect.Height());
+    FViewer->Resize(FMushafRect.Width(), FMushafRect.Height(), FLargestPageScale);
     if (FViewEvents) {
         FViewEvents->CursorChanged(FViewer->Cursor());
         FViewEvents->InvalidateView();
@@ -129,11 +134,9 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
 
     FSettings.PageNumber = page;
     if (FStorePage) {
-        try {
-            FSettings.SaveSettings(FDataFolder);
-        } catch (const std::exception& e) {
-            FView.ReportError(u"The settings file cannot be written: " + Utf8ToUtf16(e.what()));
-        }
+        // Written once the turning pauses, not at every page of a held key.
+        FPageSavePending = true;
+        FView.StartPageSaveTimer();
     }
 
     if (FHeaderStrip.ShowPage(page))
@@ -142,6 +145,13 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
     if (!HasHeaderPictures(page) && FHeaderStrip.MouseLeft(false)) FView.ShowHeaderStrip(false);
     FView.RepaintHeaderStrip();
     return true;
+}
+
+void TMainForm::SavePendingPage() {
+    if (!FPageSavePending) return;
+    // A failure keeps it pending: the end of the run tries again.
+    FPageSavePending = !FSaving.Save(FSettings, FDataFolder);
+    if (auto report = FSaving.TakeReport()) FView.ReportError(*report);
 }
 
 void TMainForm::RepaintView() {

@@ -19,6 +19,7 @@
 #include "app/MainWindowGeometry.h"
 #include "commands/Commands.h"
 #include "commands/PopupMenu.h"
+#include "settings/SettingsSaving.h"
 #include "text/CopyRangeForm.h"
 
 class TAyaStore;
@@ -60,6 +61,9 @@ public:
     virtual void StopStartupTimer() = 0;
     virtual void StartUpdateCheck() = 0;
     virtual void ShowUpdateNotice(int major, int minor) = 0;
+    // (Re)starts the one-shot wait after which the shell calls
+    // PageSaveTimerFired (PageSaveMilliseconds).
+    virtual void StartPageSaveTimer() = 0;
 };
 
 // Private window messages of the main window (WM_USER + n).
@@ -75,6 +79,9 @@ inline constexpr unsigned MsgUpdateVersion = 0x0426;  // update thread: major, m
 inline constexpr unsigned MsgHelp = 0x0427;          // settings dialog: help
 
 inline constexpr unsigned StartupTimerMilliseconds = 2000;
+// How long page turning must pause before the page is written to the
+// settings file: a held key turns many pages and writes once.
+inline constexpr unsigned PageSaveMilliseconds = 1000;
 inline constexpr int FirstPage = 1;
 inline constexpr int LastPage = 604;
 
@@ -98,8 +105,19 @@ public:
     // cannot be used leaves the record as it was) and opens the first page.
     void StartupTimerFired();
 
+    // The page-save wait ended: the settings file gets the page shown.
+    void PageSaveTimerFired() { SavePendingPage(); }
+    // The run ends (or the session does): a page not yet written is written now.
+    void RunEnding() { SavePendingPage(); }
+    // The run's one writer of the settings file, shared with the settings dialog.
+    TSettingsSaving& SettingsSaving() { return FSaving; }
+
     // The layout step, for every size change.
     void Resize(int width, int height);
+    // The window's display scale (at creation and when it moves to a monitor
+    // of another DPI): the page may grow as large as the scale, then the
+    // layout step runs again.
+    void SetDisplayScale(TScale scale);
     const TRectI& MushafRect() const { return FMushafRect; }
     double HeaderAspectRatio() const { return FHeaderAspect; }
 
@@ -155,6 +173,7 @@ private:
     void TurnPage(int delta);
     bool CanOpenPage() const { return !FPageOpening && !FDrawSplash; }
     void RepaintView();
+    void SavePendingPage();
 
     TMainView& FView;
     TPageViewEvents* FViewEvents;
@@ -164,6 +183,7 @@ private:
     std::unique_ptr<TAyaStore> FAyaStore;  // parsed once, kept for the whole run
     TSizeI FInitialSize;
     TSizeI FSize;
+    float FLargestPageScale = 1.0f;  // pixels per page unit at most
     TRectI FMushafRect;
     double FHeaderAspect = 1;
     std::unique_ptr<TPageViewer> FViewer;
@@ -174,5 +194,7 @@ private:
     bool FStartupTimerDone = false;
     bool FUpdateCheckStarted = false;
     bool FStorePage = true;  // an opening saves the settings file with its page
+    bool FPageSavePending = false;  // a page opened since the settings file was last written
+    TSettingsSaving FSaving;
     std::int32_t FShownPage = 0;  // the page on screen, 0 before the first opening
 };

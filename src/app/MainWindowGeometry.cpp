@@ -5,9 +5,16 @@
 #include <cstddef>
 #include <vector>
 
+#include "base/DisplayScale.h"
+
 int RoundPixel(double value) {
     // nearbyint follows the default rounding mode, which is to nearest, ties to even.
     return static_cast<int>(std::nearbyint(value));
+}
+
+TSizeI MainWindowMinSize(int dpi) {
+    const TScale scale{dpi};
+    return {scale(MainWindowDesignWidth), scale(MainWindowDesignHeight)};
 }
 
 TRectI CentredRect(const TRectI& workArea, int width, int height) {
@@ -24,8 +31,8 @@ TSizeI InitialWindowSize(int screenHeight) {
     return {RoundPixel(h * WindowAspect), h};
 }
 
-TSizeI RememberedWindowSize(int height, const TSizeI& work) {
-    int h = std::min(std::max(height, MainWindowMinHeight), work.Height);
+TSizeI RememberedWindowSize(int height, const TSizeI& work, int dpi) {
+    int h = std::min(std::max(height, MainWindowMinSize(dpi).Height), work.Height);
     int w = RoundPixel(h * WindowAspect);
     if (w > work.Width) {
         w = work.Width;

@@ -4,13 +4,15 @@
 // client sizes are the same. Rounding is half to even of the exact value.
 #include <cstdint>
 
+#include "base/ControlPlace.h"
+
 // Width-to-height ratio the main window keeps (271 : 400).
 inline constexpr double WindowAspect = 0.6775;
 inline constexpr int MainWindowDesignWidth = 271;
 inline constexpr int MainWindowDesignHeight = 400;
-// The smallest window the sizing allows, applied after the aspect rule.
-inline constexpr int MainWindowMinWidth = 271;
-inline constexpr int MainWindowMinHeight = 400;
+// The smallest window the sizing allows, applied after the aspect rule: the
+// 271 × 400 design scaled for the window's DPI.
+TSizeI MainWindowMinSize(int dpi);
 
 struct TRectI {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
@@ -19,11 +21,6 @@ struct TRectI {
     // Left and top inclusive, right and bottom exclusive, as the window system counts.
     bool Contains(int x, int y) const { return Left <= x && x < Right && Top <= y && y < Bottom; }
     bool operator==(const TRectI&) const = default;
-};
-
-struct TSizeI {
-    int Width = 0, Height = 0;
-    bool operator==(const TSizeI&) const = default;
 };
 
 // Round half to even, as every window measure is rounded.
@@ -36,9 +33,9 @@ TRectI CentredRect(const TRectI& workArea, int width, int height);
 TSizeI InitialWindowSize(int screenHeight);
 
 // The size a remembered window opens at within a work area: its height
-// (at least the minimum when the area allows), the width that keeps the
-// aspect, both made smaller together when the width does not fit.
-TSizeI RememberedWindowSize(int height, const TSizeI& workArea);
+// (at least the minimum at `dpi` when the area allows), the width that keeps
+// the aspect, both made smaller together when the width does not fit.
+TSizeI RememberedWindowSize(int height, const TSizeI& workArea, int dpi);
 
 // The sizing edges a WM_SIZING message carries.
 enum TSizingEdge : int {

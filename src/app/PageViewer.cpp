@@ -9,10 +9,10 @@ TPageViewer::TPageViewer(TPageViewEvents* events)
     if (FEvents) FEvents->CursorChanged(FCursor);
 }
 
-void TPageViewer::Resize(int width, int height) {
+void TPageViewer::Resize(int width, int height, float largest) {
     FWidth = width;
     FHeight = height;
-    FPage->FitToView(width, height);
+    FPage->FitToView(width, height, largest);
 }
 
 void TPageViewer::PaintNow() {

@@ -61,9 +61,10 @@ public:
     // Left, top: the drag anchor; right, bottom: the latest pointer position.
     const TRectI& SelectRect() const { return FSelectRect; }
 
-    // The control's new size: PageScale = min(1, height / page height), and
-    // the page's client size.
-    void Resize(int width, int height);
+    // The control's new size: PageScale = min(largest, height / page height),
+    // and the page's client size. `largest` is 1 on a 96-DPI display and the
+    // display's scale on others.
+    void Resize(int width, int height, float largest = 1.0f);
     int ClientWidth() const { return FWidth; }
     int ClientHeight() const { return FHeight; }
 

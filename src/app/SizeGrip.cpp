@@ -1,8 +1,9 @@
 #include "app/SizeGrip.h"
 
-TRectI SizeGripRect(int w, int h, bool rightToLeft) {
-    if (rightToLeft) return {0, h - SizeGripSize, SizeGripSize, h};
-    return {w - SizeGripSize, h - SizeGripSize, w, h};
+TRectI SizeGripRect(int w, int h, bool rightToLeft, TScale scale) {
+    const int size = scale(SizeGripSize);
+    if (rightToLeft) return {0, h - size, size, h};
+    return {w - size, h - size, w, h};
 }
 
 int SizeGripHitTest(const TRectI& grip, int x, int y, bool rightToLeft) {
@@ -16,13 +17,15 @@ std::uint32_t GripMidColour(std::uint32_t a, std::uint32_t b) {
     return mixed;
 }
 
-std::vector<TGripLine> ClassicGripLines(const TRectI& grip) {
+std::vector<TGripLine> ClassicGripLines(const TRectI& grip, TScale scale) {
     const int r = grip.Right, b = grip.Bottom;
+    const int unit = scale(1);
     std::vector<TGripLine> lines;
     for (auto [colour, k] : {std::pair{gcShadow, 2}, std::pair{gcMid, 3}, std::pair{gcHighlight, 4}}) {
-        lines.push_back({colour, r - k, b - 1, r, b - k - 1});
-        lines.push_back({colour, r - k - 4, b - 1, r, b - k - 5});
-        lines.push_back({colour, r - k - 8, b - 1, r, b - k - 9});
+        for (int step : {0, 4, 8}) {
+            const int d = (k + step) * unit;
+            lines.push_back({colour, r - d, b - 1, r, b - d - 1});
+        }
     }
     return lines;
 }

@@ -6,17 +6,18 @@
 #include <vector>
 
 #include "app/MainWindowGeometry.h"
+#include "base/DisplayScale.h"
 
 enum TSizeGripStyle : std::uint8_t { sgsClassic = 0, sgsWinXP = 1 };
 
-inline constexpr int SizeGripSize = 30;
+inline constexpr int SizeGripSize = 30;  // design pixels, scaled for the window's DPI
 // Hit-test answers of the sizing borders the grip stands for.
 inline constexpr int HitBottomRight = 17;
 inline constexpr int HitBottomLeft = 16;
 
-// The bottom 30 × 30 client pixels at the right corner, or at the left corner
-// under a right-to-left scroll-bar layout.
-TRectI SizeGripRect(int clientWidth, int clientHeight, bool rightToLeft);
+// The bottom 30 × 30 client pixels (scaled) at the right corner, or at the
+// left corner under a right-to-left scroll-bar layout.
+TRectI SizeGripRect(int clientWidth, int clientHeight, bool rightToLeft, TScale scale = {});
 
 // The sizing-border code for a client point inside the grip, 0 when the point
 // is outside it and the window's own hit test applies.
@@ -39,7 +40,9 @@ struct TGripPixel {
     bool operator==(const TGripPixel&) const = default;
 };
 
-// Classic style: three diagonal lines in each of (c2, 2), (c3, 3), (c1, 4).
-std::vector<TGripLine> ClassicGripLines(const TRectI& grip);
+// Classic style: three diagonal lines in each of (c2, 2), (c3, 3), (c1, 4);
+// at a larger scale the lines stand as far apart as the scale and are drawn
+// as many pixels wide.
+std::vector<TGripLine> ClassicGripLines(const TRectI& grip, TScale scale = {});
 // XP style: six dots of seven pixels each.
 std::vector<TGripPixel> WinXPGripPixels(const TRectI& grip);

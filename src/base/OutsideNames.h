@@ -81,11 +81,22 @@ inline constexpr char16_t QuranFontFamily[] = u"Harvik HAFS Uthmanic Script";
 // Each face: its resource, its file in the system Fonts folder and its value
 // under the system Fonts registry key (the bold face in the form the system
 // uses for a style of a family).
+//
+// The faces' version is in their file names, their name tables and head
+// table (the font build reads it from here). It goes up whenever the faces'
+// bytes change: tools/fontbuild/face-digests.txt records the faces of each
+// version, and the data checks fail when the build makes other bytes under a
+// recorded version. A start that finds a face file of a lower version
+// installs the new files beside it and points the values at them; a file
+// loaded by the system cannot be replaced in place, hence a new name. The
+// value names and the resource names stay, whatever the version.
+// 18: the first faces; 19: aya numbers inside the end-of-aya ornament.
+inline constexpr int QuranFontVersion = 19;
 inline constexpr char16_t RegularFontResource[] = u"VerizevuZivoFont18";
-inline constexpr char16_t RegularFontFile[] = u"VerizevuZivo1 Ver18.ttf";
+inline constexpr char16_t RegularFontFile[] = u"VerizevuZivo1 Ver19.ttf";
 inline constexpr char16_t RegularFontValue[] = u"Harvik HAFS Uthmanic Script (TrueType)";
 inline constexpr char16_t BoldFontResource[] = u"VerizevuZivoBoldFont18";
-inline constexpr char16_t BoldFontFile[] = u"VerizevuZivo1B Ver18.ttf";
+inline constexpr char16_t BoldFontFile[] = u"VerizevuZivo1B Ver19.ttf";
 inline constexpr char16_t BoldFontValue[] = u"Harvik HAFS Uthmanic Script Bold (TrueType)";
 // The file-name prefixes of the faces, before their version number.
 inline constexpr char16_t RegularFontFilePrefix[] = u"VerizevuZivo1 Ver";

@@ -43,6 +43,17 @@ void JpegMessage(j_common_ptr info, int level) {
     if (level < 0) JpegErrorExit(info);
 }
 
+// Called by libjpeg as it reads the data: a progressive picture of more
+// scans than any encoder writes (ten is usual) is refused, since every scan
+// makes libjpeg go over the whole coefficient buffer again.
+void JpegProgress(j_common_ptr info) {
+    auto* d = reinterpret_cast<j_decompress_ptr>(info);
+    if (d->input_scan_number <= MaxJpegScans) return;
+    auto* error = reinterpret_cast<TJpegError*>(info->err);
+    std::snprintf(error->Message, sizeof error->Message, "more than %d scans", MaxJpegScans);
+    std::longjmp(error->Jump, 1);
+}
+
 // Returns an empty string on success, otherwise libjpeg's message.
 std::string DecodeJpeg(std::span<const std::uint8_t> bytes, TPicture& picture) {
     jpeg_decompress_struct info{};
@@ -55,6 +66,9 @@ std::string DecodeJpeg(std::span<const std::uint8_t> bytes, TPicture& picture) {
         return error.Message[0] ? std::string(error.Message) : std::string("undecodable JPEG");
     }
     jpeg_create_decompress(&info);
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = JpegProgress;
+    info.progress = &progress;
     jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     // The declared size is checked before decompression starts: a progressive

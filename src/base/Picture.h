@@ -7,11 +7,16 @@
 #include <span>
 #include <vector>
 
+// The most scans a progressive JPEG may have: encoders write about ten, and
+// each scan costs a pass over the whole picture.
+inline constexpr int MaxJpegScans = 100;
+
 class TPicture {
 public:
     enum class TKind : std::uint8_t { Jpeg, Png };
 
-    // Decode from memory; a picture that cannot be decoded raises TDataError.
+    // Decode from memory; a picture that cannot be decoded raises TDataError,
+    // as does a JPEG of more than MaxJpegScans scans.
     static std::unique_ptr<TPicture> LoadJpeg(std::span<const std::uint8_t> bytes);
     static std::unique_ptr<TPicture> LoadPng(std::span<const std::uint8_t> bytes);
 

@@ -17,9 +17,10 @@ namespace {
 constexpr std::size_t HeaderSize = 20;
 constexpr std::size_t ReferenceSize = 4;
 constexpr std::uint64_t SegmentSize = sizeof(TLineCurve);
-// Far above any page the composer writes (the densest is under 2 MB); a
-// packed page that states more is damage, refused before it is unpacked.
-constexpr std::uint64_t MaxRawSize = 64u << 20;
+// Well above any page the composer writes (the densest holds about 705 KB of
+// page data); a packed page that states more, or whose stream would inflate
+// to more, is damage, refused before anything is inflated.
+constexpr std::uint64_t MaxRawSize = 4u << 20;
 // Deflate cannot shrink data more than about 1032 : 1.
 constexpr std::uint64_t MaxInflateRatio = 1032;
 
@@ -102,10 +103,14 @@ std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const
     if (h.ReadU32() != outlines.Key())
         throw TDataError("packed page", 16, "packed against another outline dictionary");
     const std::uint64_t contentSize = structureSize + std::uint64_t(shapeCount) * ReferenceSize;
-    if (contentSize > std::uint64_t(h.Remaining()) * MaxInflateRatio + 64)
-        throw TDataError("packed page", 8, "the structure size and glyph shape count do not fit the data");
     if (rawSize > MaxRawSize)
         throw TDataError("packed page", 4, "raw size " + std::to_string(rawSize) + " is impossible");
+    if (contentSize > MaxRawSize)
+        throw TDataError("packed page", 8,
+                         "the structure and glyph shape references (" + std::to_string(contentSize) +
+                             " bytes) are larger than any page");
+    if (contentSize > std::uint64_t(h.Remaining()) * MaxInflateRatio + 64)
+        throw TDataError("packed page", 8, "the structure size and glyph shape count do not fit the data");
     const std::vector<std::uint8_t> content =
         InflateBytes(packed.subspan(HeaderSize), std::size_t(contentSize), "packed page stream");
     std::vector<TWordObject> words = ReadStructure(std::span(content).first(structureSize));

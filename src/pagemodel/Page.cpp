@@ -204,12 +204,12 @@ void TPage::GetWordList(std::vector<TWordObject*>& list) const {
     for (int i = 1; i <= LineCount; ++i) Line(i).GetWordList(list);
 }
 
-float TPage::ScaleToFit(float pageHeight, std::int32_t height) {
-    return pageHeight > static_cast<float>(height) ? static_cast<float>(height) / pageHeight : 1.0f;
+float TPage::ScaleToFit(float pageHeight, std::int32_t height, float largest) {
+    return pageHeight * largest > static_cast<float>(height) ? static_cast<float>(height) / pageHeight : largest;
 }
 
-void TPage::FitToView(std::int32_t width, std::int32_t height) {
-    PageScale = ScaleToFit(PageBottom, height);
+void TPage::FitToView(std::int32_t width, std::int32_t height, float largest) {
+    PageScale = ScaleToFit(PageBottom, height, largest);
     ClientWidth = width;
     ClientHeight = height;
 }

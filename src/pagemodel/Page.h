@@ -36,10 +36,11 @@ public:
     float PageBottom = 0;  // PageHeight once initialised
 
     // The page shown in a view of width x height pixels: PageScale fits the
-    // page height into the view's height, never more than one pixel per unit.
-    void FitToView(std::int32_t width, std::int32_t height);
+    // page height into the view's height, never more than `largest` pixels
+    // per unit (one on a 96-DPI display, as many as its scale on others).
+    void FitToView(std::int32_t width, std::int32_t height, float largest = 1.0f);
     // The PageScale that FitToView sets for a page `pageHeight` units high.
-    static float ScaleToFit(float pageHeight, std::int32_t height);
+    static float ScaleToFit(float pageHeight, std::int32_t height, float largest = 1.0f);
 
     // Once all word objects are in their lines (each line that received one
     // set to ltText): reading order, sura header and basmalah lines, the word

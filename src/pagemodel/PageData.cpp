@@ -39,6 +39,10 @@ template <class WordOfLine>
 void ReadWords(TByteReader& s, WordOfLine wordOfLine) {
     s.SetRecord("page");
     const std::int32_t n = s.ReadI32();
+    if (n > MaxPageWords)
+        throw TDataError("page", s.Position(),
+                         "word record count " + std::to_string(n) + " is above the " +
+                             std::to_string(MaxPageWords) + " a page may hold");
     s.CheckCount(n, MinWordEntrySize, "word record count");
 
     std::string record;

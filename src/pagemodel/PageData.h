@@ -10,11 +10,16 @@
 
 class TPage;
 
+// The most word records a page may hold: the densest page has 212, and a
+// page past this is damage, refused before its words are read.
+inline constexpr std::int32_t MaxPageWords = 4096;
+
 // Reads page data into the fifteen lines of `page` (a new page; PageNumber set
 // beforehand): each word object goes into its line, which becomes ltText. The
 // caller then runs InitialLinesData. Malformed data (a record that ends early,
 // a negative or impossible count, a line number outside 1 to 15 or differing
-// from the word's own, a sura outside 1 to 114, an aya beyond its sura's
+// from the word's own, more than MaxPageWords records, a coordinate that is
+// no finite number, a sura outside 1 to 114, an aya beyond its sura's
 // count, a place in the aya below 0 or beyond the page's word count, bytes
 // after the last record) raises TDataError naming
 // the record ("page", "word record k", "word record k, glyph shape record j",

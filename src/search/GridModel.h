@@ -47,6 +47,11 @@ public:
     // selection and the scroll offset are kept within the new rows.
     void SetRowCount(int rows);
     int DefaultRowHeight() const { return FDefaultRowHeight; }
+    // A new default height (the window's DPI changed), and every row back to it.
+    void SetDefaultRowHeight(int height) {
+        FDefaultRowHeight = height;
+        ResetRowHeights();
+    }
     // Every row back to the default height.
     void ResetRowHeights();
     int RowHeight(int row) const;

@@ -33,24 +33,43 @@ std::u16string SearchCountsText(TAppLanguage language, int ayat, int suras) {
     return u"Ayah count: " + Decimal(ayat) + u"   Surah count: " + Decimal(suras);
 }
 
-TSearchFormPlaces SearchFormPlaces(int w, int h) {
+namespace {
+constexpr int DefaultRowHeight = 24;  // design pixels
+}  // namespace
+
+TSizeI SearchClientSize(TScale scale) { return {scale(584), scale(582)}; }
+
+TSizeI SearchMinWindowSize(TScale scale) { return {scale(600), scale(400)}; }
+
+TSearchFonts SearchFontHeights(TScale scale) { return {scale(-13), scale(-15)}; }
+
+TSearchFormPlaces SearchFormPlaces(int w, int h, TScale scale) {
     TSearchFormPlaces p;
-    p.Label = {16, 16, 96, 20};
-    p.Combo = {116, 12, std::max(w - 132, 60), 230};
-    p.Counts = {16, 50, std::max(w - 32, 60), 20};
-    p.Grid = {0, SearchStripHeight, w, std::max(h - SearchStripHeight, 0)};
+    const int strip = scale(81);  // the strip above the grid
+    p.Label = scale({16, 16, 96, 20});
+    p.Combo = scale({116, 12, 0, 230});
+    p.Combo.Width = std::max(w - p.Combo.Left - scale(16), scale(60));
+    p.Counts = scale({16, 50, 0, 20});
+    p.Counts.Width = std::max(w - 2 * p.Counts.Left, scale(60));
+    p.Grid = {0, strip, w, std::max(h - strip, 0)};
     return p;
 }
 
-TSearchForm::TSearchForm(const TAyaStore& store, TAppLanguage language)
+TSearchForm::TSearchForm(const TAyaStore& store, TAppLanguage language, TScale scale)
     : FIndex(std::make_unique<TSearchIndex>(store)),
       FLanguage(language),
-      FGrid(SearchGridColumns, 2, SearchDefaultRowHeight, 1),
+      FScale(scale),
+      FGrid(SearchGridColumns, 2, scale(DefaultRowHeight), 1),
       FCounts(SearchFormTexts(language).InitialCounts) {
     FGrid.RightToLeft = true;
     FGrid.RowSelect = true;
     FGrid.Selectable = false;
-    FGrid.SetColumnWidth(0, 30);
+    FGrid.SetColumnWidth(0, scale(30));
+}
+
+void TSearchForm::SetScale(TScale scale) {
+    FScale = scale;
+    FGrid.SetDefaultRowHeight(scale(DefaultRowHeight));
 }
 
 bool TSearchForm::TextChanged(std::u16string_view text) {
@@ -68,20 +87,20 @@ bool TSearchForm::TextChanged(std::u16string_view text) {
 void TSearchForm::SetColumnFullWidth(int gridWidth) {
     int sum = 0;
     for (int c = 0; c < SearchGridColumns; ++c) {
-        FGrid.SetColumnWidth(c, c == 0 ? 30 : 100);
+        FGrid.SetColumnWidth(c, FScale(c == 0 ? 30 : 100));
         sum += FGrid.ColumnWidth(c);
     }
-    FGrid.SetColumnWidth(2, gridWidth - sum + 90);
+    FGrid.SetColumnWidth(2, gridWidth - sum + FScale(90));
 }
 
 void TSearchForm::UpdateRowHeights(const TTextMeasure& measure) {
     if (!HasResults()) return;
-    const int width = FGrid.ColumnWidth(2) - 4;
+    const int width = FGrid.ColumnWidth(2) - 2 * CellPadding();
     const int top = FGrid.TopRow();
     const int last = std::min(top + std::min(SearchMeasuredRows - 1, FGrid.RowCount() - 1), FGrid.RowCount() - 1);
     for (int row = top; row <= last; ++row) {
         const int measured = measure(FOutcome.Results[std::size_t(row - 1)].unicode, width);
-        FGrid.SetRowHeight(row, 1 + std::max(measured, FGrid.DefaultRowHeight() - 4));
+        FGrid.SetRowHeight(row, 1 + std::max(measured, FGrid.DefaultRowHeight() - FScale(4)));
     }
     FGrid.SetTopRow(top);  // keeps the top row within the new heights
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/ControlPlace.h"
+#include "base/DisplayScale.h"
 #include "search/AyaSearch.h"
 #include "search/GridModel.h"
 #include "search/SearchHistory.h"
@@ -18,13 +19,9 @@
 class TAyaStore;
 class TMushafNavigator;
 
-inline constexpr int SearchClientWidth = 584;
-inline constexpr int SearchClientHeight = 582;
-inline constexpr int SearchMinWindowWidth = 600;  // the whole window, frame included
-inline constexpr int SearchMinWindowHeight = 400;
-inline constexpr int SearchStripHeight = 81;  // the strip above the grid
+// Sizes of the 96-DPI design; the window takes them through the functions
+// below, scaled for its DPI.
 inline constexpr int SearchGridColumns = 4;
-inline constexpr int SearchDefaultRowHeight = 24;
 inline constexpr int SearchMeasuredRows = 21;  // from the top visible row
 inline constexpr int SearchQuranFontPoints = 14;
 inline constexpr std::uint32_t SearchSelectedColour = 0x00CFE9D6;  // 0x00BBGGRR, a light green
@@ -41,12 +38,23 @@ TSearchFormTexts SearchFormTexts(TAppLanguage language);
 // The counts line after a change of the search text.
 std::u16string SearchCountsText(TAppLanguage language, int ayat, int suras);
 
-// Places of the strip's controls and the grid for a client size (the combo
-// box's height includes its list of ten lines).
+// The first client size, and the smallest window (frame included), in device
+// pixels at the scale given.
+TSizeI SearchClientSize(TScale scale);
+TSizeI SearchMinWindowSize(TScale scale);
+// Character heights of the interface font and of the search box's Arabic
+// font (negative, as fonts are created).
+struct TSearchFonts {
+    int Interface, Box;
+};
+TSearchFonts SearchFontHeights(TScale scale);
+
+// Places of the strip's controls and the grid for a client size in device
+// pixels (the combo box's height includes its list of ten lines).
 struct TSearchFormPlaces {
     TControlPlace Label, Combo, Counts, Grid;
 };
-TSearchFormPlaces SearchFormPlaces(int clientWidth, int clientHeight);
+TSearchFormPlaces SearchFormPlaces(int clientWidth, int clientHeight, TScale scale);
 
 enum TCellAlign : unsigned char { caCentre, caRight };
 // What a data cell shows: a text in the Quran font, centred or right-aligned
@@ -62,7 +70,15 @@ using TTextMeasure = std::function<int(std::u16string_view text, int width)>;
 class TSearchForm {
 public:
     // The store outlives the window; its texts are indexed once, here.
-    TSearchForm(const TAyaStore& store, TAppLanguage language);
+    // The grid's sizes follow `scale`, the window's.
+    TSearchForm(const TAyaStore& store, TAppLanguage language, TScale scale = {});
+
+    // The window's DPI changed: the grid's sizes follow, every row back to
+    // the default height until measured again.
+    void SetScale(TScale scale);
+    TScale Scale() const { return FScale; }
+    // Pixels between the aya column's edges and its wrapped text, on each side.
+    int CellPadding() const { return FScale(2); }
 
     TAppLanguage Language() const { return FLanguage; }
     TGridModel& Grid() { return FGrid; }
@@ -77,12 +93,13 @@ public:
     bool HasResults() const { return !FOutcome.Results.empty(); }
     const std::u16string& CountsLine() const { return FCounts; }
 
-    // Column 0 is 30 pixels, columns 1 and 3 are 100, column 2 takes the
-    // rest of `gridWidth` but 10 pixels.
+    // Column 0 is 30 design pixels, columns 1 and 3 are 100, column 2 takes
+    // the rest of `gridWidth` but 10 (design pixels, scaled).
     void SetColumnFullWidth(int gridWidth);
     // Gives the rows from the top visible one on (at most SearchMeasuredRows)
-    // the height of their wrapped aya text, 1 + the larger of the measured
-    // height and the default height - 4. Nothing while there are no results.
+    // the height of their wrapped aya text, measured in the aya column less
+    // its padding: 1 + the larger of the measured height and the default
+    // height - 4 (scaled). Nothing while there are no results.
     void UpdateRowHeights(const TTextMeasure& measure);
 
     // The header text of a column (the grid draws the header row itself).
@@ -101,6 +118,7 @@ public:
 private:
     std::unique_ptr<TSearchIndex> FIndex;
     TAppLanguage FLanguage;
+    TScale FScale;
     TGridModel FGrid;
     TSearchOutcome FOutcome;
     std::u16string FCounts;

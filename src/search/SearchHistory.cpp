@@ -58,14 +58,25 @@ std::optional<std::u16string> DecodeCharacterReferences(std::u16string_view valu
 void TSearchHistory::Load(const std::function<std::u16string(std::u16string_view key)>& read) {
     FEntries.clear();
     for (std::size_t i = 0; i < SearchHistoryLength; ++i) {
-        const auto text = DecodeCharacterReferences(read(SearchHistoryKey(i)));
-        if (!text || text->empty()) continue;
-        if (std::find(FEntries.begin(), FEntries.end(), *text) == FEntries.end()) FEntries.push_back(*text);
+        auto decoded = DecodeCharacterReferences(read(SearchHistoryKey(i)));
+        if (!decoded || decoded->empty()) continue;
+        // A file from an earlier build may hold longer texts.
+        const std::u16string text = CapSearchHistoryEntry(std::move(*decoded));
+        if (std::find(FEntries.begin(), FEntries.end(), text) == FEntries.end()) FEntries.push_back(text);
     }
 }
 
+std::u16string CapSearchHistoryEntry(std::u16string text) {
+    if (text.size() <= SearchHistoryEntryCap) return text;
+    std::size_t keep = SearchHistoryEntryCap;
+    // Never half a surrogate pair: the file could not be read back.
+    if (text[keep - 1] >= 0xD800 && text[keep - 1] <= 0xDBFF) --keep;
+    text.resize(keep);
+    return text;
+}
+
 bool TSearchHistory::Add(std::u16string_view text) {
-    const std::u16string trimmed = TrimSearchText(text);
+    const std::u16string trimmed = CapSearchHistoryEntry(TrimSearchText(text));
     if (trimmed.empty() || std::find(FEntries.begin(), FEntries.end(), trimmed) != FEntries.end()) return false;
     if (FEntries.size() >= SearchHistoryLength) FEntries.resize(SearchHistoryLength - 1);
     FEntries.insert(FEntries.begin(), trimmed);

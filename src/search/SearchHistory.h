@@ -12,6 +12,12 @@
 #include <vector>
 
 inline constexpr std::size_t SearchHistoryLength = 10;
+// The longest text kept, in UTF-16 code units: a long pasted text is kept
+// cut to this, so the file stays small and every value reads back whole.
+inline constexpr std::size_t SearchHistoryEntryCap = 256;
+
+// `text` cut to SearchHistoryEntryCap code units, never inside a surrogate pair.
+std::u16string CapSearchHistoryEntry(std::u16string text);
 
 // "search" + position.
 std::u16string SearchHistoryKey(std::size_t position);
@@ -25,11 +31,12 @@ std::optional<std::u16string> DecodeCharacterReferences(std::u16string_view valu
 class TSearchHistory {
 public:
     // Reads the ten keys through `read` (key → value, "" when absent).
-    // Empty values, values that do not decode and repeated texts are skipped.
+    // Empty values, values that do not decode and repeated texts are skipped;
+    // longer texts are capped.
     void Load(const std::function<std::u16string(std::u16string_view key)>& read);
     const std::vector<std::u16string>& Entries() const { return FEntries; }
 
-    // Puts the trimmed text at the top. Nothing changes (false) for an empty
+    // Puts the trimmed text, capped, at the top. Nothing changes (false) for an empty
     // text or one the list holds already, wherever it stands; a full list
     // drops its oldest text.
     bool Add(std::u16string_view text);

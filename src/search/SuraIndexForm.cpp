@@ -19,6 +19,10 @@ TSuraIndexTexts SuraIndexTexts(TAppLanguage language) {
     return {u"Index", {u"Surah Name", u"No", u"Page", u"Provenance"}, 10};
 }
 
+TSuraIndexPlaces SuraIndexPlaces(TScale scale) {
+    return {{scale(502), scale(598)}, scale(25), scale({5, 5, 18, 18}), scale(29), scale(-11), scale(-12), scale(-19)};
+}
+
 TSuraIndexButton SuraIndexButton(int mode) {
     if (mode == SuraIndexDetailed) return {SuraIndexGridBitmap, u"الفهرس المختصر"};
     return {SuraIndexListBitmap, u"الفهرس المفصل"};
@@ -28,24 +32,26 @@ int ShortIndexColumnWidth(int clientWidth, int lineWidth) {
     return int(std::nearbyint(double(clientWidth - 5 * lineWidth) / 6.0)) - 1;  // FE_TONEAREST: half to even
 }
 
-void SetColumnFullWidth(TGridModel& grid, int width, int col) {
-    for (int c = 0; c < grid.ColumnCount(); ++c) grid.SetColumnWidth(c, 100);
-    grid.SetColumnWidth(col, width - 100 * grid.ColumnCount() + 70);
+void SetColumnFullWidth(TGridModel& grid, int width, int col, TScale scale) {
+    for (int c = 0; c < grid.ColumnCount(); ++c) grid.SetColumnWidth(c, scale(100));
+    grid.SetColumnWidth(col, width - scale(100) * grid.ColumnCount() + scale(70));
 }
 
-TGridModel ShortIndexGrid(int clientWidth, int clientHeight) {
-    TGridModel grid(ShortIndexColumns, ShortIndexRows, SuraIndexRowHeight, 0);
-    grid.SetClientSize(clientWidth, clientHeight - SuraIndexStripHeight);
+TGridModel ShortIndexGrid(int clientWidth, int clientHeight, TScale scale) {
+    const TSuraIndexPlaces places = SuraIndexPlaces(scale);
+    TGridModel grid(ShortIndexColumns, ShortIndexRows, places.RowHeight, 0);
+    grid.SetClientSize(clientWidth, clientHeight - places.StripHeight);
     for (int c = 0; c < ShortIndexColumns; ++c)
         grid.SetColumnWidth(c, ShortIndexColumnWidth(clientWidth, grid.LineWidth));
     return grid;
 }
 
-TGridModel DetailedIndexGrid(int clientWidth, int clientHeight) {
-    TGridModel grid(DetailedIndexColumns, DetailedIndexRows, SuraIndexRowHeight, 0);
+TGridModel DetailedIndexGrid(int clientWidth, int clientHeight, TScale scale) {
+    const TSuraIndexPlaces places = SuraIndexPlaces(scale);
+    TGridModel grid(DetailedIndexColumns, DetailedIndexRows, places.RowHeight, 0);
     grid.RowSelect = true;
-    grid.SetClientSize(clientWidth, clientHeight - SuraIndexStripHeight);
-    SetColumnFullWidth(grid, clientWidth, 0);
+    grid.SetClientSize(clientWidth, clientHeight - places.StripHeight);
+    SetColumnFullWidth(grid, clientWidth, 0, scale);
     return grid;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/ControlPlace.h"
+#include "base/DisplayScale.h"
 #include "base/InputState.h"
 #include "search/GridModel.h"
 #include "settings/Settings.h"
@@ -20,12 +21,6 @@ class TMushafNavigator;
 inline constexpr int SuraIndexShort = 1;
 inline constexpr int SuraIndexDetailed = 2;
 
-inline constexpr int SuraIndexClientWidth = 502;
-inline constexpr int SuraIndexClientHeight = 598;
-inline constexpr int SuraIndexStripHeight = 25;
-inline constexpr TControlPlace SuraIndexButtonPlace{5, 5, 18, 18};
-inline constexpr int SuraIndexRowHeight = 29;
-inline constexpr int SuraIndexFontHeight = 19;  // character height in pixels
 inline constexpr int ShortIndexColumns = 6;
 inline constexpr int ShortIndexRows = 19;
 inline constexpr int DetailedIndexColumns = 4;
@@ -38,6 +33,19 @@ struct TSuraIndexTexts {
     int HeaderPoints;  // the header row's size in the Quran font
 };
 TSuraIndexTexts SuraIndexTexts(TAppLanguage language);
+
+// The window's sizes in device pixels at the scale given: the client area,
+// the strip over the grids with the picture button, the rows, and the
+// character heights (negative, as fonts are created) of the interface font,
+// the button's hint and the names in the Quran font.
+struct TSuraIndexPlaces {
+    TSizeI Client;
+    int StripHeight;
+    TControlPlace Button;
+    int RowHeight;
+    int FontHeight, HintFontHeight, NameFontHeight;
+};
+TSuraIndexPlaces SuraIndexPlaces(TScale scale);
 
 // The picture button shows the view a click switches to.
 struct TSuraIndexButton {
@@ -66,14 +74,16 @@ private:
     int FMode = SuraIndexShort;
 };
 
-// Grid models of the two views, filling the client area below the strip.
-TGridModel ShortIndexGrid(int clientWidth, int clientHeight);
-TGridModel DetailedIndexGrid(int clientWidth, int clientHeight);
+// Grid models of the two views, filling the client area (device pixels)
+// below the strip.
+TGridModel ShortIndexGrid(int clientWidth, int clientHeight, TScale scale = {});
+TGridModel DetailedIndexGrid(int clientWidth, int clientHeight, TScale scale = {});
 // The short index's column width for a client width: (width - 5 grid lines)
 // / 6, rounded half to even, less 1.
 int ShortIndexColumnWidth(int clientWidth, int lineWidth);
-// Every column 100 pixels but `col`, which gets width - 100 × columns + 70.
-void SetColumnFullWidth(TGridModel& grid, int width, int col);
+// Every column 100 design pixels but `col`, which gets width - 100 × columns
+// + 70 (design pixels, scaled).
+void SetColumnFullWidth(TGridModel& grid, int width, int col, TScale scale = {});
 
 // The sura of a cell of the short index, 0 outside the 114.
 int ShortIndexSura(TGridCell cell);

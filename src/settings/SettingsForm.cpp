@@ -140,9 +140,24 @@ std::u16string SettingsOpeningCaption(const TSettings& sd) {
     return SettingsPlainTitle(sd.Language);
 }
 
+std::u16string ProfileMissingMessage(TAppLanguage language) {
+    return language == appArabic ? u"لم يُفتح ملف الإعدادات: الملف غير موجود."
+                                 : u"The profile was not opened: the file is missing.";
+}
+
+std::u16string ProfileDamagedMessage(TAppLanguage language) {
+    return language == appArabic ? u"لم يُفتح ملف الإعدادات: الملف تالف أو ليس ملف إعدادات."
+                                 : u"The profile was not opened: the file is damaged or no profile.";
+}
+
+std::u16string ProfileNotSavedMessage(TAppLanguage language, const std::string& reason) {
+    return (language == appArabic ? u"لم يُحفظ ملف الإعدادات:\n" : u"The profile was not saved: ") +
+           Utf8ToUtf16(reason);
+}
+
 TSettingsForm::TSettingsForm(TSettings& current, const TSettings& defaults,
-                             std::filesystem::path dataFolder, TSettingsView& view)
-    : FCurrent(current), FDefaults(defaults), FDataFolder(std::move(dataFolder)), FView(view) {}
+                             std::filesystem::path dataFolder, TSettingsView& view, TSettingsSaving& saving)
+    : FCurrent(current), FDefaults(defaults), FDataFolder(std::move(dataFolder)), FView(view), FSaving(saving) {}
 
 void TSettingsForm::Create() {
     FillControls(FCurrent, true);
@@ -158,7 +173,7 @@ void TSettingsForm::FillControls(const TSettings& sd, bool withLanguage) {
 
 void TSettingsForm::UpdateControls(const TSettings& sd) { FillControls(sd, false); }
 
-void TSettingsForm::OnControlsChange() {
+void TSettingsForm::OnControlsChange(bool typing) {
     if (FExitChange) return;
     TSettingsControls c = FView.ReadControls();
     if (ApplyAdditionsRule(c)) {
@@ -168,7 +183,12 @@ void TSettingsForm::OnControlsChange() {
     }
     ReadControlsInto(c, FDefaults, FCurrent);
     FCurrent.CurrentProfileFullFileName.clear();
-    SaveSettings();
+    if (typing) {
+        FSavePending = true;
+        FView.StartSaveTimer();
+    } else {
+        SaveSettings();
+    }
     FView.ShowLanguage(FCurrent.Language);
     SetCaption(SettingsPlainTitle(FCurrent.Language));
 }
@@ -186,9 +206,8 @@ void TSettingsForm::OpenProfile() {
     }
     if (read != TSettingsFileRead::Loaded) {
         // Nothing of it is taken: the settings in effect and on disk stay.
-        FView.ReportError(read == TSettingsFileRead::Missing
-                              ? u"The profile was not opened: the file is missing."
-                              : u"The profile was not opened: the file is damaged or no profile.");
+        FView.ReportError(read == TSettingsFileRead::Missing ? ProfileMissingMessage(FCurrent.Language)
+                                                             : ProfileDamagedMessage(FCurrent.Language));
         return;
     }
     FCurrent.PageNumber = page;
@@ -208,7 +227,7 @@ void TSettingsForm::SaveProfileAs() {
         FCurrent.SaveToFile(std::filesystem::path(*path));
     } catch (const std::exception& e) {
         // The file is written whole or not at all: a previous profile stays as it was.
-        FView.ReportError(u"The profile was not saved: " + Utf8ToUtf16(e.what()));
+        FView.ReportError(ProfileNotSavedMessage(FCurrent.Language, e.what()));
         return;
     }
     FCurrent.CurrentProfileFullFileName = *path;
@@ -236,10 +255,12 @@ void TSettingsForm::SetCaption(std::u16string caption) {
     FView.ShowCaption(FCaption);
 }
 
+void TSettingsForm::SavePending() {
+    if (FSavePending) SaveSettings();
+}
+
 void TSettingsForm::SaveSettings() {
-    try {
-        FCurrent.SaveSettings(FDataFolder);
-    } catch (const std::exception& e) {
-        FView.ReportError(u"The settings file cannot be written: " + Utf8ToUtf16(e.what()));
-    }
+    FSavePending = false;  // this save writes the whole record
+    FSaving.Save(FCurrent, FDataFolder);
+    if (auto report = FSaving.TakeReport()) FView.ReportError(*report);
 }

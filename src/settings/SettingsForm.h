@@ -13,6 +13,7 @@
 
 #include "base/OutsideNames.h"
 #include "settings/Settings.h"
+#include "settings/SettingsSaving.h"
 
 inline constexpr char16_t SettingsFormName[] = u"SettingsForm";  // at most one such window
 
@@ -92,13 +93,25 @@ public:
     // Posts the help message (0x0427) to the main window.
     virtual void RequestHelp() = 0;
     virtual void CloseForm() = 0;
+    // (Re)starts the one-shot wait after which the window calls SavePending
+    // (SettingsTypingSaveMilliseconds).
+    virtual void StartSaveTimer() = 0;
 };
+
+// How long typing in a size or font box must pause before the file is written.
+inline constexpr unsigned SettingsTypingSaveMilliseconds = 700;
+
+// The messages of the profile commands, in the interface language.
+std::u16string ProfileMissingMessage(TAppLanguage language);
+std::u16string ProfileDamagedMessage(TAppLanguage language);
+std::u16string ProfileNotSavedMessage(TAppLanguage language, const std::string& reason);
 
 class TSettingsForm {
 public:
-    // None of the references is owned; all outlive the form.
+    // None of the references is owned; all outlive the form. `saving` is the
+    // run's one writer of the settings file.
     TSettingsForm(TSettings& current, const TSettings& defaults, std::filesystem::path dataFolder,
-                  TSettingsView& view);
+                  TSettingsView& view, TSettingsSaving& saving);
 
     // The window and its controls exist: fill them from the current record,
     // apply its language and set the opening caption.
@@ -107,7 +120,13 @@ public:
     void UpdateControls(const TSettings& sd);
     // Any click or change of a control: the whole record is rewritten from
     // all controls, the profile name emptied and the settings file saved.
-    void OnControlsChange();
+    // Typing in a size or font box (`typing`) takes effect at once too, but
+    // the file is written once the typing pauses (StartSaveTimer), not at
+    // every key.
+    void OnControlsChange(bool typing = false);
+    // The typing wait ended, or the window is closing: writes what typing
+    // left unsaved.
+    void SavePending();
 
     // File, Open: a profile. One that cannot be read whole is reported and
     // changes nothing, neither the record nor the settings file.
@@ -130,6 +149,8 @@ private:
     const TSettings& FDefaults;
     std::filesystem::path FDataFolder;
     TSettingsView& FView;
+    TSettingsSaving& FSaving;
     bool FExitChange = true;  // until the controls are filled
+    bool FSavePending = false;  // typing changed the record since the last save
     std::u16string FCaption;
 };

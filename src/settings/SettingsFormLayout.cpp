@@ -6,7 +6,8 @@
 
 namespace {
 
-// The English design, groups from x = 0.
+// The English design at 96 DPI, groups from x = 0.
+constexpr int GroupWidth = 509, ContentHeight = 720, ScrollBarWidth = 17;
 constexpr int LabelLeft = 15, LabelWidth = 165, BoxLeft = 185;
 constexpr int RowPitch = 38, GroupHead = 24;
 constexpr int LanguageTop = 6, QuranTop = 62;
@@ -19,7 +20,7 @@ TControlPlace Box(int y, int width, int listHeight) { return {BoxLeft, y, width,
 
 TSettingsPlaces EnglishDesign() {
     TSettingsPlaces p{};
-    p[spLanguageGroup] = {0, LanguageTop, SettingsGroupWidth, 48};
+    p[spLanguageGroup] = {0, LanguageTop, GroupWidth, 48};
     p[spArabicItem] = {LabelLeft, LanguageTop + 22, 110, 20};
     p[spEnglishItem] = {LabelLeft + 130, LanguageTop + 22, 110, 20};
 
@@ -55,7 +56,7 @@ TSettingsPlaces EnglishDesign() {
     r = row();
     p[spBracketColorLabel] = Label(r);
     p[spBracketColorBox] = Box(r, 180, 340);
-    p[spQuranGroup] = {0, QuranTop, SettingsGroupWidth, y - QuranTop};
+    p[spQuranGroup] = {0, QuranTop, GroupWidth, y - QuranTop};
 
     const int citationTop = y + 8;
     y = citationTop + GroupHead;
@@ -72,7 +73,7 @@ TSettingsPlaces EnglishDesign() {
     r = row();
     p[spCitationColorLabel] = Label(r);
     p[spCitationColorBox] = Box(r, 180, 340);
-    p[spCitationGroup] = {0, citationTop, SettingsGroupWidth, y - citationTop};
+    p[spCitationGroup] = {0, citationTop, GroupWidth, y - citationTop};
 
     const int additionsTop = y + 8;
     y = additionsTop + GroupHead;
@@ -80,29 +81,47 @@ TSettingsPlaces EnglishDesign() {
     p[spIsteada] = {LabelLeft, r + 3, 120, 20};
     p[spBasmala] = {LabelLeft + 135, r + 3, 110, 20};
     p[spQalaTaallah] = {LabelLeft + 255, r + 3, 235, 20};
-    p[spAdditionsGroup] = {0, additionsTop, SettingsGroupWidth, y - additionsTop};
+    p[spAdditionsGroup] = {0, additionsTop, GroupWidth, y - additionsTop};
     return p;
 }
 
 }  // namespace
 
-TSettingsPlaces SettingsFormLayout(TAppLanguage language, int clientWidth) {
-    const int contentWidth = clientWidth - SettingsScrollBarWidth;
-    const int contentLeft = language == appArabic ? SettingsScrollBarWidth : 0;
+TSettingsSizes SettingsSizes(TScale scale) {
+    TSettingsSizes s;
+    s.Window = {scale(556), scale(457)};
+    s.MinWindowHeight = scale(150);
+    s.ContentHeight = scale(ContentHeight);
+    s.GroupWidth = scale(GroupWidth);
+    s.ScrollLine = scale(16);
+    s.ScrollBarWidth = scale(ScrollBarWidth);
+    s.ColorItemHeight = scale(18);
+    s.BracketItemHeight = scale(34);
+    s.FontHeight = scale(-12);
+    s.QuranFontHeight = scale(-24);
+    return s;
+}
+
+TSettingsPlaces SettingsFormLayout(TAppLanguage language, int clientWidth, TScale scale) {
+    const TSettingsSizes sizes = SettingsSizes(scale);
+    const int contentWidth = clientWidth - sizes.ScrollBarWidth;
+    const int contentLeft = language == appArabic ? sizes.ScrollBarWidth : 0;
     const int groupLeft =
-        contentLeft + (contentWidth > SettingsGroupWidth ? (contentWidth - SettingsGroupWidth) / 2 : 0);
+        contentLeft + (contentWidth > sizes.GroupWidth ? (contentWidth - sizes.GroupWidth) / 2 : 0);
     TSettingsPlaces p = EnglishDesign();
     for (TControlPlace& place : p) {
+        place = scale(place);
         // Arabic: mirrored inside the group, so labels stand at its right edge.
-        if (language == appArabic) place.Left = SettingsGroupWidth - place.Left - place.Width;
+        if (language == appArabic) place.Left = sizes.GroupWidth - place.Left - place.Width;
         place.Left += groupLeft;
     }
     return p;
 }
 
-TControlPlace SettingsScrollBarPlace(TAppLanguage language, int clientWidth, int clientHeight) {
-    const int left = language == appArabic ? 0 : clientWidth - SettingsScrollBarWidth;
-    return {left, 0, SettingsScrollBarWidth, clientHeight};
+TControlPlace SettingsScrollBarPlace(TAppLanguage language, int clientWidth, int clientHeight, TScale scale) {
+    const int width = SettingsSizes(scale).ScrollBarWidth;
+    const int left = language == appArabic ? 0 : clientWidth - width;
+    return {left, 0, width, clientHeight};
 }
 
 TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, int clientWidth) {
@@ -112,8 +131,8 @@ TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, in
     return p;
 }
 
-int ClampScrollPosition(int position, int clientHeight) {
-    const int last = SettingsContentHeight - clientHeight;
+int ClampScrollPosition(int position, int clientHeight, TScale scale) {
+    const int last = SettingsSizes(scale).ContentHeight - clientHeight;
     if (position > last) position = last;
     return position < 0 ? 0 : position;
 }
@@ -125,11 +144,12 @@ TSettingsPart SettingsGroupOf(TSettingsPart part) {
     return spAdditionsGroup;
 }
 
-int ScrollToShowPart(TSettingsPart part, const TSettingsPlaces& places, int position, int clientHeight) {
+int ScrollToShowPart(TSettingsPart part, const TSettingsPlaces& places, int position, int clientHeight,
+                     TScale scale) {
     const TControlPlace& group = places[std::size_t(SettingsGroupOf(part))];
     const TControlPlace& p = places[std::size_t(part)];
-    const int partBottom = p.Top + std::min(p.Height, ClosedBoxHeight);
+    const int partBottom = p.Top + std::min(p.Height, scale(ClosedBoxHeight));
     int top = p.Top, bottom = partBottom;
     if (group.Height <= clientHeight) top = group.Top, bottom = group.Top + group.Height;
-    return ClampScrollPosition(ScrollToShow(position, clientHeight, top, bottom), clientHeight);
+    return ClampScrollPosition(ScrollToShow(position, clientHeight, top, bottom), clientHeight, scale);
 }

@@ -46,12 +46,21 @@ std::u16string AboutRightsText(std::u16string_view versionText) {
     return text;
 }
 
-TControlPlace AboutElementPlace(const TAboutElement& element, int clientWidth, int scroll) {
-    return {0, element.Top - scroll, std::max(0, clientWidth), element.Height};
+TAboutSizes AboutSizes(TScale scale) {
+    return {{scale(498), scale(662)}, scale(AboutContentHeight), scale(30), scale(19), scale(16), scale(17)};
 }
 
-int AboutScrollLimit(int clientHeight) { return std::max(0, AboutContentHeight - clientHeight); }
+TControlPlace AboutElementPlace(const TAboutElement& element, int clientWidth, int scroll, TScale scale) {
+    TControlPlace p = scale(TControlPlace{0, element.Top, 0, element.Height});
+    p.Top -= scroll;
+    p.Width = std::max(0, clientWidth);
+    return p;
+}
 
-int ClampAboutScroll(int position, int clientHeight) {
-    return std::clamp(position, 0, AboutScrollLimit(clientHeight));
+int AboutScrollLimit(int clientHeight, TScale scale) {
+    return std::max(0, scale(AboutContentHeight) - clientHeight);
+}
+
+int ClampAboutScroll(int position, int clientHeight, TScale scale) {
+    return std::clamp(position, 0, AboutScrollLimit(clientHeight, scale));
 }

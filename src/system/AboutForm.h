@@ -1,6 +1,7 @@
 #pragma once
 // The about window's content and layout: a column of pictures, texts and
-// links 1500 pixels tall in a window of 498 × 662 that scrolls over it. The
+// links 1500 design pixels tall in a window of 498 × 662 that scrolls over
+// it; the window takes every size scaled for its DPI. The
 // window is always mirrored (right to left) with children that keep their
 // own layout, and is captioned in Arabic in both interface languages.
 #include <span>
@@ -8,15 +9,21 @@
 #include <string_view>
 
 #include "base/ControlPlace.h"
+#include "base/DisplayScale.h"
 
 inline constexpr char16_t AboutCaption[] = u"حول التطبيق";
-inline constexpr int AboutWindowWidth = 498;  // the outer window
-inline constexpr int AboutWindowHeight = 662;
-inline constexpr int AboutContentHeight = 1500;
-inline constexpr int AboutTextPixels = 19;     // rights and credits: bold Naskh
-inline constexpr int AboutSmallTextPixels = 16;  // the developer's heading and name
-inline constexpr int AboutLinkPixels = 17;
-inline constexpr int AboutLineStep = 30;  // pixels a line of scrolling moves
+inline constexpr int AboutContentHeight = 1500;  // design pixels
+
+// The window's sizes in device pixels at the scale given.
+struct TAboutSizes {
+    TSizeI Window;        // the outer window
+    int ContentHeight;
+    int LineStep;         // pixels a line of scrolling moves
+    // Character heights (positive): rights and credits in bold Naskh, the
+    // developer's heading and name, the links.
+    int TextPixels, SmallTextPixels, LinkPixels;
+};
+TAboutSizes AboutSizes(TScale scale);
 // Naskh faces for the rights and credits, the first one installed wins;
 // without any, the interface font. The Quran font family (Amiri's) is not
 // among them: its line height is over four times its character height, room
@@ -28,7 +35,7 @@ enum TAboutElementKind { akPicture, akText, akLink };
 
 struct TAboutElement {
     TAboutElementKind Kind;
-    int Top;     // content pixels from the top of the column
+    int Top;     // design pixels from the top of the column
     int Height;
     // The picture's resource name, the text, or the link's address (which
     // the link also shows).
@@ -47,10 +54,10 @@ std::u16string AboutRightsText(std::u16string_view versionText);
 
 // Where an element sits in a client area `clientWidth` wide, the column
 // scrolled up by `scroll` pixels: always the whole width (a mirrored window
-// flips nothing then).
-TControlPlace AboutElementPlace(const TAboutElement& element, int clientWidth, int scroll);
+// flips nothing then). Device pixels at the scale given.
+TControlPlace AboutElementPlace(const TAboutElement& element, int clientWidth, int scroll, TScale scale = {});
 
 // The furthest the column scrolls in a client area `clientHeight` tall.
-int AboutScrollLimit(int clientHeight);
+int AboutScrollLimit(int clientHeight, TScale scale = {});
 // `position` kept within 0 and the limit.
-int ClampAboutScroll(int position, int clientHeight);
+int ClampAboutScroll(int position, int clientHeight, TScale scale = {});

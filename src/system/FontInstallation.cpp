@@ -31,6 +31,16 @@ std::int64_t DecimalOrZero(std::u16string_view s) {
     return v;
 }
 
+// Whether the file a registry value names is in the Fonts folder. Installers
+// may register a font by its full path: the file is then looked up by its
+// name, so that such a value counts as present and is not asked about again.
+bool ValueFileExists(TFontPlatform& p, std::u16string_view value) {
+    if (p.FontFileExists(value)) return true;
+    const std::size_t slash = value.find_last_of(u"\\/");
+    if (slash == std::u16string_view::npos || slash + 1 == value.size()) return false;
+    return p.FontFileExists(value.substr(slash + 1));
+}
+
 bool FaceMissing(TFontPlatform& p, const TFontFace& face) {
     return !p.FontFileExists(face.FileName) || !IsFontVersionCurrent(face.FileName);
 }
@@ -43,7 +53,7 @@ bool IsFontVersionCurrent(std::u16string_view name) {
     for (std::u16string_view part : {BoldFontFilePrefix, RegularFontFilePrefix, u".ttf", u".otf"})
         RemoveFirst(rest, part);
     if (const std::size_t cut = rest.find(u'_'); cut != std::u16string::npos) rest.resize(cut);
-    return DecimalOrZero(rest) > 17;
+    return DecimalOrZero(rest) >= QuranFontVersion;
 }
 
 bool FontsMissing(TFontPlatform& p) {
@@ -53,8 +63,8 @@ bool FontsMissing(TFontPlatform& p) {
     if (!regular || !bold) return true;
     if (FaceMissing(p, RegularFontFace) || FaceMissing(p, BoldFontFace)) return true;
     // The regular value may name a file that is gone; one that is there must be current.
-    if (p.FontFileExists(*regular) && !IsFontVersionCurrent(*regular)) return true;
-    if (!p.FontFileExists(*bold) || !IsFontVersionCurrent(*bold)) return true;
+    if (ValueFileExists(p, *regular) && !IsFontVersionCurrent(*regular)) return true;
+    if (!ValueFileExists(p, *bold) || !IsFontVersionCurrent(*bold)) return true;
     return false;
 }
 
@@ -66,7 +76,12 @@ int InstallFont(TFontPlatform& p, const TFontFace& face) {
         p.ShowMessage(std::u16string(CantCopyFontFile) + face.FileName, u"");
         return 2;
     }
-    if (needRegister && !p.AddFontToRegistry(face.ValueName, face.FileName)) p.ShowMessage(CantOpenFontsKey, u"");
+    // A face the system does not list as registered is not installed: the
+    // next start would ask for administrator rights again, so it is a failure.
+    if (needRegister && !p.AddFontToRegistry(face.ValueName, face.FileName)) {
+        p.ShowMessage(CantOpenFontsKey, u"");
+        return 2;
+    }
     return 1;
 }
 

@@ -31,9 +31,9 @@ inline constexpr char16_t CantOpenFontsKey[] = u"AddFontToRegistry, cant open ke
 inline constexpr int FontsRunDone = 0;
 inline constexpr int FontsRunFailed = 3;
 
-// Whether a font file name is of version 18 or later: the number left after
-// taking away the folder, the known prefixes and extensions (any letter
-// case) and anything from the first "_".
+// Whether a font file name is of version QuranFontVersion or later: the
+// number left after taking away the folder, the known prefixes and
+// extensions (any letter case) and anything from the first "_".
 bool IsFontVersionCurrent(std::u16string_view name);
 
 class TFontPlatform {
@@ -48,7 +48,7 @@ public:
     // Changes (installation run): write an embedded font into the Fonts
     // folder, false when writing failed; write a string value.
     virtual bool CopyFontFile(std::u16string_view resource, std::u16string_view fileName) = 0;
-    // False when the key cannot be opened for writing.
+    // False when the key cannot be opened for writing or the value is refused.
     virtual bool AddFontToRegistry(std::u16string_view valueName, std::u16string_view data) = 0;
     virtual bool IsUserAdmin() = 0;
     // Starts this program elevated with "\installfonts", serves messages
@@ -68,7 +68,8 @@ public:
 // Whether either face is missing, unregistered or out of date.
 bool FontsMissing(TFontPlatform& platform);
 
-// One face present and registered: 1, or 2 when its file could not be written.
+// One face present and registered: 1, or 2 when its file could not be
+// written or its registry value was refused.
 int InstallFont(TFontPlatform& platform, const TFontFace& face);
 
 // The start-up check of a normal run: 1 to go on, 0 to end the run.

@@ -25,8 +25,9 @@ private:
     bool FRefused = false;
 };
 
-// The body as text. The answer is meant to be ASCII digits and a "."; any
-// other byte becomes U+FFFD, which no number holds.
+// The body as text. The answer is meant to be ASCII digits and a "."; a
+// UTF-8 byte-order mark in front is dropped, any other byte becomes U+FFFD,
+// which no number holds.
 std::u16string DecodeUpdateAnswer(std::span<const std::uint8_t> body);
 
 // The pair the check thread posts for a complete body: ParseVersion of the

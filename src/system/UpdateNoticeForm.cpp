@@ -13,3 +13,12 @@ TUpdateNoticeTexts UpdateNoticeTexts(TAppLanguage language) {
 }
 
 const char16_t* UpdateNoticeLinkText() { return ProductSite; }
+
+TUpdateNoticePlaces UpdateNoticePlaces(TScale scale) {
+    return {{scale(393), scale(201)},
+            scale({16, 14, 361, 84}),
+            scale({16, 106, 361, 28}),
+            scale({159, 154, 75, 28}),
+            scale(-16),
+            scale(-19)};
+}

@@ -3,6 +3,23 @@
 #include "pagemodel/Page.h"
 #include "text/SuraTables.h"
 
+TCopyRangePlaces CopyRangePlaces(TScale scale) {
+    TCopyRangePlaces p;
+    p.Client = {scale(300), scale(200)};
+    p.SuraLabel = scale({12, 18, 112, 18});
+    p.Sura = scale({132, 10, 156, 300});
+    p.FromLabel = scale({12, 64, 112, 18});
+    p.Aya1 = scale({132, 60, 156, 244});
+    p.ToLabel = scale({12, 104, 112, 18});
+    p.Aya2 = scale({132, 100, 156, 204});
+    p.Copy = scale({54, 152, 90, 30});
+    p.Cancel = scale({156, 152, 90, 30});
+    p.SuraItemHeight = scale(30);
+    p.FontHeight = scale(-13);
+    p.QuranFontHeight = scale(-20);
+    return p;
+}
+
 TCopyRangeTexts CopyRangeTexts(TAppLanguage language) {
     if (language == appArabic)
         return {u"تحديد نطاق النسخ", u"اسم السورة:", u"من الآية رقم:", u"إلى الآية رقم:", u"نسخ", u"إلغاء"};

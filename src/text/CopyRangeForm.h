@@ -7,25 +7,22 @@
 #include <vector>
 
 #include "base/ControlPlace.h"
+#include "base/DisplayScale.h"
 #include "settings/AppLanguage.h"
 
 class TPage;
 
 inline constexpr char16_t CopyRangeFormName[] = u"CopyRangeForm";  // at most one such window
-inline constexpr int CopyRangeClientWidth = 300;
-inline constexpr int CopyRangeClientHeight = 200;
-// Places in client pixels of the left-to-right design; a combo box's height
-// includes its dropped-down list. The sura list is set in the Quran font, in
-// items of a fixed height.
-inline constexpr int CopyRangeSuraItemHeight = 30;
-inline constexpr TControlPlace CopyRangeSuraLabelPlace{12, 18, 112, 18};
-inline constexpr TControlPlace CopyRangeSuraPlace{132, 10, 156, 300};
-inline constexpr TControlPlace CopyRangeFromLabelPlace{12, 64, 112, 18};
-inline constexpr TControlPlace CopyRangeAya1Place{132, 60, 156, 244};
-inline constexpr TControlPlace CopyRangeToLabelPlace{12, 104, 112, 18};
-inline constexpr TControlPlace CopyRangeAya2Place{132, 100, 156, 204};
-inline constexpr TControlPlace CopyRangeCopyPlace{54, 152, 90, 30};
-inline constexpr TControlPlace CopyRangeCancelPlace{156, 152, 90, 30};
+// The client size and places in device pixels at the scale given, of the
+// left-to-right design; a combo box's height includes its dropped-down list.
+// The sura list is set in the Quran font, in items of a fixed height.
+struct TCopyRangePlaces {
+    TSizeI Client;
+    TControlPlace SuraLabel, Sura, FromLabel, Aya1, ToLabel, Aya2, Copy, Cancel;
+    int SuraItemHeight;
+    int FontHeight, QuranFontHeight;  // negative, as fonts are created
+};
+TCopyRangePlaces CopyRangePlaces(TScale scale);
 
 struct TCopyRangeTexts {
     const char16_t* Caption;

@@ -10,8 +10,10 @@ line per face into the test output folder.
 Usage: check_fonts.py RESOURCES_DIR   (exit code 0 = pass)
 """
 
+import hashlib
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -30,7 +32,16 @@ sys.path.insert(0, str(REPO / "tools" / "fontbuild"))
 import build_fonts  # noqa: E402
 
 FAMILY = "Harvik HAFS Uthmanic Script"
-VERSION = 18
+
+
+def font_version():
+    """The faces' version as the executable installs them (OutsideNames.h)."""
+    names = (REPO / "src" / "base" / "OutsideNames.h").read_text(encoding="utf-8")
+    return int(re.search(r"^inline constexpr int QuranFontVersion = (\d+);", names, re.M).group(1))
+
+
+VERSION = font_version()
+DIGESTS = REPO / "tools" / "fontbuild" / "face-digests.txt"
 AMIRI_DIR = Path("/usr/share/fonts/opentype/fonts-hosny-amiri")
 FACES = {
     # resource: (source face, style, usWeightClass, bold)
@@ -415,6 +426,28 @@ def check_ayat_shape(path, source, label, verses):
             break
 
 
+def recorded_digests():
+    """(version, resource) -> SHA-256 of the face, from face-digests.txt."""
+    digests = {}
+    for line in DIGESTS.read_text(encoding="utf-8").splitlines():
+        if line.strip() and not line.startswith("#"):
+            version, resource, digest = line.split()
+            digests[(int(version), resource)] = digest
+    return digests
+
+
+def check_version_digest(path, resource, digests):
+    """A face whose bytes changed gets a new version: an installed face is
+    replaced only when its version is lower, so faces of one version must be
+    the same bytes everywhere."""
+    digest = hashlib.sha256(path.read_bytes()).hexdigest()
+    recorded = digests.get((VERSION, resource))
+    check(recorded == digest,
+          "%s: the face's SHA-256 is %s, face-digests.txt records %s for version %d; faces that "
+          "changed need a higher QuranFontVersion in src/base/OutsideNames.h and its line in %s"
+          % (resource, digest, recorded, VERSION, DIGESTS.name))
+
+
 def check_rebuild(font, path, source, style):
     """The same inputs give the same bytes: rebuild with the face's own version
     and build time and compare."""
@@ -456,6 +489,7 @@ def main():
     else:
         required |= {ord(c) for c in store}
     out_dir = test_output_dir()
+    digests = recorded_digests()
     for resource, (source, style, weight, bold) in FACES.items():
         path = resources / resource
         if not check(path.exists(), "%s is missing" % path):
@@ -468,6 +502,7 @@ def main():
         check_brackets(font, path, resource)
         check_ayat_shape(path, source, resource, verses)
         check_rebuild(font, path, source, style)
+        check_version_digest(path, resource, digests)
         print("sample:", render_sample(path, verses, out_dir, style))
     for message in failures:
         print("FAIL:", message)

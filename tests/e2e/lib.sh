@@ -26,11 +26,13 @@ wait_until() {
     done
 }
 
+# The screen of the display, 1024 × 768 unless the scenario names another.
+E2E_SCREEN=${E2E_SCREEN:-1024x768x24}
 start_display() {
     local n
     for n in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$E2E_OUTPUT/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "$E2E_SCREEN" -nolisten tcp >"$E2E_OUTPUT/xvfb.log" 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         if wait_for_display; then fresh_wineserver; return 0; fi
@@ -209,9 +211,10 @@ record_browser() {
 # root's "/" to a bare site address).
 browser_got() { grep -qxF -e "$1" -e "$1/" "$BROWSER_LOG"; }
 
-# post_to_window CLASS MESSAGE: posts a window message (decimal) to the first
-# visible window of that Win32 class, as another window of the program would.
-post_to_window() { wine "${TIRAVEL_WINTEXT:?}" --post "$1" "$2" >/dev/null 2>&1; }
+# post_to_window CLASS MESSAGE [WPARAM [LPARAM]]: posts a window message (decimal) to
+# the first visible window of that Win32 class, as another window of the
+# program or a menu would.
+post_to_window() { wine "${TIRAVEL_WINTEXT:?}" --post "$@" >/dev/null 2>&1; }
 # foreground_is CLASS: the Win32 foreground window is of that class.
 foreground_is() { [ "$(wine "${TIRAVEL_WINTEXT:?}" --foreground 2>/dev/null | tr -d '\r')" = "$1" ]; }
 # window_controls CLASS: the child controls of the visible windows of that
@@ -264,8 +267,8 @@ require_resource() {
 
 # --- the Quran fonts -------------------------------------------------------------
 FONTS_KEY='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts'
-REGULAR_FONT_FILE='VerizevuZivo1 Ver18.ttf'
-BOLD_FONT_FILE='VerizevuZivo1B Ver18.ttf'
+REGULAR_FONT_FILE='VerizevuZivo1 Ver19.ttf'
+BOLD_FONT_FILE='VerizevuZivo1B Ver19.ttf'
 REGULAR_FONT_VALUE='Harvik HAFS Uthmanic Script (TrueType)'
 BOLD_FONT_VALUE='Harvik HAFS Uthmanic Script Bold (TrueType)'
 fonts_folder() { echo "$WINEPREFIX/drive_c/windows/Fonts"; }
@@ -273,9 +276,9 @@ fonts_folder() { echo "$WINEPREFIX/drive_c/windows/Fonts"; }
 font_value() {
     wine reg query "$FONTS_KEY" /v "$1" 2>/dev/null | tr -d '\r' | awk -F'REG_SZ' 'NF > 1 {sub(/^[ \t]+/, "", $2); print $2}'
 }
-# Takes both faces out of the prefix: their files and their values.
+# Takes both faces out of the prefix: their files, those of any version, and their values.
 remove_fonts() {
-    rm -f "$(fonts_folder)/$REGULAR_FONT_FILE" "$(fonts_folder)/$BOLD_FONT_FILE"
+    rm -f "$(fonts_folder)"/'VerizevuZivo1 Ver'*.ttf "$(fonts_folder)"/'VerizevuZivo1B Ver'*.ttf
     wine reg delete "$FONTS_KEY" /v "$REGULAR_FONT_VALUE" /f >/dev/null 2>&1 || true
     wine reg delete "$FONTS_KEY" /v "$BOLD_FONT_VALUE" /f >/dev/null 2>&1 || true
 }

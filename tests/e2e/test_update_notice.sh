@@ -2,7 +2,8 @@
 # The update check against a loopback server of the test. An answer of 2.7,
 # newer than the running 2.6, brings the notice in Arabic with the product
 # site as its link: a click on the link hands that address to the browser,
-# Escape closes the notice. In English a 1024-byte answer (the most an answer
+# Escape closes the notice; more answers while it is open bring no second
+# notice. In English a 1024-byte answer (the most an answer
 # may hold) brings "Update Notice", and Cancel closes it.
 source "$(dirname "$0")/lib.sh"
 start_display
@@ -22,6 +23,13 @@ notice_titled 'يوجد تحديث للتطبيق' || fail "the Arabic notice ha
 screenshot notice-arabic
 click_control TUpdateNoticeForm 101
 wait_until 20 "the link to reach the browser" browser_got "$PRODUCT_SITE"
+# Three more answers of a newer version, then the help message: once help
+# reaches the browser, the answers posted before it have been handled.
+for minor in 8 9 10; do post_to_window TMainForm $((0x0426)) 2 "$minor" || fail "cannot post an answer"; done
+post_to_window TMainForm $((0x0427)) || fail "cannot post the help message"
+wait_until 20 "the help message to reach the browser" browser_got "$PRODUCT_SITE/app/"
+notices=$(xdotool search --onlyvisible --name '^يوجد تحديث للتطبيق$' 2>/dev/null | wc -l)
+[ "$notices" = 1 ] || fail "$notices update notices are open"
 N=$(xdotool search --onlyvisible --name '^يوجد تحديث للتطبيق$' | head -n 1)
 xdotool windowfocus --sync "$N" 2>/dev/null || true
 xdotool key --window "$N" Escape

@@ -6,8 +6,12 @@
 // With --foreground it prints the class of the foreground window instead.
 // With --places CLASS it prints each visible window of the class instead,
 // one line each, newest on top first: <left> <top> <right> <bottom>.
-// With --post CLASS MESSAGE it posts MESSAGE (a number, WParam and LParam 0)
-// to the first window of the class instead, as another window would.
+// With --post CLASS MESSAGE [WPARAM [LPARAM]] it posts MESSAGE (numbers;
+// WParam and LParam 0 unless given) to the first window of the class
+// instead, as another window, a thread or a menu would. With --size CLASS it
+// prints the first visible window's size and its client area's: <width>
+// <height> <client width> <client height>. The helper is aware of the
+// display's DPI, so that it reads device pixels as the program lays them out.
 #include <windows.h>
 
 #include <string>
@@ -71,16 +75,28 @@ BOOL CALLBACK NoteChild(HWND hwnd, LPARAM param) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    SetProcessDPIAware();
+    if (argc == 3 && std::wstring(argv[1]) == L"--size") {
+        TSearch search{argv[2], {}};
+        EnumWindows(&NoteWindow, LPARAM(&search));
+        if (search.Windows.empty()) return 1;
+        RECT w{}, c{};
+        GetWindowRect(search.Windows[0], &w);
+        GetClientRect(search.Windows[0], &c);
+        Write(std::to_string(w.right - w.left) + ' ' + std::to_string(w.bottom - w.top) + ' ' +
+              std::to_string(c.right) + ' ' + std::to_string(c.bottom) + '\n');
+        return 0;
+    }
     if (argc == 2 && std::wstring(argv[1]) == L"--foreground") {
         wchar_t cls[256] = L"";
         if (HWND h = GetForegroundWindow()) GetClassNameW(h, cls, 256);
         Write(Utf8(cls) + "\n");
         return 0;
     }
-    const bool post = argc == 4 && std::wstring(argv[1]) == L"--post";
+    const bool post = argc >= 4 && argc <= 6 && std::wstring(argv[1]) == L"--post";
     const bool places = argc == 3 && std::wstring(argv[1]) == L"--places";
     if (argc != 2 && !post && !places) {
-        Write("usage: tiravel-wintext CLASSNAME | --foreground | --post CLASSNAME MESSAGE | --places CLASSNAME\n");
+        Write("usage: tiravel-wintext CLASSNAME | --foreground | --size CLASSNAME | --places CLASSNAME | --post CLASSNAME MESSAGE [WPARAM [LPARAM]]\n");
         return 2;
     }
     TSearch search{argv[post || places ? 2 : 1], {}};
@@ -94,7 +110,11 @@ int wmain(int argc, wchar_t** argv) {
         }
         return search.Windows.empty() ? 1 : 0;
     }
-    if (post) return !search.Windows.empty() && PostMessageW(search.Windows[0], UINT(_wtoi(argv[3])), 0, 0) ? 0 : 1;
+    if (post) {
+        const WPARAM w = argc >= 5 ? WPARAM(_wtoi(argv[4])) : 0;
+        const LPARAM l = argc == 6 ? LPARAM(_wtoi(argv[5])) : 0;
+        return !search.Windows.empty() && PostMessageW(search.Windows[0], UINT(_wtoi(argv[3])), w, l) ? 0 : 1;
+    }
     for (std::size_t i = 0; i < search.Windows.size(); ++i) {
         TChildren children{int(i), {}};
         EnumChildWindows(search.Windows[i], &NoteChild, LPARAM(&children));

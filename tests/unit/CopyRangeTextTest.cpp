@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "settings/Settings.h"
 #include "text/AyaStore.h"
 #include "text/CopyRangeText.h"
@@ -42,7 +44,29 @@ TEST(CopyRangeText, OneAyaCitesOneNumber) {
 }
 
 TEST(CopyRangeText, AyatMissingFromTheStoreAreEmptyButStillCited) {
-    std::string doc = Range(3, 5);
-    EXPECT_NE(doc.find("\\cf2" + Escaped(u" a3  ") + "\\cf1"), std::string::npos) << doc;
-    EXPECT_NE(doc.find(Escaped(u"\uFD55") + "\\f0\\af0" + Escaped(u"\uFD5C")), std::string::npos);
+    std::string doc = Range(3, 4);  // sura 112 has four ayat; the store holds three
+    EXPECT_NE(doc.find("\\cf2" + Escaped(u" a3 ") + "\\cf1"), std::string::npos) << doc;
+    EXPECT_NE(doc.find(Escaped(u"\uFD54") + "\\f0\\af0" + Escaped(u"\uFD5C")), std::string::npos);
+}
+
+// A damaged store can name any aya number: the text and the citation stop
+// at the sura's last aya (112 has four) instead of looking up two thousand
+// million ayat.
+TEST(CopyRangeText, RangesPastTheSuraStopAtItsLastAya) {
+    const struct {
+        int Aya1, Aya2;
+        std::u16string Text;
+    } cases[] = {
+        {3, INT_MAX, u" a3 "},
+        {INT_MAX, 2, u" a2 a3 "},
+        {INT_MIN, 1, u" a1"},
+    };
+    for (const auto& c : cases) {
+        const std::string doc = Range(c.Aya1, c.Aya2);
+        EXPECT_NE(doc.find("\\cf2" + Escaped(c.Text) + "\\cf1"), std::string::npos) << c.Aya1 << " " << c.Aya2;
+    }
+    // The citation names aya 4 as the last: the range as copied.
+    EXPECT_EQ(Range(3, INT_MAX), Range(3, 4));
+    // No sura, no ayat.
+    EXPECT_EQ(RtfToEightBit(ComposeCopyRange(Store(), TSettings(), 0, 1, INT_MAX)).find("a1"), std::string::npos);
 }

@@ -10,16 +10,22 @@
 namespace {
 
 using S = std::u16string;
-constexpr char16_t kRegular[] = u"VerizevuZivo1 Ver18.ttf";
-constexpr char16_t kBold[] = u"VerizevuZivo1B Ver18.ttf";
+constexpr const char16_t* kRegular = RegularFontFile;
+constexpr const char16_t* kBold = BoldFontFile;
+// The files an earlier build installed: faces without the aya-number ornament.
+constexpr char16_t kOldRegular[] = u"VerizevuZivo1 Ver18.ttf";
+constexpr char16_t kOldBold[] = u"VerizevuZivo1B Ver18.ttf";
 
 TEST(FontVersion, NumberAfterTheKnownPrefix) {
     struct Case { const char16_t* Name; bool Current; } cases[] = {
         {kRegular, true},
         {kBold, true},
         {u"verizevuzivo1b ver20.otf", true},
-        {u"VerizevuZivo1 Ver18_2.ttf", true},
-        {u"C:\\Windows\\Fonts\\VerizevuZivo1 Ver18.ttf", true},
+        {u"VerizevuZivo1 Ver19_2.ttf", true},
+        {u"C:\\Windows\\Fonts\\VerizevuZivo1 Ver19.ttf", true},
+        {kOldRegular, false},
+        {kOldBold, false},
+        {u"VerizevuZivo1 Ver18_2.ttf", false},
         {u"VerizevuZivo1 Ver17.ttf", false},
         {u"Amiri-Regular.ttf", false},
         {u"", false},
@@ -88,7 +94,7 @@ TEST(FontCheck, EachConditionMakesTheFontsMissing) {
              s.Files.insert(u"VerizevuZivo1 Ver17.ttf");
          }},
         {"bold value names a file that is gone",
-         [](TFakeFontSystem& s) { s.Values[BoldFontFace.ValueName] = u"VerizevuZivo1B Ver19.ttf"; }},
+         [](TFakeFontSystem& s) { s.Values[BoldFontFace.ValueName] = u"VerizevuZivo1B Ver20.ttf"; }},
         {"bold value names an old file",
          [](TFakeFontSystem& s) {
              s.Values[BoldFontFace.ValueName] = u"VerizevuZivo1B Ver17.ttf";
@@ -106,6 +112,55 @@ TEST(FontCheck, EachConditionMakesTheFontsMissing) {
     TFakeFontSystem gone;
     gone.Values[RegularFontFace.ValueName] = u"VerizevuZivo1 Ver17.ttf";
     EXPECT_FALSE(FontsMissing(gone));
+}
+
+// The faces' version is the one number in both file names.
+TEST(FontVersion, FileNamesCarryTheFacesVersion) {
+    const S version = u"Ver" + S(1, char16_t(u'0' + QuranFontVersion / 10)) + char16_t(u'0' + QuranFontVersion % 10) + u".ttf";
+    EXPECT_NE(S(RegularFontFile).find(version), S::npos);
+    EXPECT_NE(S(BoldFontFile).find(version), S::npos);
+    EXPECT_GT(QuranFontVersion, 18);  // above the faces without the ornament
+}
+
+// A machine that ran an earlier build: its faces are asked about and then
+// installed beside the old files, which stay (the system may hold them open).
+TEST(FontInstall, AnEarlierBuildsFacesAreReplaced) {
+    TFakeFontSystem s;
+    s.Files = {kOldRegular, kOldBold};
+    s.Values = {{RegularFontFace.ValueName, kOldRegular}, {BoldFontFace.ValueName, kOldBold}};
+    EXPECT_TRUE(FontsMissing(s));
+    EXPECT_EQ(InstallFonts(s), FontsRunDone);
+    EXPECT_EQ(s.Log, (std::vector<S>{u"copy " + S(RegularFontResource) + u" " + kRegular,
+                                     u"value " + S(RegularFontFace.ValueName) + u"=" + kRegular,
+                                     u"copy " + S(BoldFontResource) + u" " + kBold,
+                                     u"value " + S(BoldFontFace.ValueName) + u"=" + kBold, u"notify"}));
+    EXPECT_FALSE(FontsMissing(s));
+    EXPECT_EQ(CheckFonts(s, false), 1);  // the next start asks nothing
+}
+
+// Another installer registered our files by their full path: present, and
+// the installation finds nothing to change; a full path of an old file or of
+// a file that is not there still counts as missing.
+TEST(FontCheck, AValueNamingOurFileByFullPathCountsAsPresent) {
+    const S folder = u"C:\\Windows\\Fonts\\";
+    for (const TFontFace* face : {&RegularFontFace, &BoldFontFace}) {
+        TFakeFontSystem s;
+        s.Values[face->ValueName] = folder + face->FileName;
+        EXPECT_FALSE(FontsMissing(s)) << "full path";
+        EXPECT_EQ(InstallFonts(s), FontsRunDone);
+        EXPECT_EQ(s.Log, std::vector<S>{u"notify"});
+        EXPECT_EQ(CheckFonts(s, false), 1);
+    }
+    TFakeFontSystem old;
+    old.Files.insert(kOldBold);
+    old.Values[BoldFontFace.ValueName] = folder + kOldBold;
+    EXPECT_TRUE(FontsMissing(old));
+    TFakeFontSystem gone;
+    gone.Values[BoldFontFace.ValueName] = folder + u"VerizevuZivo1B Ver20.ttf";
+    EXPECT_TRUE(FontsMissing(gone));
+    TFakeFontSystem folderOnly;
+    folderOnly.Values[BoldFontFace.ValueName] = folder;
+    EXPECT_TRUE(FontsMissing(folderOnly));
 }
 
 TEST(FontCheck, InstalledFontsPassWithoutAWord) {
@@ -175,13 +230,23 @@ TEST(FontInstall, FailuresAndTheirExitCodes) {
                                           u"value " + S(BoldFontFace.ValueName) + u"=" + kBold, u"error dialog"}));
         EXPECT_FALSE(s.Values.count(RegularFontFace.ValueName));  // nothing registered for it
     }
-    {  // a key that cannot be opened is reported, and the run still succeeds
+    {  // a refused registry write is reported for each face and fails the run:
+       // counted as done, every later start would ask for the fonts again
         TFakeFontSystem s;
         s.Values.clear();
         s.KeyWritable = false;
-        EXPECT_EQ(InstallFonts(s), FontsRunDone);
-        EXPECT_EQ(s.Log.back(), u"notify");
-        EXPECT_EQ(s.Log[1], u"message " + S(CantOpenFontsKey) + u" | ");
+        EXPECT_EQ(InstallFonts(s), FontsRunFailed);
+        EXPECT_EQ(s.Log, (std::vector<S>{u"value " + S(RegularFontFace.ValueName) + u"=" + kRegular,
+                                          u"message " + S(CantOpenFontsKey) + u" | ",
+                                          u"value " + S(BoldFontFace.ValueName) + u"=" + kBold,
+                                          u"message " + S(CantOpenFontsKey) + u" | ", u"error dialog"}));
+    }
+    {  // only the bold value refused: still a failure
+        TFakeFontSystem s;
+        s.Values.erase(BoldFontFace.ValueName);
+        s.KeyWritable = false;
+        EXPECT_EQ(InstallFonts(s), FontsRunFailed);
+        EXPECT_EQ(s.Log.back(), u"error dialog");
     }
     {  // not an administrator: told so, nothing changed, exit code 0
         TFakeFontSystem s;

@@ -15,6 +15,7 @@
 #include "search/SuraIndexForm.h"
 #include "search/SearchForm.h"
 #include "settings/Settings.h"
+#include "settings/SettingsSaving.h"
 #include "text/ClipboardTexts.h"
 #include "text/RtfComposition.h"
 #include "ViewerFixtures.h"
@@ -29,7 +30,7 @@ struct TRecordingMainEvents : TMainView {
     std::vector<TCommandId> Commands;
     std::vector<std::u16string> StripPictures;
     std::vector<bool> StripShown;
-    int Closes = 0, EndRuns = 0, Fronts = 0, Moves = 0, TimerStops = 0, UpdateChecks = 0;
+    int Closes = 0, EndRuns = 0, Fronts = 0, Moves = 0, TimerStops = 0, UpdateChecks = 0, PageSaveWaits = 0;
     std::vector<std::pair<int, int>> Notices;
     std::function<void()> OnPump;  // input that arrives while a page opens
     std::function<void(TPage&)> OnAttach;
@@ -60,6 +61,7 @@ struct TRecordingMainEvents : TMainView {
     void StopStartupTimer() override { ++TimerStops; }
     void StartUpdateCheck() override { ++UpdateChecks; }
     void ShowUpdateNotice(int a, int b) override { Notices.emplace_back(a, b); }
+    void StartPageSaveTimer() override { ++PageSaveWaits; }
 };
 
 // The ayat of the two-sura page: two words and a mark, two words and a mark, one word and a mark.
@@ -113,7 +115,9 @@ protected:
         ASSERT_EQ(core->Viewer().Page().PageNumber, page);
     }
     int Shown() const { return core->Viewer().Page().PageNumber; }
+    // The page in the settings file once the page-save wait has ended.
     int StoredPage() const {
+        core->PageSaveTimerFired();
         TSettings s;
         s.LoadSetting(folder);
         return s.PageNumber;
@@ -184,6 +188,7 @@ TEST_F(MainFormTest, StartupTimerOpensTheRememberedPageOnce) {
 TEST_F(MainFormTest, FirstRunOpensPageOneAndWritesADefaultSettingsFile) {
     core->StartupTimerFired();
     EXPECT_EQ(Shown(), 1);
+    core->PageSaveTimerFired();
     EXPECT_EQ(fs::file_size(TSettings::SettingsFile(folder)), 110u);
     EXPECT_EQ(settings.PageNumber, 1);
 }
@@ -547,17 +552,65 @@ TEST_F(MainFormTest, AnUnreadablePageIsReportedAndThePreviousOneStays) {
     EXPECT_EQ(StoredPage(), 3);
 }
 
-TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedAfterThePageOpens) {
+// Holding a key turns many pages and writes the settings file once, when
+// the turning pauses; the end of the run writes a page still waiting.
+TEST_F(MainFormTest, TurningWritesThePageOnceTheTurningPauses) {
     StartOn(42);
+    core->PageSaveTimerFired();
+    const auto stored = [&] {
+        TSettings s;
+        s.LoadSetting(folder);
+        return s.PageNumber;
+    };
+    ASSERT_EQ(stored(), 42);
+    const int waits = events.PageSaveWaits;
+    core->KeyDown(vkLeft, 0);
+    core->KeyDown(vkRight, 0);
+    core->KeyDown(vkLeft, 0);
+    EXPECT_EQ(Shown(), 43);
+    EXPECT_EQ(events.PageSaveWaits, waits + 3) << "each opened page restarts the wait";
+    EXPECT_EQ(stored(), 42) << "nothing written while turning";
+    EXPECT_EQ(settings.PageNumber, 43) << "the record has the page at once";
+    core->PageSaveTimerFired();
+    EXPECT_EQ(stored(), 43);
+    // Once written, the wait's end writes nothing more.
+    fs::remove(TSettings::SettingsFile(folder));
+    core->PageSaveTimerFired();
+    core->RunEnding();
+    EXPECT_FALSE(fs::exists(TSettings::SettingsFile(folder)));
+
+    core->KeyDown(vkRight, 0);
+    EXPECT_EQ(Shown(), 42);
+    core->RunEnding();  // closed before the wait ended
+    EXPECT_EQ(stored(), 42);
+}
+
+// A settings file that cannot be written is reported once in the run, in
+// the interface language, however many pages turn; nothing is lost: the
+// record keeps the page and the end of the run writes it once it can.
+TEST_F(MainFormTest, AnUnwritableSettingsFileIsReportedOnceARun) {
+    StartOn(42);
+    core->PageSaveTimerFired();
     fs::remove_all(folder);
     std::ofstream(folder.string()) << "a file where the folder was";
     events.Errors.clear();
-    core->KeyDown(vkLeft, 0);
+    for (int turn = 0; turn < 3; ++turn) {
+        core->KeyDown(turn % 2 ? vkRight : vkLeft, 0);
+        core->PageSaveTimerFired();
+    }
     EXPECT_EQ(Shown(), 43);
-    EXPECT_EQ(events.Errors.size(), 1u);
+    ASSERT_EQ(events.Errors.size(), 1u);
+    EXPECT_EQ(events.Errors[0].rfind(SettingsWriteErrorMessage(appArabic, ""), 0), 0u) << Utf16ToUtf8(events.Errors[0]);
     EXPECT_FALSE(core->PageOpening());
+    core->RunEnding();
+    EXPECT_EQ(events.Errors.size(), 1u);
+    // The folder is back: the end of the run writes the page shown.
     fs::remove(folder);
     fs::create_directories(folder);
+    core->RunEnding();
+    TSettings s;
+    s.LoadSetting(folder);
+    EXPECT_EQ(s.PageNumber, 43);
 }
 
 TEST_F(MainFormTest, GoToPageDialogDecisions) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "PageFixtures.h"
+#include "base/Compression.h"
 #include "base/DataError.h"
 #include "base/ResourceMap.h"
 #include "pagemodel/OutlineDictionary.h"
@@ -197,6 +198,38 @@ TEST(PackedPage, BadReferencesAndCountsAreRefusedNamingRecordAndOffset) {
             if (c.Record != "packed page stream") {  // zlib tells where it stopped
                 EXPECT_EQ(e.Offset(), c.Offset) << c.Name << ": " << e.what();
             }
+        }
+    }
+}
+
+// A few kilobytes that would inflate to megabytes: refused from the header
+// before anything is inflated, as is a raw size no page comes near.
+TEST(PackedPage, PagesFarLargerThanAnyPageAreRefusedBeforeInflating) {
+    const TPackedSet set = PackSet({GridPage(3, 0)});
+    const TOutlineDictionary dictionary(set.Dictionary);
+    std::vector<std::uint8_t> bomb(set.Pages[0].begin(), set.Pages[0].begin() + 20);
+    const std::vector<std::uint8_t> zeros(5u << 20);
+    PutU32(bomb, 8, std::uint32_t(zeros.size()));  // the structure
+    PutU32(bomb, 12, 0);                           // no glyph shapes
+    const std::vector<std::uint8_t> stream = DeflateBytes(zeros);
+    ASSERT_LT(stream.size(), 10000u);
+    bomb.insert(bomb.end(), stream.begin(), stream.end());
+
+    std::vector<std::uint8_t> huge = set.Pages[0];
+    PutU32(huge, 4, (4u << 20) + 1);
+
+    const struct {
+        const char* Name;
+        const std::vector<std::uint8_t>& Packed;
+        std::size_t Offset;
+    } cases[] = {{"a structure of 5 MB", bomb, 8}, {"a raw size just over 4 MB", huge, 4}};
+    for (const auto& c : cases) {
+        try {
+            UnpackPage(c.Packed, dictionary);
+            ADD_FAILURE() << c.Name << ": accepted";
+        } catch (const TDataError& e) {
+            EXPECT_EQ(e.Record(), "packed page") << c.Name << ": " << e.what();
+            EXPECT_EQ(e.Offset(), c.Offset) << c.Name << ": " << e.what();
         }
     }
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,10 @@ constexpr std::size_t Word2Tail = Word1End + 8 + ShapeSize;
 constexpr std::size_t Word2End = Word2Tail + 26;
 
 void PutI32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t v) {
+    std::memcpy(bytes.data() + at, &v, 4);
+}
+
+void PutF32(std::vector<std::uint8_t>& bytes, std::size_t at, float v) {
     std::memcpy(bytes.data() + at, &v, 4);
 }
 
@@ -172,6 +177,21 @@ TEST(PageData, MalformedRecordsNameTheRecordAndOffset) {
          "word record 1", Word1End},
         {"a word's place near the 32-bit limit",
          [](Bytes& b) { PutI32(b, Word1Tail + PlaceField, -0x7fffffff - 1); }, "word record 1", Word1End},
+        // Coordinates that are no finite numbers: the starting point, then a
+        // point of the second segment (each segment is 28 bytes after the count).
+        {"a starting point that is not a number",
+         [](Bytes& b) { PutF32(b, Word1Glyph1, std::numeric_limits<float>::quiet_NaN()); },
+         "word record 1, glyph shape record 1", Word1Glyph1},
+        {"an infinite starting point of the aya mark",
+         [](Bytes& b) { PutF32(b, Word1End + 8 + 4, -std::numeric_limits<float>::infinity()); },
+         "word record 2, glyph shape record 1", Word1End + 8},
+        {"a segment point that is not a number",
+         [](Bytes& b) { PutF32(b, Word1Glyph2 + 12 + 28 + 4, std::numeric_limits<float>::quiet_NaN()); },
+         "word record 1, glyph shape record 2", Word1Glyph2 + 12 + 28},
+        {"an infinite segment point",
+         [](Bytes& b) { PutF32(b, Word1Glyph1 + 12 + 3 * 28, std::numeric_limits<float>::infinity()); },
+         "word record 1, glyph shape record 1", Word1Glyph1 + 12 + 3 * 28},
+        {"more words than any page holds", [](Bytes& b) { PutI32(b, 0, MaxPageWords + 1); }, "page", 4},
         {"a place of the last record beyond the page's words", [](Bytes& b) { PutI32(b, Word2Tail + PlaceField, 4); },
          "word record 2", Word2End},
     };

@@ -316,3 +316,19 @@ TEST(PageLines, LineNumbersOutside1To15AreRefused) {
     EXPECT_THROW(page.Line(16), std::out_of_range);
     EXPECT_NO_THROW(page.Line(15));
 }
+
+TEST(PageScaleToFit, FitsTheViewUpToTheDisplaysScale) {
+    struct TCase {
+        float Largest;
+        int Height;
+        float Scale;
+    } cases[] = {
+        {1.0f, 600, 600 / 943.12646f},   // a small view: the page fits its height
+        {1.0f, 1500, 1.0f},              // at 96 DPI the page stops at one pixel a unit
+        {2.0f, 1500, 1500 / 943.12646f}, // at 192 DPI a tall view is filled
+        {2.0f, 2400, 2.0f},              // up to two pixels a unit
+        {1.5f, 600, 600 / 943.12646f},
+    };
+    for (const TCase& c : cases)
+        EXPECT_FLOAT_EQ(TPage::ScaleToFit(943.12646f, c.Height, c.Largest), c.Scale) << c.Largest << " " << c.Height;
+}

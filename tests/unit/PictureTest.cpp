@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include <jpeglib.h>
 
 #include "base/DataError.h"
 #include "base/Picture.h"
@@ -110,5 +112,59 @@ TEST(Picture, TruncatedJpegIsRefusedNotShownHalfGrey) {
     for (std::size_t keep : {jpeg.size() * 2 / 3, jpeg.size() - 2}) {
         const std::vector<std::uint8_t> cut(jpeg.begin(), jpeg.begin() + std::ptrdiff_t(keep));
         EXPECT_THROW(TPicture::LoadJpeg(cut), TDataError) << keep << " of " << jpeg.size() << " bytes";
+    }
+}
+
+namespace {
+// A 32 x 32 progressive colour JPEG of `acScansPerComponent` single-
+// coefficient AC scans for each of its three components after one DC scan:
+// a valid progression of 1 + 3 n scans.
+std::vector<std::uint8_t> ProgressiveJpeg(int acScansPerComponent) {
+    const int size = 32;
+    std::vector<std::uint8_t> pixels(std::size_t(size) * size * 3);
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = std::uint8_t(i * 13);
+    std::vector<jpeg_scan_info> scans;
+    scans.push_back({3, {0, 1, 2, 0}, 0, 0, 0, 0});
+    for (int c = 0; c < 3; ++c)
+        for (int k = 1; k <= acScansPerComponent; ++k) scans.push_back({1, {c, 0, 0, 0}, k, k == acScansPerComponent ? 63 : k, 0, 0});
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr jerr{};
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long length = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &length);
+    cinfo.image_width = cinfo.image_height = size;
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    cinfo.scan_info = scans.data();
+    cinfo.num_scans = int(scans.size());
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = pixels.data() + std::size_t(cinfo.next_scanline) * size * 3;
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::vector<std::uint8_t> jpeg(buffer, buffer + length);
+    std::free(buffer);
+    return jpeg;
+}
+}  // namespace
+
+// Every scan makes the decoder go over the whole picture once more: a
+// picture of more scans than the cap is refused, one at the cap decodes.
+TEST(Picture, ProgressiveJpegOfTooManyScansIsRefused) {
+    const int atCap = (MaxJpegScans - 1) / 3;  // 1 + 3 n scans, at most the cap
+    const auto allowed = TPicture::LoadJpeg(ProgressiveJpeg(atCap));
+    EXPECT_EQ(allowed->Width, 32);
+    EXPECT_EQ(allowed->Pixels[3], 255);
+    ASSERT_LE(1 + 3 * atCap, MaxJpegScans);
+    try {
+        TPicture::LoadJpeg(ProgressiveJpeg(atCap + 1));
+        ADD_FAILURE() << "decoded";
+    } catch (const TDataError& e) {
+        EXPECT_NE(std::string(e.what()).find("scans"), std::string::npos) << e.what();
     }
 }

@@ -235,6 +235,36 @@ TEST(SearchHistory, TheEleventhTextPushesTheOldestOut) {
     EXPECT_EQ(h.Entries().back(), u"tb");  // "ta" went
 }
 
+// A long pasted text is kept, cut to the cap, and reads back whole from the
+// file; a cut never splits a surrogate pair, and a text that is the same as
+// a kept one once cut is no new entry.
+TEST(SearchHistory, LongTextsAreCappedWhenAddedAndWhenRead) {
+    const std::u16string letters(100000, u'\u0627');
+    TSearchHistory h;
+    EXPECT_TRUE(h.Add(letters));
+    EXPECT_EQ(h.Entries().front(), letters.substr(0, SearchHistoryEntryCap));
+    EXPECT_FALSE(h.Add(letters + u"x"));  // the same once cut
+
+    // An emoji across the cut is dropped whole.
+    const std::u16string pairAtCut = std::u16string(SearchHistoryEntryCap - 1, u'a') + u"\U0001F600b";
+    EXPECT_TRUE(h.Add(pairAtCut));
+    EXPECT_EQ(h.Entries().front(), std::u16string(SearchHistoryEntryCap - 1, u'a'));
+    // One that ends at the cut stays.
+    const std::u16string pairBeforeCut = std::u16string(SearchHistoryEntryCap - 2, u'c') + u"\U0001F600b";
+    EXPECT_TRUE(h.Add(pairBeforeCut));
+    EXPECT_EQ(h.Entries().front(), pairBeforeCut.substr(0, SearchHistoryEntryCap));
+
+    // Every value fits the window's 32,768-character read with room to spare.
+    for (const auto& [key, value] : h.Values()) EXPECT_LT(value.size(), 32767u / 4) << Utf16ToUtf8(key);
+
+    // A file written by an earlier build with a longer text.
+    TSearchHistory earlier;
+    earlier.Load([&](std::u16string_view key) {
+        return key == u"search0" ? ToNumericEntities(letters) : std::u16string();
+    });
+    EXPECT_EQ(earlier.Entries(), (std::vector<std::u16string>{letters.substr(0, SearchHistoryEntryCap)}));
+}
+
 TEST(SearchHistory, ValuesAreCharacterReferencesAndReadBack) {
     TSearchHistory h;
     h.Add(U("لا إله"));

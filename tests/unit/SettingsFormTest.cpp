@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include "base/Utf.h"
 #include "settings/ColorBoxItems.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsFormLayout.h"
@@ -37,6 +39,7 @@ public:
     std::optional<std::u16string> ChooseProfileToSave() override { return SaveAnswer; }
     void RequestHelp() override { ++HelpRequests; }
     void CloseForm() override { Closed = true; }
+    void StartSaveTimer() override { ++SaveWaits; }
 
     // The user changes one control.
     void Change(const std::function<void(TSettingsControls&)>& edit) {
@@ -50,7 +53,7 @@ public:
     std::u16string Caption;
     std::vector<std::u16string> Errors;
     std::optional<std::u16string> OpenAnswer, SaveAnswer;
-    int HelpRequests = 0;
+    int HelpRequests = 0, SaveWaits = 0;
     bool Closed = false;
 };
 
@@ -66,7 +69,7 @@ protected:
 
     // Opens the dialog over the current record.
     void Open() {
-        Form = std::make_unique<TSettingsForm>(Current, Defaults, Dir, View);
+        Form = std::make_unique<TSettingsForm>(Current, Defaults, Dir, View, Saving);
         View.Form = Form.get();
         Form->Create();
     }
@@ -84,6 +87,7 @@ protected:
     fs::path Dir;
     TSettings Current, Defaults;
     TFakeSettingsView View;
+    TSettingsSaving Saving;
     std::unique_ptr<TSettingsForm> Form;
 };
 
@@ -332,13 +336,15 @@ TEST_F(SettingsForm, AProfileThatCannotBeWrittenIsReportedAndTheOldFileStays) {
     old.QuranFontSize = 20;
     const fs::path target = Dir / "kept.cvprofile";
     old.SaveToFile(target);
-    // The temporary file beside the target cannot be made: a folder holds its name.
-    fs::create_directories(Dir / "kept.cvprofile.new");
+    // The new profile cannot take the place of a folder.
+    const fs::path blocked = Dir / "blocked.cvprofile";
+    fs::create_directories(blocked);
     View.Change([](TSettingsControls& c) { c.QuranFontSize = u"26"; });
-    View.SaveAnswer = target.u16string();
+    View.SaveAnswer = blocked.u16string();
     Form->SaveProfileAs();
     ASSERT_EQ(View.Errors.size(), 1u);
-    EXPECT_NE(View.Errors[0].find(u"not saved"), std::u16string::npos);
+    EXPECT_EQ(View.Errors[0].rfind(ProfileNotSavedMessage(appArabic, ""), 0), 0u);
+    EXPECT_TRUE(fs::is_directory(blocked));
     EXPECT_TRUE(Current.CurrentProfileFullFileName.empty()) << "a profile that was not written is not current";
     EXPECT_EQ(View.Caption, u"الإعدادات");
     TSettings reread;
@@ -378,13 +384,77 @@ TEST_F(SettingsForm, HelpAndExitGoToTheWindow) {
     EXPECT_FALSE(fs::exists(TSettings::SettingsFile(Dir)));
 }
 
-TEST_F(SettingsForm, SettingsFileThatCannotBeWrittenIsReported) {
+// A settings file that cannot be written is reported once a run, however
+// many changes follow; each change is still in effect.
+TEST_F(SettingsForm, SettingsFileThatCannotBeWrittenIsReportedOnce) {
     Open();
     fs::create_directories(TSettings::SettingsFile(Dir));  // a folder in the file's place
     View.Change([](TSettingsControls& c) { c.QuranFontBold = true; });
     EXPECT_TRUE(Current.QuranFontBold) << "the change is in effect for the next copy";
+    View.Change([](TSettingsControls& c) { c.UseBrackets = false; });
+    Form->RestoreDefaults();
+    EXPECT_FALSE(Current.QuranFontBold);
     ASSERT_EQ(View.Errors.size(), 1u);
-    EXPECT_NE(View.Errors[0].find(u"settings file"), std::u16string::npos);
+    EXPECT_EQ(View.Errors[0].rfind(SettingsWriteErrorMessage(appArabic, ""), 0), 0u);
+}
+
+// Typing in a size box takes effect at once and writes the file when the
+// typing pauses, or when the window closes before that; a click writes at once.
+TEST_F(SettingsForm, TypingIsWrittenWhenItPauses) {
+    Open();
+    const fs::path file = TSettings::SettingsFile(Dir);
+    for (const char16_t* text : {u"2", u"24"}) {
+        View.Controls.QuranFontSize = text;
+        Form->OnControlsChange(true);
+    }
+    EXPECT_EQ(Current.QuranFontSize, 24);
+    EXPECT_EQ(View.SaveWaits, 2);
+    EXPECT_FALSE(fs::exists(file));
+    Form->SavePending();
+    EXPECT_EQ(Saved().QuranFontSize, 24);
+    fs::remove(file);
+    Form->SavePending();  // nothing waits any more
+    EXPECT_FALSE(fs::exists(file));
+
+    View.Controls.CitationFontSize = u"30";
+    Form->OnControlsChange(true);
+    View.Change([](TSettingsControls& c) { c.QuranFontBold = true; });  // a click writes all
+    EXPECT_EQ(Saved().CitationFontSize, 30);
+    fs::remove(file);
+    Form->SavePending();
+    EXPECT_FALSE(fs::exists(file)) << "the click's save covered the typing";
+}
+
+// Every message of the dialog is in the interface language.
+TEST_F(SettingsForm, MessagesAreInTheInterfaceLanguage) {
+    for (TAppLanguage language : {appArabic, appEnglish}) {
+        const bool arabic = language == appArabic;
+        Current = TSettings();
+        Current.Language = language;
+        Saving = TSettingsSaving();
+        Open();
+        View.Errors.clear();
+        View.OpenAnswer = PathText("gone.cvprofile");
+        Form->OpenProfile();
+        std::ofstream(Dir / "bad.cvprofile") << "GIF89a";
+        View.OpenAnswer = PathText("bad.cvprofile");
+        Form->OpenProfile();
+        fs::create_directories(Dir / "folder.cvprofile");
+        View.SaveAnswer = PathText("folder.cvprofile");
+        Form->SaveProfileAs();
+        fs::create_directories(TSettings::SettingsFile(Dir));
+        View.Change([](TSettingsControls& c) { c.QuranFontBold = !c.QuranFontBold; });
+        fs::remove_all(TSettings::SettingsFile(Dir));
+        ASSERT_EQ(View.Errors.size(), 4u) << arabic;
+        EXPECT_EQ(View.Errors[0], ProfileMissingMessage(language));
+        EXPECT_EQ(View.Errors[1], ProfileDamagedMessage(language));
+        EXPECT_EQ(View.Errors[2].rfind(ProfileNotSavedMessage(language, ""), 0), 0u);
+        EXPECT_EQ(View.Errors[3].rfind(SettingsWriteErrorMessage(language, ""), 0), 0u);
+        for (const std::u16string& e : View.Errors) {
+            const bool hasArabic = std::any_of(e.begin(), e.end(), [](char16_t c) { return c >= 0x0600 && c <= 0x06FF; });
+            EXPECT_EQ(hasArabic, arabic) << Utf16ToUtf8(e);
+        }
+    }
 }
 
 TEST(SettingsFormRules, Captions) {
@@ -411,7 +481,7 @@ TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
     const TSettingsPlaces en = SettingsFormLayout(appEnglish, width);
     const TSettingsPlaces ar = SettingsFormLayout(appArabic, width);
     const TControlPlace group = en[spQuranGroup];
-    EXPECT_EQ(group.Width, SettingsGroupWidth);
+    EXPECT_EQ(group.Width, SettingsSizes({}).GroupWidth);
     EXPECT_EQ(en[spWaqfLabel].Left - group.Left, 15);
     EXPECT_GT(en[spWaqfBox].Left, en[spWaqfLabel].Left + en[spWaqfLabel].Width - 1);
     const TControlPlace arGroup = ar[spQuranGroup];
@@ -424,19 +494,24 @@ TEST(SettingsFormLayout, LabelsStandAtTheLanguagesEdgeOfTheirGroup) {
     }
 }
 
-TEST(SettingsFormLayout, EverythingFitsTheScrolledContent) {
+TEST(SettingsFormLayout, EverythingFitsTheScrolledContentAtEveryScale) {
+    for (const int dpi : {96, 120, 144, 192})
     for (TAppLanguage language : {appArabic, appEnglish}) {
-        const TSettingsPlaces p = SettingsFormLayout(language, 530);
+        SCOPED_TRACE(dpi);
+        const TScale scale{dpi};
+        const TSettingsSizes sizes = SettingsSizes(scale);
+        const int width = scale(530);
+        const TSettingsPlaces p = SettingsFormLayout(language, width, scale);
         // Beside the scroll bar, at the language's far edge.
-        const TControlPlace bar = SettingsScrollBarPlace(language, 530, 400);
+        const TControlPlace bar = SettingsScrollBarPlace(language, width, scale(400), scale);
         EXPECT_EQ(bar.Left == 0, language == appArabic);
         for (const TSettingsPart group : {spLanguageGroup, spQuranGroup, spCitationGroup, spAdditionsGroup}) {
             EXPECT_GE(p[group].Left, 0);
-            EXPECT_LE(p[group].Left + p[group].Width, 530);
+            EXPECT_LE(p[group].Left + p[group].Width, width);
             EXPECT_TRUE(p[group].Left >= bar.Left + bar.Width || p[group].Left + p[group].Width <= bar.Left);
         }
-        EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight);
-        EXPECT_GT(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, SettingsContentHeight - 60)
+        EXPECT_LE(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, sizes.ContentHeight);
+        EXPECT_GT(p[spAdditionsGroup].Top + p[spAdditionsGroup].Height, sizes.ContentHeight - scale(60))
             << "the content fills the scrolled range";
         // Groups follow each other without overlapping.
         EXPECT_LE(p[spLanguageGroup].Top + p[spLanguageGroup].Height, p[spQuranGroup].Top);
@@ -466,6 +541,12 @@ TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits)
             EXPECT_EQ(ScrollToShowPart(c.Part, p, c.From, c.Client), c.To)
                 << "part " << c.Part << " from " << c.From << " in " << c.Client << ", language " << int(language);
     }
+    // At 192 DPI every row is twice as far down, the closed box twice as tall.
+    const TScale twice{192};
+    const TSettingsPlaces large = SettingsFormLayout(appArabic, 1060, twice);
+    for (const Case& c : cases)
+        EXPECT_EQ(ScrollToShowPart(c.Part, large, 2 * c.From, 2 * c.Client, twice), 2 * c.To)
+            << "part " << c.Part << " at 192 DPI";
     EXPECT_EQ(SettingsGroupOf(spEnglishItem), spLanguageGroup);
     EXPECT_EQ(SettingsGroupOf(spBracketColorBox), spQuranGroup);
     EXPECT_EQ(SettingsGroupOf(spNoCitation), spCitationGroup);
@@ -475,7 +556,8 @@ TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits)
 TEST(SettingsFormRules, FontListAndScrollRange) {
     EXPECT_EQ(FontFamilyItems({u"Tahoma", u"@MS Gothic", u"Arial", u"Tahoma", u""}),
               (std::vector<std::u16string>{u"Arial", u"Tahoma"}));
-    EXPECT_EQ(ClampScrollPosition(500, 400), SettingsContentHeight - 400);
+    EXPECT_EQ(ClampScrollPosition(500, 400), SettingsSizes({}).ContentHeight - 400);
+    EXPECT_EQ(ClampScrollPosition(2000, 800, {192}), 2 * 720 - 800) << "the content is as tall as the scale";
     EXPECT_EQ(ClampScrollPosition(-20, 400), 0);
     EXPECT_EQ(ClampScrollPosition(100, 900), 0) << "a window taller than its content does not scroll";
 }

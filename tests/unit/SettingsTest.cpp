@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -227,6 +229,27 @@ TEST_F(SettingsFiles, SavingReplacesTheOldFile) {
     TSettings().SaveToFile(File("s.dat"));
     EXPECT_EQ(Read(File("s.dat")), TSettings().Serialize());
     EXPECT_FALSE(fs::exists(File("s.dat.new")));
+}
+
+// The temporary file gets a name no file has: the user's own files beside
+// the target, whatever their names, are neither overwritten nor removed, and
+// a save leaves nothing else behind, done or failed.
+TEST_F(SettingsFiles, SavingNeverTouchesOtherFilesBesideTheTarget) {
+    const std::vector<std::uint8_t> mine{'m', 'i', 'n', 'e'};
+    for (const char* name : {"x.cvprofile.new", "x.cvprofile.tmp", "x.cvprofile~"}) Write(File(name), mine);
+    Unusual().SaveToFile(File("x.cvprofile"));
+    TSettings().SaveToFile(File("x.cvprofile"));
+    EXPECT_EQ(Read(File("x.cvprofile")), TSettings().Serialize());
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(FDir)) names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"x.cvprofile", "x.cvprofile.new", "x.cvprofile.tmp", "x.cvprofile~"}));
+    for (const char* name : {"x.cvprofile.new", "x.cvprofile.tmp", "x.cvprofile~"}) EXPECT_EQ(Read(File(name)), mine) << name;
+
+    fs::create_directory(File("taken"));  // the new file cannot replace a folder
+    EXPECT_THROW(TSettings().SaveToFile(File("taken")), TFileWriteError);
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(FDir)) ++count;
+    EXPECT_EQ(count, names.size() + 1) << "a failed save leaves its temporary file";
 }
 
 TEST_F(SettingsFiles, FailedSaveRaisesAndKeepsThePreviousFile) {

@@ -16,7 +16,7 @@ namespace {
 std::u16string U(const char* utf8) { return Utf8ToUtf16(utf8); }
 
 TEST(SuraIndexForm, ShortIndexRunsDownEachColumnFromTheRight) {
-    const TGridModel grid = ShortIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
+    const TGridModel grid = ShortIndexGrid(SuraIndexPlaces({}).Client.Width, SuraIndexPlaces({}).Client.Height);
     EXPECT_EQ(grid.ColumnWidth(0), 82);
     // Column 0 at the right edge: x 420-501; column 1 x 337-418; row 16 y 480-508.
     const TGridCell yaSin = grid.HitTest(380, 490);
@@ -48,7 +48,7 @@ TEST(SuraIndexForm, ShortIndexColumnWidthRoundsHalfToEven) {
 }
 
 TEST(SuraIndexForm, DetailedIndexRowsAndHeader) {
-    const TGridModel grid = DetailedIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
+    const TGridModel grid = DetailedIndexGrid(SuraIndexPlaces({}).Client.Width, SuraIndexPlaces({}).Client.Height);
     EXPECT_EQ(grid.ColumnWidth(0), 172);  // 502 - 400 + 70
     EXPECT_EQ(grid.ColumnWidth(3), 100);
     EXPECT_TRUE(grid.RowSelect);

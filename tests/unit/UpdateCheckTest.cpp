@@ -57,9 +57,15 @@ TEST(UpdateCheck, NoticeOnlyForANewerAnswer) {
         {"2.99999999999", false},  // minor beyond 32 bits
         {"99999999999.1", false},  // major beyond 32 bits
         {"2.7\r\n", true}, {" 3.1 ", true},  // blanks and a line break around the number
-        {std::string("2.7\0", 4), false}, {"\xEF\xBB\xBF" "2.7", false},
+        {std::string("2.7\0", 4), false},
+        // A server file saved with a UTF-8 byte-order mark still counts; the
+        // mark anywhere else, or twice, is no number.
+        {"\xEF\xBB\xBF" "2.7", true}, {"\xEF\xBB\xBF" "3.0\r\n", true}, {"\xEF\xBB\xBF" "2.5", false},
+        {"2.7\xEF\xBB\xBF", false}, {"\xEF\xBB\xBF\xEF\xBB\xBF" "2.7", false}, {"\xEF\xBB" "2.7", false},
     };
     for (const auto& c : cases) EXPECT_EQ(NoticeShown(c.Body), c.Shown) << '"' << c.Body << '"';
+    // The mark split across reads.
+    EXPECT_TRUE(NoticeShown("\xEF\xBB\xBF" "2.7", 1));
 }
 
 TEST(UpdateCheck, BodyOverTheLimitIsRefusedWhateverItHolds) {

@@ -23,9 +23,11 @@ public:
 
 private:
     bool OnCommand(int id, int code, HWND control) override;
+    void OnDpiChanged() override;
     void Confirm();
 
     TMainForm* FForm = nullptr;
     THost* FHost = nullptr;
-    HWND FBox = nullptr;
+    bool FArabic = false;
+    HWND FLabel = nullptr, FBox = nullptr, FOk = nullptr, FCancel = nullptr;
 };

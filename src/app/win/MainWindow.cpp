@@ -8,6 +8,7 @@
 #include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
 #include "base/PictureResource.h"
+#include "base/win/Dpi.h"
 #include "base/win/ReadingOrder.h"
 #include "base/win/WindowPlacement.h"
 #include "app/SizeGrip.h"
@@ -37,6 +38,7 @@
 namespace {
 
 constexpr UINT_PTR StartupTimerId = 1;
+constexpr UINT_PTR PageSaveTimerId = 2;
 
 TRectI ToRectI(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -53,14 +55,17 @@ bool TMainWindow::Create(int showCommand) {
     FFrame = LoadPngResource(FResources, WindowFramePictureName);
     FSplash = LoadPngResource(FResources, SplashPictureName);
     FPageNumbers = LoadPngResource(FResources, PageNumbersPictureName);
+    // Device pixels of the primary monitor's work area: the window opens there.
+    MONITORINFO monitor{sizeof monitor};
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (GetMonitorInfoW(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor)) work = monitor.rcWork;
     FForm = std::make_unique<TMainForm>(static_cast<TMainView&>(*this), &FView, FResources, FRun.CurrentSettings,
-                                            std::filesystem::path(FRun.DataFolder), GetSystemMetrics(SM_CYSCREEN));
+                                            std::filesystem::path(FRun.DataFolder), work.bottom - work.top);
     FView.SetForm(FForm.get());
     FNavigator = std::make_unique<TMainNavigator>(*FForm, [this] { PostMessageW(Handle(), MsgOpenPage, 0, 0); });
 
     const TSizeI size = FForm->InitialSize();
-    const TRectI screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const TRectI place = RememberedMainPlace().value_or(CentredRect(screen, size.Width, size.Height));
+    const TRectI place = RememberedMainPlace().value_or(CentredRect(ToRectI(work), size.Width, size.Height));
     TCreateArgs a;
     a.ClassName = ClassName;
     a.Title = Caption;
@@ -85,7 +90,8 @@ std::optional<TRectI> TMainWindow::RememberedMainPlace() const {
     const std::vector<TMonitorArea> monitors = MonitorAreas();
     const auto monitor = MonitorOf(*remembered, monitors);
     if (!monitor) return std::nullopt;  // its monitor is gone: centred on the screen
-    const TSizeI size = RememberedWindowSize(remembered->Height, {monitor->Work.Width, monitor->Work.Height});
+    const TSizeI size =
+        RememberedWindowSize(remembered->Height, {monitor->Work.Width, monitor->Work.Height}, CreationDpi(nullptr));
     const TWindowPlace p = ClampToArea({remembered->Left, remembered->Top, size.Width, size.Height}, monitor->Work);
     return TRectI{p.Left, p.Top, p.Right(), p.Bottom()};
 }
@@ -119,6 +125,7 @@ int TMainWindow::RunMessageLoop() {
         // Only here, outside every handler, may closed windows be freed.
         FWindows.ReapClosed();
     }
+    if (FForm) FForm->RunEnding();
     return int(msg.wParam);
 }
 
@@ -139,6 +146,7 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         SetClassLongPtrW(Handle(), GCLP_HCURSOR, LONG_PTR(TableCursor(10)));
         FView.Create(Handle(), *this);
         FStrip.Create(Handle(), *this);
+        FForm->SetDisplayScale(Scale());
         SetWindowPos(FStrip.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         FForm->FormCreated();
         SetTimer(Handle(), StartupTimerId, StartupTimerMilliseconds, nullptr);
@@ -154,6 +162,14 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_DPICHANGED: {
+        // The frame, strip and page follow the new size; the grip and the
+        // page's largest scale follow the new DPI.
+        InvalidateGrip();
+        const LRESULT result = TWindow::HandleMessage(message, wParam, lParam);
+        FForm->SetDisplayScale(Scale());
+        return result;
+    }
     case WM_SIZING:
         if (RECT* r = reinterpret_cast<RECT*>(lParam)) {
             TRectI proposed = ToRectI(*r);
@@ -163,7 +179,8 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     case WM_GETMINMAXINFO: {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = POINT{MainWindowMinWidth, MainWindowMinHeight};
+        const TSizeI least = MainWindowMinSize(Dpi());
+        info->ptMinTrackSize = POINT{least.Width, least.Height};
         return 0;
     }
     case WM_NCHITTEST: {
@@ -211,10 +228,21 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FForm->StartupTimerFired();
             return 0;
         }
+        if (wParam == PageSaveTimerId) {
+            KillTimer(Handle(), PageSaveTimerId);
+            FForm->PageSaveTimerFired();
+            return 0;
+        }
         break;
+    case WM_ENDSESSION:
+        if (wParam) FForm->RunEnding();  // the process may end without the loop's end
+        return 0;
     case WM_DESTROY:
+        // The owned tool windows are gone already, but one of them may still
+        // be inside a modal loop of its own (a colour or file dialog): their
+        // objects are freed by the outer loop alone, once every handler has returned.
         KillTimer(Handle(), StartupTimerId);
-        FWindows.Clear();
+        KillTimer(Handle(), PageSaveTimerId);
         PostQuitMessage(0);
         return 0;
     }
@@ -244,7 +272,7 @@ void TMainWindow::Paint() {
 TRectI TMainWindow::Grip() const {
     RECT client{};
     GetClientRect(Handle(), &client);
-    return SizeGripRect(client.right, client.bottom, false);
+    return SizeGripRect(client.right, client.bottom, false, Scale());
 }
 
 void TMainWindow::InvalidateGrip() {
@@ -255,9 +283,9 @@ void TMainWindow::InvalidateGrip() {
 void TMainWindow::DrawSizeGrip(HDC dc) {
     const COLORREF c1 = GetSysColor(COLOR_BTNHIGHLIGHT), c2 = GetSysColor(COLOR_BTNSHADOW);
     const COLORREF c3 = GripMidColour(GetSysColor(COLOR_BTNFACE), c2);
-    for (const TGripLine& line : ClassicGripLines(Grip())) {
+    for (const TGripLine& line : ClassicGripLines(Grip(), Scale())) {
         const COLORREF colour = line.Colour == gcHighlight ? c1 : line.Colour == gcShadow ? c2 : c3;
-        HPEN pen = CreatePen(PS_SOLID, 1, colour);
+        HPEN pen = CreatePen(PS_SOLID, Scale()(1), colour);
         HGDIOBJ old = SelectObject(dc, pen);
         MoveToEx(dc, line.X0, line.Y0, nullptr);
         LineTo(dc, line.X1, line.Y1);
@@ -356,7 +384,7 @@ void TMainWindow::RunCommand(TCommandId command) {
         FWindows.ShowOrCreate<TSettingsWindow>([&](TSettingsWindow& w) {
             // The dialog's Help posts the main window's help message.
             return w.Create(Handle(), FRun.CurrentSettings, FRun.DefaultSettings,
-                            std::filesystem::path(FRun.DataFolder),
+                            std::filesystem::path(FRun.DataFolder), FForm->SettingsSaving(),
                             [main = Handle()] { PostMessageW(main, MsgHelp, 0, 0); });
         });
         break;
@@ -383,6 +411,10 @@ void TMainWindow::BeginWindowMove() {
 
 void TMainWindow::StopStartupTimer() { KillTimer(Handle(), StartupTimerId); }
 
+void TMainWindow::StartPageSaveTimer() {
+    if (Handle()) SetTimer(Handle(), PageSaveTimerId, PageSaveMilliseconds, nullptr);
+}
+
 void TMainWindow::StartUpdateCheck() {
     if (FCollector) return;
     FCollector = TUpdateCheck::Create(ConfiguredUpdateAddress());
@@ -396,9 +428,9 @@ void TMainWindow::ShowUpdateNotice(int major, int minor) {
     // A version of our own that cannot be read compares with nothing: no notice.
     const auto own = GetOwnFileVersion();
     if (!own || !UpdateNoticeWanted({major, minor}, *own)) return;
-    auto notice = std::make_unique<TUpdateNoticeWindow>();
-    notice->Create(Handle(), FRun.CurrentSettings.Language);
-    FWindows.Add(std::move(notice));
+    // One notice, however many answers arrive: an open one comes to the front.
+    FWindows.ShowOrCreate<TUpdateNoticeWindow>(
+        [&](TUpdateNoticeWindow& w) { return w.Create(Handle(), FRun.CurrentSettings.Language); });
 }
 
 void TMainWindow::PointerMovedOver(HWND window) {

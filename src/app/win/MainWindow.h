@@ -77,6 +77,7 @@ private:
     void StopStartupTimer() override;
     void StartUpdateCheck() override;
     void ShowUpdateNotice(int major, int minor) override;
+    void StartPageSaveTimer() override;
 
     // TPageViewWindow::THost
     void PointerMovedOver(HWND window) override;

@@ -11,6 +11,7 @@
 #include "base/OutsideNames.h"
 #include "base/Utf.h"
 #include "base/win/ExeResourceSource.h"
+#include "base/win/SystemLibraries.h"
 #include "pagemodel/UnpackingResourceSource.h"
 #include "base/win/WideText.h"
 #include "app/EntrySequence.h"
@@ -78,6 +79,10 @@ private:
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    // Before anything can load a DLL by name: none comes from the program's
+    // folder or the current one, where a planted file would run with the
+    // program's rights (an administrator's in the font installation run).
+    RestrictDllSearchToSystem32();
     std::vector<std::u16string> arguments;
     int count = 0;
     if (LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count)) {

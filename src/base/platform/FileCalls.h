@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <filesystem>
 
-// Opens `path` for writing in binary, replacing it; null on failure.
-std::FILE* OpenForWriting(const std::filesystem::path& path);
+// Creates `path` for writing in binary; null on failure, and when a file of
+// that name exists already (which is never touched).
+std::FILE* CreateNewForWriting(const std::filesystem::path& path);
 // Flushes the stream and asks the system to put the file's data on the disk.
 bool FlushToDisk(std::FILE* file);

@@ -19,10 +19,3 @@ TFontHandle CreateLinkFont(int height) {
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
                                    L"Tahoma"));
 }
-
-int PointsToPixels(int points) {
-    HDC screen = GetDC(nullptr);
-    const int pixels = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}

@@ -30,13 +30,14 @@ private:
     HFONT FFont = nullptr;
 };
 
-// The Quran font family at a character height in pixels (negative, as
-// CreateFontW takes it).
+// Every height is a character height in device pixels (negative, as
+// CreateFontW takes it), scaled by the window for its DPI; sizes in points
+// become pixels through PointsToPixels(points, dpi) of base/DisplayScale.h.
+
+// The Quran font family.
 TFontHandle CreateQuranFont(int height);
 // The interface font of a window in that language: in Arabic the font mapper
 // is asked for a face with Arabic letters.
-TFontHandle CreateInterfaceFont(bool arabic, int height = -12);
+TFontHandle CreateInterfaceFont(bool arabic, int height);
 // The underlined face of links.
 TFontHandle CreateLinkFont(int height);
-// A height in pixels for a size in points on the screen.
-int PointsToPixels(int points);

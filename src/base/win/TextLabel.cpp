@@ -68,6 +68,12 @@ LRESULT TTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_ERASEBKGND:
         return 1;  // every pixel is painted
+    case WM_SETFONT:  // a font for the window's new DPI
+        FFontUsed = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam)) InvalidateRect(Handle(), nullptr, FALSE);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(FFontUsed);
     case WM_SETTEXT: {
         const LRESULT result = TWindow::HandleMessage(message, wParam, lParam);
         InvalidateRect(Handle(), nullptr, FALSE);

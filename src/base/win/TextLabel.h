@@ -20,7 +20,8 @@ class TTextLabel final : public TWindow {
 public:
     static constexpr const char16_t* ClassName = TextLabelClassName;
 
-    // `font` is not owned and must outlive the label.
+    // `font` is not owned and must outlive the label, or be replaced with
+    // WM_SETFONT before it goes.
     bool Create(HWND parent, std::u16string_view text, const TControlPlace& place, int id, HFONT font,
                 const TTextLabelStyle& style);
 

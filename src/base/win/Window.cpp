@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/win/Dpi.h"
 #include "base/win/WindowPlacement.h"
 
 TWindow::~TWindow() {
@@ -47,7 +48,20 @@ bool TWindow::CreateWindowFrom(const TCreateArgs& a) {
 
 void TWindow::OnClose() { DestroyWindow(FHandle); }
 
-void TWindow::SetWindowFont(TFontHandle font) { FFont = std::move(font); }
+void TWindow::SetWindowFont(TFontHandle font) {
+    const HFONT old = FFont;
+    FFont = std::move(font);
+    if (!FHandle || old == FFont.Get()) return;
+    // The controls still showing the old font (freed now), or none yet, get
+    // the new one.
+    struct TSwap { HFONT Old, New; } swap{old, FFont.Get()};
+    EnumChildWindows(FHandle, [](HWND child, LPARAM p) -> BOOL {
+        const auto* s = reinterpret_cast<const TSwap*>(p);
+        if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == s->Old)
+            SendMessageW(child, WM_SETFONT, WPARAM(s->New), TRUE);
+        return TRUE;
+    }, LPARAM(&swap));
+}
 
 HWND TWindow::AddControl(const wchar_t* className, std::u16string_view text, DWORD style, const TControlPlace& place,
                          int id, HFONT font, DWORD exStyle) {
@@ -113,6 +127,15 @@ LRESULT TWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
+    case WM_DPICHANGED: {
+        FDpi = HIWORD(wParam);
+        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(FHandle, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        OnDpiChanged();
+        RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        return 0;
+    }
     case WM_DESTROY:
         OnDestroy();
         return 0;
@@ -139,6 +162,7 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (message == WM_NCCREATE) {
         self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->FHandle = hwnd;
+        self->FDpi = WindowDpi(hwnd);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     } else {
         self = reinterpret_cast<TWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -164,7 +188,7 @@ TWindow::TCreateArgs ToolWindowArgs(const char16_t* className, std::u16string_vi
     a.ExStyle = WS_EX_TOOLWINDOW | (arabic ? WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT : 0);
     a.Background = GetSysColorBrush(COLOR_BTNFACE);
     RECT frame{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&frame, a.Style, FALSE, a.ExStyle);
+    AdjustWindowRectForDpi(frame, a.Style, a.ExStyle, CreationDpi(owner));
     a.Width = frame.right - frame.left;
     a.Height = frame.bottom - frame.top;
     a.Parent = owner;
@@ -178,6 +202,10 @@ void PlaceWindowArgs(TWindow::TCreateArgs& a, TPlacement placement) {
     a.X = (around.left + around.right - a.Width) / 2;
     a.Y = (around.top + around.bottom - a.Height) / 2;
     PlaceRemembered(a);
+}
+
+void PlaceControl(HWND control, const TControlPlace& p) {
+    if (control) SetWindowPos(control, nullptr, p.Left, p.Top, p.Width, p.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetControlText(HWND control, std::u16string_view text) {

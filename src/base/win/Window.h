@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "base/ControlPlace.h"
+#include "base/DisplayScale.h"
 #include "base/win/FontHandle.h"
 #include "base/win/WideText.h"
 
@@ -35,6 +36,10 @@ public:
     virtual ~TWindow();
 
     HWND Handle() const { return FHandle; }
+    // The DPI of the monitor the window is on, and the scale of its layout:
+    // every size the window uses comes from these.
+    int Dpi() const { return FDpi; }
+    TScale Scale() const { return {FDpi}; }
     // The object of a window made by this base, or null.
     static TWindow* FromHandle(HWND hwnd);
 
@@ -72,12 +77,18 @@ protected:
     virtual void OnClose();
     // A tool window's control to focus when the window is next activated.
     void RememberFocus(HWND control) { FLastFocus = control; }
+    // The window moved to a monitor of another DPI and took the rectangle
+    // the system suggested: re-create the fonts and lay the controls out
+    // again (the base repaints everything afterwards).
+    virtual void OnDpiChanged() {}
     // WM_DESTROY, while the children still exist.
     virtual void OnDestroy() {}
     // The window is gone (after WM_NCDESTROY); Handle() is null again.
     virtual void Destroyed() {}
 
-    // The font the window's controls get; the window keeps it.
+    // The font the window's controls get; the window keeps it. A new font
+    // replaces the old one in every child control that shows it (or that
+    // has no font yet), so a window may add its controls first.
     void SetWindowFont(TFontHandle font);
     HFONT WindowFont() const { return FFont; }
     // A child control of `className` at `place`, with the window's font
@@ -93,6 +104,7 @@ private:
     static void DrawRightToLeftLabel(const DRAWITEMSTRUCT& item);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND FHandle = nullptr;
+    int FDpi = DesignDpi;
     TFontHandle FFont;
     HWND FLastFocus = nullptr;  // a tool window's control to focus when it is active again
 };
@@ -101,14 +113,18 @@ private:
 // none), or centred on the screen whatever its owner.
 enum class TPlacement { OnOwner, OnScreen };
 
-// A captioned tool window of that client size, placed as asked, mirrored in
-// Arabic with children that do not inherit the mirroring.
+// A captioned tool window of that client size (device pixels at
+// CreationDpi(owner)), placed as asked, mirrored in Arabic with children that
+// do not inherit the mirroring.
 TWindow::TCreateArgs ToolWindowArgs(const char16_t* className, std::u16string_view title, HWND owner,
                                     int clientWidth, int clientHeight, bool arabic, DWORD extraStyle = 0,
                                     TPlacement placement = TPlacement::OnOwner);
 // Places a.Width × a.Height as asked (after a change of size); a window
 // whose place is remembered opens there instead (WindowPlacement.h).
 void PlaceWindowArgs(TWindow::TCreateArgs& a, TPlacement placement);
+
+// Moves a child control to `place` (client pixels of its parent).
+void PlaceControl(HWND control, const TControlPlace& place);
 
 // Sets a control's text and has it drawn again: a label the base draws
 // itself (right to left) is not repainted by a new text alone.

@@ -1,9 +1,10 @@
 #include "search/win/GridControl.h"
 
-#include <usp10.h>
 #include <windowsx.h>
 
 #include <algorithm>
+
+#include "base/win/SystemLibraries.h"
 
 namespace {
 
@@ -15,18 +16,20 @@ void Fill(HDC dc, const RECT& r, COLORREF colour) {
 }
 
 // The width of a line as it is drawn: joined letters and marks placed by the
-// font's shaping (Uniscribe), where GetTextExtentPoint32 may add the marks'
-// own advances.
+// font's shaping (Uniscribe, loaded from System32), where
+// GetTextExtentPoint32 may add the marks' own advances.
 int ShapedWidth(HDC dc, std::u16string_view line) {
     if (line.empty()) return 0;
     const std::wstring wide = ToWide(line);
     SCRIPT_STRING_ANALYSIS analysis = nullptr;
-    if (SUCCEEDED(ScriptStringAnalyse(dc, wide.c_str(), int(wide.size()), int(wide.size() * 3 / 2 + 16), -1,
-                                      SSA_GLYPHS | SSA_RTL, 0, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                      &analysis))) {
-        const SIZE* size = ScriptString_pSize(analysis);
+    const TUniscribeCalls* shaping = UniscribeCalls();
+    if (shaping && SUCCEEDED(shaping->ScriptStringAnalyse(dc, wide.c_str(), int(wide.size()),
+                                                          int(wide.size() * 3 / 2 + 16), -1, SSA_GLYPHS | SSA_RTL,
+                                                          0, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                                          &analysis))) {
+        const SIZE* size = shaping->ScriptString_pSize(analysis);
         const int width = size ? int(size->cx) : 0;
-        ScriptStringFree(&analysis);
+        shaping->ScriptStringFree(&analysis);
         if (width > 0) return width;
     }
     SIZE size{};

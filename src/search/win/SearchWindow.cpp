@@ -4,6 +4,7 @@
 
 #include "base/OutsideNames.h"
 #include "base/win/ComboBox.h"
+#include "base/win/Dpi.h"
 #include "search/MushafNavigator.h"
 
 namespace {
@@ -15,19 +16,19 @@ enum : int { idCombo = 10, idLabel, idCounts };
 bool TSearchWindow::Create(HWND owner, TAppLanguage language, TMushafNavigator& main, std::u16string historyFile) {
     FMain = &main;
     FHistoryFile = std::move(historyFile);
-    FForm = std::make_unique<TSearchForm>(main.AyaStore(), language);
+    FForm = std::make_unique<TSearchForm>(main.AyaStore(), language, TScale{CreationDpi(owner)});
     const TSearchFormTexts texts = SearchFormTexts(language);
     const bool arabic = language == appArabic;
-    TCreateArgs a = ToolWindowArgs(ClassName, texts.Caption, owner, SearchClientWidth, SearchClientHeight, arabic,
+    const TSizeI size = SearchClientSize(FForm->Scale());
+    TCreateArgs a = ToolWindowArgs(ClassName, texts.Caption, owner, size.Width, size.Height, arabic,
                                    WS_THICKFRAME | WS_CLIPCHILDREN, TPlacement::OnScreen);
     if (!CreateWindowFrom(a)) return false;
-    SetWindowFont(CreateInterfaceFont(arabic, -13));
-    FArabicFont = CreateInterfaceFont(true, -15);
-    FQuranFont = CreateQuranFont(PointsToPixels(SearchQuranFontPoints));
+    FForm->SetScale(Scale());
+    CreateFonts();
 
     RECT client{};
     GetClientRect(Handle(), &client);
-    const TSearchFormPlaces places = SearchFormPlaces(client.right, client.bottom);
+    const TSearchFormPlaces places = SearchFormPlaces(client.right, client.bottom, Scale());
     // In the mirrored Arabic window the base sets both labels right to left.
     FLabel = AddControl(L"STATIC", texts.Label, SS_LEFT, places.Label, idLabel);
     FCombo = AddControl(L"COMBOBOX", u"", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, places.Combo,
@@ -44,10 +45,27 @@ bool TSearchWindow::Create(HWND owner, TAppLanguage language, TMushafNavigator& 
     return true;
 }
 
+void TSearchWindow::CreateFonts() {
+    const TSearchFonts heights = SearchFontHeights(Scale());
+    SetWindowFont(CreateInterfaceFont(FForm->Language() == appArabic, heights.Interface));
+    FArabicFont = CreateInterfaceFont(true, heights.Box);
+    if (FCombo) SendMessageW(FCombo, WM_SETFONT, WPARAM(FArabicFont.Get()), TRUE);
+    FQuranFont = CreateQuranFont(PointsToPixels(SearchQuranFontPoints, Dpi()));
+}
+
+void TSearchWindow::OnDpiChanged() {
+    FForm->SetScale(Scale());
+    CreateFonts();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    OnSize(client.right, client.bottom);
+}
+
 LRESULT TSearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETMINMAXINFO) {
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize = POINT{SearchMinWindowWidth, SearchMinWindowHeight};
+        const TSizeI least = SearchMinWindowSize(Scale());
+        info->ptMinTrackSize = POINT{least.Width, least.Height};
         return 0;
     }
     return TWindow::HandleMessage(message, wParam, lParam);
@@ -55,9 +73,10 @@ LRESULT TSearchWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void TSearchWindow::OnSize(int width, int height) {
     if (!FCombo) return;  // sized during creation, before the controls exist
-    const TSearchFormPlaces p = SearchFormPlaces(width, height);
-    SetWindowPos(FCombo, nullptr, p.Combo.Left, p.Combo.Top, p.Combo.Width, p.Combo.Height, SWP_NOZORDER);
-    SetWindowPos(FCounts, nullptr, p.Counts.Left, p.Counts.Top, p.Counts.Width, p.Counts.Height, SWP_NOZORDER);
+    const TSearchFormPlaces p = SearchFormPlaces(width, height, Scale());
+    PlaceControl(FLabel, p.Label);
+    PlaceControl(FCombo, p.Combo);
+    PlaceControl(FCounts, p.Counts);
     FGrid.Place(p.Grid);  // the grid's own WM_SIZE updates its model
     FForm->SetColumnFullWidth(FForm->Grid().ClientWidth());
     UpdateRowHeights();
@@ -105,7 +124,7 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
         SelectObject(dc, WindowFont());
-        DrawCellLine(dc, FForm->HeaderText(cell.Col), rect, TCellTextAlign::Right, 4);
+        DrawCellLine(dc, FForm->HeaderText(cell.Col), rect, TCellTextAlign::Right, Scale()(4));
         return;
     }
     SetBkColor(dc, selected && FForm->HasResults() ? COLORREF(SearchSelectedColour) : COLORREF(SearchCellColour));
@@ -116,12 +135,12 @@ void TSearchWindow::PaintCell(TGridControl&, HDC dc, TGridCell cell, const RECT&
     if (cell.Col != 2) {
         // Numbers and sura names stand on one line.
         DrawCellLine(dc, content.Text, rect, content.Align == caCentre ? TCellTextAlign::Centre : TCellTextAlign::Right,
-                     2, false);
+                     FForm->CellPadding(), false);
         return;
     }
-    // The aya, wrapped as it was measured (the measure's width is 4 pixels narrower).
-    r.right -= 2;
-    r.left += 2;
+    // The aya, wrapped as it was measured, inside the padding.
+    r.right -= FForm->CellPadding();
+    r.left += FForm->CellPadding();
     DrawWrappedRightToLeft(dc, content.Text, r);
 }
 

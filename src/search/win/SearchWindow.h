@@ -26,6 +26,9 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnSize(int width, int height) override;
+    void OnDpiChanged() override;
+    // The interface, box and Quran fonts for the window's DPI.
+    void CreateFonts();
     bool OnCommand(int id, int code, HWND control) override;
 
     // TGridControl::THost

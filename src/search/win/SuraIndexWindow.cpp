@@ -8,6 +8,7 @@
 
 #include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
+#include "base/win/Dpi.h"
 #include "search/MushafNavigator.h"
 #include "text/AyaText.h"
 
@@ -44,27 +45,23 @@ bool TSuraIndexWindow::Create(HWND owner, TAppLanguage language, TSuraIndexForm&
     FResources = &resources;
     FLanguage = language;
     const bool arabic = language == appArabic;
-    TCreateArgs a = ToolWindowArgs(ClassName, SuraIndexTexts(language).Caption, owner, SuraIndexClientWidth,
-                                   SuraIndexClientHeight, arabic, WS_CLIPCHILDREN, TPlacement::OnScreen);
+    const TSizeI size = SuraIndexPlaces({CreationDpi(owner)}).Client;
+    TCreateArgs a = ToolWindowArgs(ClassName, SuraIndexTexts(language).Caption, owner, size.Width, size.Height, arabic,
+                                   WS_CLIPCHILDREN, TPlacement::OnScreen);
     if (!CreateWindowFrom(a)) return false;
-    SetWindowFont(CreateInterfaceFont(arabic, -11));  // Tahoma 8 points
-    FGridFont = CreateQuranFont(-SuraIndexFontHeight);
-    // The Quran face has no Latin letters: English headers take the interface face.
-    FHeaderFont = arabic ? CreateQuranFont(PointsToPixels(SuraIndexTexts(language).HeaderPoints))
-                         : CreateInterfaceFont(false, PointsToPixels(SuraIndexTexts(language).HeaderPoints));
-    FDigitFont = CreateQuranFont(PointsToPixels(14));
+    CreateFonts();
 
     RECT client{};
     GetClientRect(Handle(), &client);
     // The button first: the tab order follows the reading order, strip then grid.
-    FButton = AddControl(L"BUTTON", u"", BS_OWNERDRAW | WS_TABSTOP, SuraIndexButtonPlace, ButtonId);
-    const TControlPlace gridPlace{0, SuraIndexStripHeight, client.right, client.bottom - SuraIndexStripHeight};
+    FButton = AddControl(L"BUTTON", u"", BS_OWNERDRAW | WS_TABSTOP, SuraIndexPlaces(Scale()).Button, ButtonId);
+    FShortModel = ShortIndexGrid(client.right, client.bottom, Scale());
+    FDetailedModel = DetailedIndexGrid(client.right, client.bottom, Scale());
+    const int strip = SuraIndexPlaces(Scale()).StripHeight;
+    const TControlPlace gridPlace{0, strip, client.right, client.bottom - strip};
     if (!FShort.Create(Handle(), gridPlace, FShortModel, *this, false)) return false;
     if (!FDetailed.Create(Handle(), gridPlace, FDetailedModel, *this, true)) return false;
-    // Column widths follow the window's client width, as the grids fill it.
-    for (int c = 0; c < ShortIndexColumns; ++c)
-        FShortModel.SetColumnWidth(c, ShortIndexColumnWidth(client.right, FShortModel.LineWidth));
-    SetColumnFullWidth(FDetailedModel, client.right, 0);
+    LayOut();
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -79,7 +76,6 @@ bool TSuraIndexWindow::Create(HWND owner, TAppLanguage language, TSuraIndexForm&
         tool.uId = UINT_PTR(FButton);
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(FTip, TTM_ADDTOOLW, 0, LPARAM(&tool));
-        FHintFont = CreateInterfaceFont(true);  // the hints are Arabic in both languages
         SendMessageW(FTip, WM_SETFONT, WPARAM(FHintFont.Get()), FALSE);
     }
     ShowMode();
@@ -88,6 +84,42 @@ bool TSuraIndexWindow::Create(HWND owner, TAppLanguage language, TSuraIndexForm&
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     return true;
+}
+
+void TSuraIndexWindow::CreateFonts() {
+    const TSuraIndexPlaces p = SuraIndexPlaces(Scale());
+    const bool arabic = FLanguage == appArabic;
+    SetWindowFont(CreateInterfaceFont(arabic, p.FontHeight));  // Tahoma 8 points
+    FGridFont = CreateQuranFont(p.NameFontHeight);
+    // The Quran face has no Latin letters: English headers take the interface face.
+    const int headerHeight = PointsToPixels(SuraIndexTexts(FLanguage).HeaderPoints, Dpi());
+    FHeaderFont = arabic ? CreateQuranFont(headerHeight) : CreateInterfaceFont(false, headerHeight);
+    FDigitFont = CreateQuranFont(PointsToPixels(14, Dpi()));
+    FHintFont = CreateInterfaceFont(true, p.HintFontHeight);  // the hints are Arabic in both languages
+    if (FTip) SendMessageW(FTip, WM_SETFONT, WPARAM(FHintFont.Get()), FALSE);
+}
+
+void TSuraIndexWindow::LayOut() {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const TSuraIndexPlaces p = SuraIndexPlaces(Scale());
+    // Column widths follow the window's client width, as the grids fill it.
+    FShortModel.SetDefaultRowHeight(p.RowHeight);
+    FDetailedModel.SetDefaultRowHeight(p.RowHeight);
+    for (int c = 0; c < ShortIndexColumns; ++c)
+        FShortModel.SetColumnWidth(c, ShortIndexColumnWidth(client.right, FShortModel.LineWidth));
+    SetColumnFullWidth(FDetailedModel, client.right, 0, Scale());
+    const TControlPlace gridPlace{0, p.StripHeight, client.right, client.bottom - p.StripHeight};
+    FShort.Place(gridPlace);
+    FDetailed.Place(gridPlace);
+    PlaceControl(FButton, p.Button);
+    FShort.Refresh();
+    FDetailed.Refresh();
+}
+
+void TSuraIndexWindow::OnDpiChanged() {
+    CreateFonts();
+    LayOut();
 }
 
 void TSuraIndexWindow::ShowMode() {
@@ -183,7 +215,7 @@ LRESULT TSuraIndexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 void TSuraIndexWindow::OnPaint(HDC dc, const RECT&) {
     RECT strip{};
     GetClientRect(Handle(), &strip);
-    strip.bottom = SuraIndexStripHeight;
+    strip.bottom = SuraIndexPlaces(Scale()).StripHeight;
     FillRect(dc, &strip, GetSysColorBrush(COLOR_BTNFACE));
 }
 

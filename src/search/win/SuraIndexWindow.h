@@ -28,6 +28,10 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc, const RECT& dirty) override;
     bool OnCommand(int id, int code, HWND control) override;
+    // Fonts, row heights, column widths, the grids' and button's places for the DPI.
+    void OnDpiChanged() override;
+    void CreateFonts();
+    void LayOut();
 
     // TGridControl::THost
     void PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const RECT& rect, bool selected) override;
@@ -47,8 +51,8 @@ private:
     TMushafNavigator* FMain = nullptr;
     const TResourceSource* FResources = nullptr;
     TAppLanguage FLanguage = appArabic;
-    TGridModel FShortModel = ShortIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
-    TGridModel FDetailedModel = DetailedIndexGrid(SuraIndexClientWidth, SuraIndexClientHeight);
+    TGridModel FShortModel = ShortIndexGrid(0, 0);
+    TGridModel FDetailedModel = DetailedIndexGrid(0, 0);
     TGridControl FShort, FDetailed;
     HWND FButton = nullptr, FTip = nullptr;
     TSuraTypeAhead FTyping;

@@ -69,7 +69,11 @@ bool TColorBox::Take(bool chosenInList, HWND dialogOwner) {
     cc.rgbResult = ItemColour(FCombo, FItem);
     cc.lpCustColors = CustomColours;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-    if (!ChooseColorW(&cc)) {
+    const BOOL chosen = ChooseColorW(&cc);
+    // The dialog runs its own message loop: the box may be gone when it
+    // returns (the settings window closed with its owner). Nothing is taken then.
+    if (!IsWindow(FCombo)) return false;
+    if (!chosen) {
         SendMessageW(FCombo, CB_SETCURSEL, WPARAM(FItem), 0);
         return false;
     }
@@ -79,22 +83,20 @@ bool TColorBox::Take(bool chosenInList, HWND dialogOwner) {
     return true;
 }
 
-void TColorBox::Measure(MEASUREITEMSTRUCT& m) { m.itemHeight = 18; }
-
-void TColorBox::Draw(const DRAWITEMSTRUCT& d, TAppLanguage language) const {
+void TColorBox::Draw(const DRAWITEMSTRUCT& d, TAppLanguage language, TScale scale) const {
     HDC dc = d.hDC;
     const bool selected = (d.itemState & ODS_SELECTED) != 0;
     FillRect(dc, &d.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     if (int(d.itemID) >= 0) {
         const bool arabic = language == appArabic;
-        const int swatchWidth = 26;
+        const int swatchWidth = scale(26), margin = scale(3), gap = scale(6);
         RECT swatch = d.rcItem;
-        InflateRect(&swatch, 0, -2);
+        InflateRect(&swatch, 0, -scale(2));
         if (arabic) {
-            swatch.right -= 3;
+            swatch.right -= margin;
             swatch.left = swatch.right - swatchWidth;
         } else {
-            swatch.left += 3;
+            swatch.left += margin;
             swatch.right = swatch.left + swatchWidth;
         }
         HBRUSH fill = CreateSolidBrush(COLORREF(ItemColour(d.hwndItem, int(d.itemID))));
@@ -104,9 +106,9 @@ void TColorBox::Draw(const DRAWITEMSTRUCT& d, TAppLanguage language) const {
 
         RECT text = d.rcItem;
         if (arabic)
-            text.right = swatch.left - 6;
+            text.right = swatch.left - gap;
         else
-            text.left = swatch.right + 6;
+            text.left = swatch.right + gap;
         const std::wstring name = ToWide(ColorItemName(int(d.itemID), language));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

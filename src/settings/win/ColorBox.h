@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "base/DisplayScale.h"
 #include "settings/Settings.h"
 
 class TColorBox {
@@ -27,8 +28,8 @@ public:
     // restores the previous item.
     bool Notified(int code, HWND dialogOwner);
 
-    static void Measure(MEASUREITEMSTRUCT& m);
-    void Draw(const DRAWITEMSTRUCT& d, TAppLanguage language) const;
+    // An item: the colour's swatch and name, sized for the window's scale.
+    void Draw(const DRAWITEMSTRUCT& d, TAppLanguage language, TScale scale) const;
 
 private:
     bool Take(bool chosenInList, HWND dialogOwner);

@@ -10,6 +10,7 @@
 
 #include "base/OutsideNames.h"
 #include "base/win/ComboBox.h"
+#include "base/win/Dpi.h"
 #include "settings/SettingsFormTexts.h"
 
 namespace {
@@ -53,9 +54,10 @@ constexpr TSettingsPart ListParts[] = {spFontSizeBox,      spTextColorBox,    sp
 
 constexpr int PartIdBase = 200;
 constexpr int ScrollBarId = 299;
-constexpr int BracketItemHeight = 34;
 // The menu commands' ids: the command table's commands from here on.
 constexpr int MenuIdBase = 301;
+// The wait after typing in a size or font box.
+constexpr UINT_PTR SaveTimerId = 1;
 
 DWORD CreationStyle(TPartKind kind) {
     switch (kind) {
@@ -97,7 +99,8 @@ int CALLBACK CollectFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPAR
 }  // namespace
 
 bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& defaults,
-                             const std::filesystem::path& dataFolder, std::function<void()> requestHelp) {
+                             const std::filesystem::path& dataFolder, TSettingsSaving& saving,
+                             std::function<void()> requestHelp) {
     FRequestHelp = std::move(requestHelp);
     FMirrored = current.Language == appArabic;
     const std::u16string title = SettingsOpeningCaption(current);
@@ -105,21 +108,42 @@ bool TSettingsWindow::Create(HWND owner, TSettings& current, const TSettings& de
     // scroll bar is a control of its own: the frame's bar is not drawn in a
     // mirrored window, and this one can change sides with the language.
     TCreateArgs a = ToolWindowArgs(ClassName, title, owner, 0, 0, FMirrored, WS_THICKFRAME);
-    a.Width = SettingsWindowWidth;
-    a.Height = SettingsWindowHeight;
+    const TSizeI size = SettingsSizes({CreationDpi(owner)}).Window;
+    a.Width = size.Width;
+    a.Height = size.Height;
     PlaceWindowArgs(a, TPlacement::OnScreen);
     if (!CreateWindowFrom(a)) return false;
-    // Arabic captions appear in both languages (the language item, "قال تعالى").
-    SetWindowFont(CreateInterfaceFont(true));
-    FQuranFont = CreateQuranFont(-24);
     BuildMenu();
     BuildControls();
-    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsView&>(*this));
+    CreateFonts();
+    FForm = std::make_unique<TSettingsForm>(current, defaults, dataFolder, static_cast<TSettingsView&>(*this), saving);
     FForm->Create();
     UpdateScrollBar();
     ShowWindow(Handle(), SW_SHOW);
     SetFocus(Part(Checked(spArabicItem) ? spArabicItem : spEnglishItem));
     return true;
+}
+
+void TSettingsWindow::CreateFonts() {
+    const TSettingsSizes sizes = SettingsSizes(Scale());
+    // Arabic captions appear in both languages (the language item, "قال تعالى").
+    SetWindowFont(CreateInterfaceFont(true, sizes.FontHeight));
+    FQuranFont = CreateQuranFont(sizes.QuranFontHeight);
+    // The owner-drawn lists' items and boxes take their heights for the DPI.
+    for (const TColorBox& box : FColorBoxes) {
+        SendMessageW(box.Handle(), CB_SETITEMHEIGHT, WPARAM(-1), sizes.ColorItemHeight);
+        SendMessageW(box.Handle(), CB_SETITEMHEIGHT, 0, sizes.ColorItemHeight);
+    }
+    SendMessageW(Part(spBracketList), CB_SETITEMHEIGHT, WPARAM(-1), sizes.BracketItemHeight);
+    SendMessageW(Part(spBracketList), CB_SETITEMHEIGHT, 0, sizes.BracketItemHeight);
+}
+
+void TSettingsWindow::OnDpiChanged() {
+    CreateFonts();
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    OnSize(client.right, client.bottom);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TSettingsWindow::BuildMenu() {
@@ -293,7 +317,7 @@ void TSettingsWindow::PlaceControls() {
     if (!FScrollBar || FLanguage == TAppLanguage(255)) return;
     RECT client{};
     GetClientRect(Handle(), &client);
-    const TSettingsPlaces places = SettingsFormLayout(FLanguage, client.right);
+    const TSettingsPlaces places = SettingsFormLayout(FLanguage, client.right, Scale());
     // No copying of old pixels: in a mirrored window they land in the wrong place.
     HDWP batch = BeginDeferWindowPos(spPartCount + 1);
     auto place = [&](HWND h, const TControlPlace& visual, int scroll) {
@@ -303,7 +327,7 @@ void TSettingsWindow::PlaceControls() {
                                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     };
     for (int p = 0; p < spPartCount; ++p) place(FParts[std::size_t(p)], places[std::size_t(p)], FScrollY);
-    place(FScrollBar, SettingsScrollBarPlace(FLanguage, client.right, client.bottom), 0);
+    place(FScrollBar, SettingsScrollBarPlace(FLanguage, client.right, client.bottom, Scale()), 0);
     if (batch) EndDeferWindowPos(batch);
 }
 
@@ -344,6 +368,13 @@ void TSettingsWindow::RequestHelp() {
 
 void TSettingsWindow::CloseForm() { DestroyWindow(Handle()); }
 
+void TSettingsWindow::StartSaveTimer() { SetTimer(Handle(), SaveTimerId, SettingsTypingSaveMilliseconds, nullptr); }
+
+void TSettingsWindow::OnDestroy() {
+    KillTimer(Handle(), SaveTimerId);
+    if (FForm) FForm->SavePending();  // typing the wait had not yet written
+}
+
 // --- messages ------------------------------------------------------------------
 
 bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
@@ -359,7 +390,9 @@ bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
     const int part = id - PartIdBase;
     if (part < 0 || part >= spPartCount || control != Part(TSettingsPart(part))) return false;
     if (TColorBox* box = ColorBoxOf(control)) {
-        if (box->Notified(code, Handle())) FForm->OnControlsChange();
+        // The colour dialog is modal: the window may have been destroyed
+        // meanwhile (its owner closed), and its controls read nothing then.
+        if (box->Notified(code, Handle()) && Handle()) FForm->OnControlsChange();
         return true;
     }
     for (const TPartInfo& info : PartInfos) {
@@ -378,7 +411,7 @@ bool TSettingsWindow::OnCommand(int id, int code, HWND control) {
                 SetControlText(control, ComboSelectedText(control));
                 FForm->OnControlsChange();
             } else if (code == CBN_EDITCHANGE) {
-                FForm->OnControlsChange();
+                FForm->OnControlsChange(true);  // in effect at once, written when the typing pauses
             }
             break;
         case pkBracketList:
@@ -434,8 +467,8 @@ void TSettingsWindow::DialogKeyHandled() {
         if (FParts[std::size_t(p)] != focus) continue;
         RECT client{};
         GetClientRect(Handle(), &client);
-        const TSettingsPlaces places = SettingsFormLayout(FLanguage, client.right);
-        ScrollTo(ScrollToShowPart(TSettingsPart(p), places, FScrollY, client.bottom), true);
+        const TSettingsPlaces places = SettingsFormLayout(FLanguage, client.right, Scale());
+        ScrollTo(ScrollToShowPart(TSettingsPart(p), places, FScrollY, client.bottom, Scale()), true);
         return;
     }
 }
@@ -472,7 +505,7 @@ void TSettingsWindow::UpdateScrollBar() {
     si.cbSize = sizeof si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     si.nMin = 0;
-    si.nMax = SettingsContentHeight - 1;
+    si.nMax = SettingsSizes(Scale()).ContentHeight - 1;
     si.nPage = UINT(client.bottom);
     si.nPos = FScrollY;
     SetScrollInfo(FScrollBar, SB_CTL, &si, TRUE);
@@ -481,7 +514,7 @@ void TSettingsWindow::UpdateScrollBar() {
 void TSettingsWindow::ScrollTo(int position, bool showNow) {
     RECT client{};
     GetClientRect(Handle(), &client);
-    position = ClampScrollPosition(position, client.bottom);
+    position = ClampScrollPosition(position, client.bottom, Scale());
     if (position != FScrollY) {
         FScrollY = position;
         SetScrollPos(FScrollBar, SB_CTL, FScrollY, TRUE);
@@ -503,12 +536,12 @@ void TSettingsWindow::OnVScroll(int request, bool fromScrollBar) {
     // together at its end-of-scroll.
     const bool now = fromScrollBar;
     switch (request) {
-    case SB_LINEUP: ScrollTo(FScrollY - SettingsScrollLine, now); break;
-    case SB_LINEDOWN: ScrollTo(FScrollY + SettingsScrollLine, now); break;
+    case SB_LINEUP: ScrollTo(FScrollY - SettingsSizes(Scale()).ScrollLine, now); break;
+    case SB_LINEDOWN: ScrollTo(FScrollY + SettingsSizes(Scale()).ScrollLine, now); break;
     case SB_PAGEUP: ScrollTo(FScrollY - client.bottom, now); break;
     case SB_PAGEDOWN: ScrollTo(FScrollY + client.bottom, now); break;
     case SB_TOP: ScrollTo(0, now); break;
-    case SB_BOTTOM: ScrollTo(SettingsContentHeight, now); break;
+    case SB_BOTTOM: ScrollTo(SettingsSizes(Scale()).ContentHeight, now); break;
     case SB_THUMBTRACK:  // the content follows the thumb while it is dragged
     case SB_THUMBPOSITION: {
         SCROLLINFO si{};
@@ -524,36 +557,41 @@ void TSettingsWindow::OnVScroll(int request, bool fromScrollBar) {
 }
 
 void TSettingsWindow::OnSize(int, int height) {
-    FScrollY = ClampScrollPosition(FScrollY, height);
+    FScrollY = ClampScrollPosition(FScrollY, height, Scale());
     UpdateScrollBar();
     PlaceControls();
 }
 
 LRESULT TSettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_TIMER:
+        if (wParam != SaveTimerId) break;
+        KillTimer(Handle(), SaveTimerId);
+        if (FForm) FForm->SavePending();
+        return 0;
     case WM_VSCROLL:
         OnVScroll(LOWORD(wParam), lParam != 0 && HWND(lParam) == FScrollBar);
         return 0;
     case WM_GETMINMAXINFO: {
         // The width is fixed; only the height follows the frame.
         auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize.x = info->ptMaxTrackSize.x = SettingsWindowWidth;
-        info->ptMinTrackSize.y = 150;
+        const TSettingsSizes sizes = SettingsSizes(Scale());
+        info->ptMinTrackSize.x = info->ptMaxTrackSize.x = sizes.Window.Width;
+        info->ptMinTrackSize.y = sizes.MinWindowHeight;
         return 0;
     }
     case WM_MEASUREITEM: {
         auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         if (m->CtlType != ODT_COMBOBOX) break;
-        if (int(m->CtlID) == PartIdBase + spBracketList)
-            m->itemHeight = BracketItemHeight;
-        else
-            TColorBox::Measure(*m);
+        const TSettingsSizes sizes = SettingsSizes(Scale());
+        m->itemHeight = UINT(int(m->CtlID) == PartIdBase + spBracketList ? sizes.BracketItemHeight
+                                                                         : sizes.ColorItemHeight);
         return TRUE;
     }
     case WM_DRAWITEM: {
         const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (const TColorBox* box = ColorBoxById(int(d->CtlID))) {
-            box->Draw(*d, FLanguage);
+            box->Draw(*d, FLanguage, Scale());
             return TRUE;
         }
         if (int(d->CtlID) == PartIdBase + spBracketList) {

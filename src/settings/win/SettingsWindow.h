@@ -21,9 +21,10 @@ public:
     static constexpr const char16_t* ClassName = SettingsClassName;
 
     // Centred on the desktop, in the language of `current`. Neither record is
-    // owned; both outlive the window. `requestHelp` runs for Help, Help.
+    // owned, nor `saving`; all outlive the window. `requestHelp` runs for Help, Help.
     bool Create(HWND owner, TSettings& current, const TSettings& defaults,
-                const std::filesystem::path& dataFolder, std::function<void()> requestHelp);
+                const std::filesystem::path& dataFolder, TSettingsSaving& saving,
+                std::function<void()> requestHelp);
     bool WantsDialogKeys() const override { return true; }
     bool PreviewMessage(MSG& msg) override;
     // Tab and the arrows scroll the control they focus into view.
@@ -33,6 +34,7 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnSize(int width, int height) override;
+    void OnDestroy() override;
 
     // TSettingsView
     void ShowControls(const TSettingsControls& c, bool withLanguage) override;
@@ -45,11 +47,15 @@ private:
     std::optional<std::u16string> ChooseProfileToSave() override;
     void RequestHelp() override;
     void CloseForm() override;
+    void StartSaveTimer() override;
 
     void BuildMenu();
     void BuildControls();
     void FillFontList();
     void PlaceControls();
+    // The fonts and the owner-drawn items' heights for the window's DPI.
+    void CreateFonts();
+    void OnDpiChanged() override;
     void SetCaptions(TAppLanguage language);
     void SetAlignment(TAppLanguage language);
     void UpdateScrollBar();

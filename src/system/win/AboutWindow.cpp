@@ -4,6 +4,7 @@
 
 #include "base/PictureResource.h"
 #include "base/ScrollToShow.h"
+#include "base/win/Dpi.h"
 #include "base/win/WindowPlacement.h"
 #include "base/win/TextLabel.h"
 #include "system/AboutForm.h"
@@ -51,17 +52,16 @@ bool TAboutWindow::Create(HWND owner, const TResourceSource& resources) {
     a.Background = GetSysColorBrush(COLOR_WINDOW);
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    a.Width = AboutWindowWidth;
-    a.Height = AboutWindowHeight;
+    const TSizeI size = AboutSizes({CreationDpi(owner)}).Window;
+    a.Width = size.Width;
+    a.Height = size.Height;
     a.X = (work.left + work.right - a.Width) / 2;
     a.Y = std::max<int>(work.top, (work.top + work.bottom - a.Height) / 2);
     a.Parent = owner;
     PlaceRemembered(a);
     if (!CreateWindowFrom(a)) return false;
 
-    SetWindowFont(CreateInterfaceFont(true, -AboutSmallTextPixels));
-    FTextFont = CreateNaskhFont(AboutTextPixels);
-    FLinkFont = CreateLinkFont(-AboutLinkPixels);
+    CreateFonts();
     RECT client;
     GetClientRect(Handle(), &client);
     FClientWidth = client.right;
@@ -71,7 +71,7 @@ bool TAboutWindow::Create(HWND owner, const TResourceSource& resources) {
     const COLORREF white = GetSysColor(COLOR_WINDOW);
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const TAboutElement& e = elements[i];
-        const TControlPlace place = AboutElementPlace(e, FClientWidth, 0);
+        const TControlPlace place = AboutElementPlace(e, FClientWidth, 0, Scale());
         const int id = FirstElementId + int(i);
         if (e.Kind == akPicture) {
             auto picture = LoadPngResource(resources, e.Content);
@@ -90,7 +90,7 @@ bool TAboutWindow::Create(HWND owner, const TResourceSource& resources) {
             // The long texts in the Naskh face, the developer's heading and
             // name in the window's own font; all of them Arabic.
             style.RightToLeft = true;
-            font = e.Height > 2 * AboutLineStep ? FTextFont : WindowFont();
+            font = LongText(e) ? FTextFont : WindowFont();
         } else {
             style.Link = true;
         }
@@ -108,13 +108,41 @@ bool TAboutWindow::Create(HWND owner, const TResourceSource& resources) {
     return true;
 }
 
+// The rights and credits, set in the Naskh face.
+bool TAboutWindow::LongText(const TAboutElement& e) { return e.Kind == akText && e.Height > 60; }
+
+void TAboutWindow::CreateFonts() {
+    const TAboutSizes sizes = AboutSizes(Scale());
+    SetWindowFont(CreateInterfaceFont(true, -sizes.SmallTextPixels));
+    FTextFont = CreateNaskhFont(sizes.TextPixels);
+    FLinkFont = CreateLinkFont(-sizes.LinkPixels);
+}
+
+void TAboutWindow::OnDpiChanged() {
+    // The labels hold the fonts they were given: each gets its new one
+    // before the old ones go.
+    const TAboutSizes sizes = AboutSizes(Scale());
+    TFontHandle text = CreateNaskhFont(sizes.TextPixels), link = CreateLinkFont(-sizes.LinkPixels);
+    for (HWND element : FElements) {
+        const HFONT font = reinterpret_cast<HFONT>(SendMessageW(element, WM_GETFONT, 0, 0));
+        if (font && font == FTextFont.Get()) SendMessageW(element, WM_SETFONT, WPARAM(text.Get()), TRUE);
+        if (font && font == FLinkFont.Get()) SendMessageW(element, WM_SETFONT, WPARAM(link.Get()), TRUE);
+    }
+    FTextFont = std::move(text);
+    FLinkFont = std::move(link);
+    SetWindowFont(CreateInterfaceFont(true, -sizes.SmallTextPixels));
+    RECT client;
+    GetClientRect(Handle(), &client);
+    OnSize(client.right, client.bottom);
+}
+
 LRESULT TAboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_VSCROLL:
         ScrollByBar(LOWORD(wParam));
         return 0;
     case WM_MOUSEWHEEL:
-        ScrollTo(FScroll - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * AboutLineStep / WHEEL_DELTA);
+        ScrollTo(FScroll - GET_WHEEL_DELTA_WPARAM(wParam) * 3 * AboutSizes(Scale()).LineStep / WHEEL_DELTA);
         return 0;
     }
     return TWindow::HandleMessage(message, wParam, lParam);
@@ -126,12 +154,12 @@ void TAboutWindow::ScrollByBar(int request) {
     info.fMask = SIF_ALL;
     GetScrollInfo(Handle(), SB_VERT, &info);
     switch (request) {
-    case SB_LINEUP: ScrollTo(FScroll - AboutLineStep); break;
-    case SB_LINEDOWN: ScrollTo(FScroll + AboutLineStep); break;
+    case SB_LINEUP: ScrollTo(FScroll - AboutSizes(Scale()).LineStep); break;
+    case SB_LINEDOWN: ScrollTo(FScroll + AboutSizes(Scale()).LineStep); break;
     case SB_PAGEUP: ScrollTo(FScroll - FClientHeight); break;
     case SB_PAGEDOWN: ScrollTo(FScroll + FClientHeight); break;
     case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(AboutContentHeight); break;
+    case SB_BOTTOM: ScrollTo(AboutSizes(Scale()).ContentHeight); break;
     case SB_THUMBTRACK:  // the column follows the thumb while it is dragged
     case SB_THUMBPOSITION: ScrollTo(info.nTrackPos); break;
     }
@@ -147,21 +175,21 @@ void TAboutWindow::OnSize(int width, int height) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMax = AboutContentHeight - 1;
+    info.nMax = AboutSizes(Scale()).ContentHeight - 1;
     info.nPage = UINT(std::max(0, height));
-    info.nPos = ClampAboutScroll(FScroll, height);
+    info.nPos = ClampAboutScroll(FScroll, height, Scale());
     SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
     RECT client;
     GetClientRect(Handle(), &client);
     FClientWidth = client.right;
     FClientHeight = client.bottom;
-    FScroll = ClampAboutScroll(FScroll, FClientHeight);
+    FScroll = ClampAboutScroll(FScroll, FClientHeight, Scale());
     FPlacing = false;
     PlaceElements();
 }
 
 void TAboutWindow::ScrollTo(int position) {
-    position = ClampAboutScroll(position, FClientHeight);
+    position = ClampAboutScroll(position, FClientHeight, Scale());
     SetScrollPos(Handle(), SB_VERT, position, TRUE);
     if (position == FScroll) return;
     FScroll = position;
@@ -173,7 +201,7 @@ void TAboutWindow::PlaceElements() {
     HDWP moves = BeginDeferWindowPos(int(FElements.size()));
     for (std::size_t i = 0; i < FElements.size() && moves; ++i) {
         if (!FElements[i]) continue;
-        const TControlPlace p = AboutElementPlace(elements[i], FClientWidth, FScroll);
+        const TControlPlace p = AboutElementPlace(elements[i], FClientWidth, FScroll, Scale());
         moves = DeferWindowPos(moves, FElements[i], nullptr, p.Left, p.Top, p.Width, p.Height,
                                SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -183,12 +211,12 @@ void TAboutWindow::PlaceElements() {
 bool TAboutWindow::OnKeyDown(int key) {
     switch (key) {
     case VK_ESCAPE: OnClose(); return true;
-    case VK_UP: ScrollTo(FScroll - AboutLineStep); return true;
-    case VK_DOWN: ScrollTo(FScroll + AboutLineStep); return true;
+    case VK_UP: ScrollTo(FScroll - AboutSizes(Scale()).LineStep); return true;
+    case VK_DOWN: ScrollTo(FScroll + AboutSizes(Scale()).LineStep); return true;
     case VK_PRIOR: ScrollTo(FScroll - FClientHeight); return true;
     case VK_NEXT: ScrollTo(FScroll + FClientHeight); return true;
     case VK_HOME: ScrollTo(0); return true;
-    case VK_END: ScrollTo(AboutContentHeight); return true;
+    case VK_END: ScrollTo(AboutSizes(Scale()).ContentHeight); return true;
     }
     return false;
 }
@@ -205,7 +233,7 @@ void TAboutWindow::DialogKeyHandled() {
     const auto elements = AboutElements();
     for (std::size_t i = 0; i < FElements.size() && i < elements.size(); ++i) {
         if (!focus || FElements[i] != focus) continue;
-        const TControlPlace p = AboutElementPlace(elements[i], FClientWidth, 0);
+        const TControlPlace p = AboutElementPlace(elements[i], FClientWidth, 0, Scale());
         ScrollTo(ScrollToShow(FScroll, FClientHeight, p.Top, p.Top + p.Height));
         return;
     }

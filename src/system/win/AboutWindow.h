@@ -11,6 +11,7 @@
 #include "base/win/PictureControl.h"
 #include "base/win/TextLabel.h"
 #include "base/win/Window.h"
+#include "system/AboutForm.h"
 
 class TResourceSource;
 
@@ -36,6 +37,9 @@ private:
     void ScrollTo(int position);
     void PlaceElements();
     void ScrollByBar(int request);
+    void OnDpiChanged() override;
+    void CreateFonts();
+    static bool LongText(const TAboutElement& element);
 
     std::vector<std::unique_ptr<TPicture>> FPictures;
     std::vector<std::unique_ptr<TWindow>> FControls;  // pictures and labels

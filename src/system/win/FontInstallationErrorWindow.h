@@ -1,7 +1,6 @@
 #pragma once
 // The font installation error dialog, shown modally by the installation run:
-// both texts, the font download address as a link that opens the product
-// site, and Cancel.
+// both texts, the font download address as a link that opens it, and Cancel.
 #include "base/OutsideNames.h"
 #include "base/win/TextLabel.h"
 #include "base/win/Window.h"
@@ -15,6 +14,8 @@ public:
 
 private:
     bool OnCommand(int id, int code, HWND control) override;
+    void OnDpiChanged() override;
     TFontHandle FLinkFont;
     TTextLabel FLink;
+    HWND FEnglish = nullptr, FArabic = nullptr, FCancel = nullptr;
 };

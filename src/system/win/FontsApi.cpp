@@ -16,7 +16,6 @@
 
 namespace {
 
-
 std::wstring FontsFolder() {
     std::wstring folder;
     PIDLIST_ABSOLUTE list = nullptr;
@@ -34,6 +33,40 @@ int CALLBACK CountFamily(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM foun
     return 0;  // one is enough
 }
 
+// The full path of this executable, however long: the elevated run must
+// start this very file, never a path cut short.
+std::wstring OwnExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length == 0) throw std::runtime_error("The program cannot find its own file.");
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        if (path.size() >= 32768) throw std::runtime_error("The program's own path is too long.");
+        path.resize(path.size() * 2);  // cut short: try again with more room
+    }
+}
+
+// The path to hand the shell for starting this executable. The shell starts
+// files by paths shorter than MAX_PATH; a longer one goes in its short (8.3)
+// form, which names the same file, when the volume keeps short names.
+// Otherwise the whole path goes, and a refusal is reported as any other.
+std::wstring StartablePath(const std::wstring& path) {
+    const std::wstring verbatimPrefix = L"\\\\?\\";
+    const bool verbatim = path.rfind(verbatimPrefix, 0) == 0 && path.size() > 5 && path[5] == L':';
+    const std::wstring plain = verbatim ? path.substr(verbatimPrefix.size()) : path;
+    if (plain.size() < MAX_PATH) return plain;
+    const std::wstring longForm = verbatimPrefix + plain;  // how a long path is read whole
+    std::wstring shortForm(GetShortPathNameW(longForm.c_str(), nullptr, 0), L'\0');
+    if (shortForm.empty()) return plain;
+    const DWORD length = GetShortPathNameW(longForm.c_str(), shortForm.data(), DWORD(shortForm.size()));
+    if (length == 0 || length >= shortForm.size()) return plain;
+    shortForm.resize(length);
+    if (shortForm.rfind(verbatimPrefix, 0) == 0) shortForm.erase(0, verbatimPrefix.size());
+    return shortForm.size() < MAX_PATH ? shortForm : plain;
+}
 
 // Starts `file` with the "runas" verb and waits for its exit code, serving
 // this thread's messages meanwhile; 0 when the user refused the elevation.
@@ -144,10 +177,10 @@ bool TWinFontPlatform::AddFontToRegistry(std::u16string_view valueName, std::u16
         ERROR_SUCCESS)
         return false;
     const std::wstring name = ToWide(valueName), value = ToWide(data);
-    RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   DWORD((value.size() + 1) * sizeof(wchar_t)));
+    const LSTATUS written = RegSetValueExW(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                           DWORD((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(key);
-    return true;
+    return written == ERROR_SUCCESS;
 }
 
 bool TWinFontPlatform::IsUserAdmin() {
@@ -158,9 +191,7 @@ bool TWinFontPlatform::IsUserAdmin() {
 }
 
 int TWinFontPlatform::RunElevatedInstallation() {
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return RunElevatedAndWait(self, WidePtr(InstallFontsSwitch), nullptr);
+    return RunElevatedAndWait(StartablePath(OwnExecutablePath()).c_str(), WidePtr(InstallFontsSwitch), nullptr);
 }
 
 void TWinFontPlatform::LoadFontsNow() {

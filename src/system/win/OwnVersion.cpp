@@ -2,37 +2,31 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "system/VersionResource.h"
 
 namespace {
 
-std::optional<VS_FIXEDFILEINFO> OwnFixedFileInfo() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return std::nullopt;
-    DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path, &handle);
-    if (size == 0) return std::nullopt;
-    std::vector<std::uint8_t> block(size);
-    if (!GetFileVersionInfoW(path, 0, size, block.data())) return std::nullopt;
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT infoSize = 0;
-    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &infoSize) || !info ||
-        infoSize < sizeof(VS_FIXEDFILEINFO))
-        return std::nullopt;
-    return *info;
+// The version resource of the running executable, read in place.
+std::optional<TFileVersion> OwnFileVersion() {
+    HRSRC info = FindResourceW(nullptr, MAKEINTRESOURCEW(VS_VERSION_INFO), MAKEINTRESOURCEW(16) /* RT_VERSION */);
+    if (!info) return std::nullopt;
+    HGLOBAL handle = LoadResource(nullptr, info);
+    const void* data = handle ? LockResource(handle) : nullptr;
+    if (!data) return std::nullopt;
+    return FixedFileVersion(
+        std::span<const std::uint8_t>(static_cast<const std::uint8_t*>(data), SizeofResource(nullptr, info)));
 }
 
 }  // namespace
 
 std::optional<TVersionPair> GetOwnFileVersion() {
-    const auto info = OwnFixedFileInfo();
-    if (!info) return std::nullopt;
-    return VersionFromFileInfo(info->dwFileVersionMS, info->dwFileVersionLS);
+    const auto version = OwnFileVersion();
+    if (!version) return std::nullopt;
+    return VersionFromFileInfo(version->MS, version->LS);
 }
 
 std::u16string GetOwnVersionText() {
-    const auto info = OwnFixedFileInfo();
-    if (!info) return {};
-    return VersionText(info->dwFileVersionMS, info->dwFileVersionLS);
+    const auto version = OwnFileVersion();
+    if (!version) return {};
+    return VersionText(version->MS, version->LS);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The running executable's own version, from its version resource (the
-// fixed file information).
+// fixed file information), read in place from the module's resources.
 #include <optional>
 #include <string>
 

@@ -1,9 +1,8 @@
 #include "system/win/UpdateCheckThread.h"
 
-#include <wininet.h>
-
 #include <cstdint>
 
+#include "base/win/SystemLibraries.h"
 #include "base/win/WideText.h"
 #include "system/Addresses.h"
 #include "system/UpdateAnswer.h"
@@ -43,27 +42,30 @@ void TUpdateCheck::Execute() {
 }
 
 bool FetchText(const std::wstring& url, TUpdateAnswer& buffer) {
-    HINTERNET session = InternetOpenW(L"", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    // WinInet is no known DLL: loaded from System32, and without it no check.
+    const TWinInetCalls* net = WinInetCalls();
+    if (!net) return false;
+    HINTERNET session = net->InternetOpenW(L"", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     if (!session) return false;
-    HINTERNET request =
-        InternetOpenUrlW(session, url.c_str(), nullptr, 0, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0);
+    HINTERNET request = net->InternetOpenUrlW(session, url.c_str(), nullptr, 0,
+                                              INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0);
     if (!request) {
-        InternetCloseHandle(session);
+        net->InternetCloseHandle(session);
         return false;
     }
     std::uint8_t piece[UpdateReadBytes];
     bool complete = false;
     for (;;) {
         DWORD read = 0;
-        if (!InternetReadFile(request, piece, sizeof piece, &read)) break;
+        if (!net->InternetReadFile(request, piece, sizeof piece, &read)) break;
         if (!buffer.Append(std::span<const std::uint8_t>(piece, read))) break;  // over the limit
         if (read == 0) {
             complete = true;
             break;
         }
     }
-    InternetCloseHandle(request);
-    InternetCloseHandle(session);
+    net->InternetCloseHandle(request);
+    net->InternetCloseHandle(session);
     return complete;
 }
 

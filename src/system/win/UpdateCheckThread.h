@@ -33,8 +33,9 @@ private:
 };
 
 // Reads the whole body behind `url` into `buffer` with WinInet; false when
-// the request fails, a read fails, or the body is longer than the answer
-// may be. The system's own time-outs apply.
+// WinInet cannot be loaded from System32, the request fails, a read fails,
+// or the body is longer than the answer may be. The system's own time-outs
+// apply.
 bool FetchText(const std::wstring& url, TUpdateAnswer& buffer);
 
 // The address to ask: the environment variable TIRAVEL_UPDATE_URL when set,

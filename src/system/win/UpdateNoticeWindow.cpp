@@ -1,29 +1,43 @@
 #include "system/win/UpdateNoticeWindow.h"
 
 #include "system/UpdateNoticeForm.h"
+#include "base/win/Dpi.h"
 #include "system/win/WebAddress.h"
 
 bool TUpdateNoticeWindow::Create(HWND owner, TAppLanguage language) {
     const TUpdateNoticeTexts texts = UpdateNoticeTexts(language);
     const bool arabic = language == appArabic;
-    if (!CreateWindowFrom(ToolWindowArgs(ClassName, texts.Caption, owner, UpdateNoticeClientWidth,
-                                         UpdateNoticeClientHeight, arabic)))
+    FArabic = arabic;
+    const TSizeI client = UpdateNoticePlaces({CreationDpi(owner)}).Client;
+    if (!CreateWindowFrom(ToolWindowArgs(ClassName, texts.Caption, owner, client.Width, client.Height, arabic)))
         return false;
-    SetWindowFont(CreateInterfaceFont(arabic, -UpdateNoticeMessagePixels));
-    FLinkFont = CreateLinkFont(-UpdateNoticeLinkPixels);
+    const TUpdateNoticePlaces p = UpdateNoticePlaces(Scale());
+    SetWindowFont(CreateInterfaceFont(arabic, p.MessageFontHeight));
+    FLinkFont = CreateLinkFont(p.LinkFontHeight);
     TTextLabelStyle message;
     message.RightToLeft = arabic;
     message.Background = GetSysColor(COLOR_BTNFACE);
-    FMessage.Create(Handle(), texts.Message, UpdateNoticeMessagePlace, MessageId, WindowFont(), message);
+    FMessage.Create(Handle(), texts.Message, p.Message, MessageId, WindowFont(), message);
     TTextLabelStyle link;
     link.Align = TTextLabelStyle::laCentre;
     link.Link = true;
     link.Background = message.Background;
-    FLink.Create(Handle(), UpdateNoticeLinkText(), UpdateNoticeLinkPlace, LinkId, FLinkFont, link);
-    HWND cancel = AddControl(L"BUTTON", texts.Cancel, WS_TABSTOP | BS_DEFPUSHBUTTON, UpdateNoticeCancelPlace, IDCANCEL);
+    FLink.Create(Handle(), UpdateNoticeLinkText(), p.Link, LinkId, FLinkFont, link);
+    HWND cancel = AddControl(L"BUTTON", texts.Cancel, WS_TABSTOP | BS_DEFPUSHBUTTON, p.Cancel, IDCANCEL);
+    FCancel = cancel;
     ShowWindow(Handle(), SW_SHOW);
     SetFocus(cancel);
     return true;
+}
+
+void TUpdateNoticeWindow::OnDpiChanged() {
+    const TUpdateNoticePlaces p = UpdateNoticePlaces(Scale());
+    SetWindowFont(CreateInterfaceFont(FArabic, p.MessageFontHeight));
+    FLinkFont = CreateLinkFont(p.LinkFontHeight);
+    SendMessageW(FLink.Handle(), WM_SETFONT, WPARAM(FLinkFont.Get()), TRUE);
+    PlaceControl(FMessage.Handle(), p.Message);
+    PlaceControl(FLink.Handle(), p.Link);
+    PlaceControl(FCancel, p.Cancel);
 }
 
 bool TUpdateNoticeWindow::OnCommand(int id, int code, HWND) {

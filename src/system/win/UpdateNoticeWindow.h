@@ -17,7 +17,10 @@ public:
 
 private:
     bool OnCommand(int id, int code, HWND control) override;
+    void OnDpiChanged() override;
 
+    bool FArabic = false;
+    HWND FCancel = nullptr;
     TTextLabel FMessage, FLink;
     TFontHandle FLinkFont;
 };

@@ -2,6 +2,7 @@
 
 #include "base/OutsideNames.h"
 #include "base/win/ComboBox.h"
+#include "base/win/Dpi.h"
 #include "text/SuraTables.h"
 
 namespace {
@@ -21,28 +22,43 @@ bool TCopyRangeWindow::Create(HWND owner, TAppLanguage language, std::function<v
     FOnCopy = std::move(onCopy);
     const TCopyRangeTexts texts = CopyRangeTexts(language);
     const bool arabic = language == appArabic;
-    if (!CreateWindowFrom(
-            ToolWindowArgs(ClassName, texts.Caption, owner, CopyRangeClientWidth, CopyRangeClientHeight, arabic)))
+    FArabic = arabic;
+    const TSizeI client = CopyRangePlaces({CreationDpi(owner)}).Client;
+    if (!CreateWindowFrom(ToolWindowArgs(ClassName, texts.Caption, owner, client.Width, client.Height, arabic)))
         return false;
-    SetWindowFont(CreateInterfaceFont(arabic, -13));
-    FQuranFont = CreateQuranFont(-20);
     const DWORD list = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-    AddControl(L"STATIC", texts.SuraLabel, 0, CopyRangeSuraLabelPlace);
+    FSuraLabel = AddControl(L"STATIC", texts.SuraLabel, 0, {});
     // Drawn by the window: the Quran font's lines are far taller than its
     // letters, and the box would take that whole height.
-    FSura = AddControl(L"COMBOBOX", u"", list | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, CopyRangeSuraPlace, idSura,
-                       FQuranFont);
-    AddControl(L"STATIC", texts.FromLabel, 0, CopyRangeFromLabelPlace);
-    FAya1 = AddControl(L"COMBOBOX", u"", list, CopyRangeAya1Place, idAya1);
-    AddControl(L"STATIC", texts.ToLabel, 0, CopyRangeToLabelPlace);
-    FAya2 = AddControl(L"COMBOBOX", u"", list, CopyRangeAya2Place, idAya2);
-    AddControl(L"BUTTON", texts.Copy, BS_DEFPUSHBUTTON | WS_TABSTOP, CopyRangeCopyPlace, IDOK);
-    AddControl(L"BUTTON", texts.Cancel, BS_PUSHBUTTON | WS_TABSTOP, CopyRangeCancelPlace, IDCANCEL);
-    SendMessageW(FSura, CB_SETITEMHEIGHT, WPARAM(-1), CopyRangeSuraItemHeight);  // the box itself
-    SendMessageW(FSura, CB_SETITEMHEIGHT, 0, CopyRangeSuraItemHeight);
+    FSura = AddControl(L"COMBOBOX", u"", list | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, {}, idSura);
+    FFromLabel = AddControl(L"STATIC", texts.FromLabel, 0, {});
+    FAya1 = AddControl(L"COMBOBOX", u"", list, {}, idAya1);
+    FToLabel = AddControl(L"STATIC", texts.ToLabel, 0, {});
+    FAya2 = AddControl(L"COMBOBOX", u"", list, {}, idAya2);
+    FCopy = AddControl(L"BUTTON", texts.Copy, BS_DEFPUSHBUTTON | WS_TABSTOP, {}, IDOK);
+    FCancel = AddControl(L"BUTTON", texts.Cancel, BS_PUSHBUTTON | WS_TABSTOP, {}, IDCANCEL);
+    OnDpiChanged();
     for (int s = 1; s <= 114; ++s)
         SendMessageW(FSura, CB_ADDSTRING, 0, LPARAM(ToWide(SuraNamesTashkeel[std::size_t(s)]).c_str()));
     return true;
+}
+
+void TCopyRangeWindow::OnDpiChanged() {
+    const TCopyRangePlaces p = CopyRangePlaces(Scale());
+    SetWindowFont(CreateInterfaceFont(FArabic, p.FontHeight));
+    FQuranFont = CreateQuranFont(p.QuranFontHeight);
+    SendMessageW(FSura, WM_SETFONT, WPARAM(FQuranFont.Get()), FALSE);
+    FSuraItemHeight = p.SuraItemHeight;
+    SendMessageW(FSura, CB_SETITEMHEIGHT, WPARAM(-1), FSuraItemHeight);  // the box itself
+    SendMessageW(FSura, CB_SETITEMHEIGHT, 0, FSuraItemHeight);
+    PlaceControl(FSuraLabel, p.SuraLabel);
+    PlaceControl(FSura, p.Sura);
+    PlaceControl(FFromLabel, p.FromLabel);
+    PlaceControl(FAya1, p.Aya1);
+    PlaceControl(FToLabel, p.ToLabel);
+    PlaceControl(FAya2, p.Aya2);
+    PlaceControl(FCopy, p.Copy);
+    PlaceControl(FCancel, p.Cancel);
 }
 
 void TCopyRangeWindow::Preset(int suraItem) {
@@ -78,7 +94,7 @@ LRESULT TCopyRangeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_MEASUREITEM:
         if (wParam == idSura) {
-            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = CopyRangeSuraItemHeight;
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = UINT(FSuraItemHeight);
             return TRUE;
         }
         break;
@@ -105,7 +121,7 @@ void TCopyRangeWindow::DrawSuraItem(const DRAWITEMSTRUCT& item) {
     // by the item's height rather than by the line's.
     const UINT oldAlign = SetTextAlign(item.hDC, TA_LEFT | TA_BASELINE);
     const int baseline = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top) * 2 / 3;
-    ExtTextOutW(item.hDC, item.rcItem.left + 4, baseline, ETO_CLIPPED | ETO_RTLREADING, &item.rcItem, text.c_str(),
+    ExtTextOutW(item.hDC, item.rcItem.left + Scale()(4), baseline, ETO_CLIPPED | ETO_RTLREADING, &item.rcItem, text.c_str(),
                 UINT(text.size()), nullptr);
     SetTextAlign(item.hDC, oldAlign);
     SelectObject(item.hDC, old);

@@ -23,11 +23,16 @@ public:
 private:
     bool OnCommand(int id, int code, HWND control) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Fonts, item heights and places for the window's DPI.
+    void OnDpiChanged() override;
     void DrawSuraItem(const DRAWITEMSTRUCT& item);
     void SuraChanged();
     std::u16string ListText(HWND list) const;
 
     std::function<void(TCopyRangeChoice)> FOnCopy;
     TFontHandle FQuranFont;
+    bool FArabic = false;
+    int FSuraItemHeight = 0;
     HWND FSura = nullptr, FAya1 = nullptr, FAya2 = nullptr;
+    HWND FSuraLabel = nullptr, FFromLabel = nullptr, FToLabel = nullptr, FCopy = nullptr, FCancel = nullptr;
 };
