@@ -4,6 +4,9 @@
 // screen coordinates, the text in UTF-8 with line breaks written as \n. With
 // no visible window of the class it prints nothing and exits with 1.
 // With --foreground it prints the class of the foreground window instead.
+// With --focus it prints the foreground window's control that has the keys
+// (a combo box for its edit field): <control id> <left> <top> <right>
+// <bottom>, screen coordinates; nothing and 1 when no control has them.
 // With --places CLASS it prints each visible window of the class instead,
 // one line each, newest on top first: <left> <top> <right> <bottom>.
 // With --post CLASS MESSAGE [WPARAM [LPARAM]] it posts MESSAGE (numbers;
@@ -85,6 +88,20 @@ int wmain(int argc, wchar_t** argv) {
         GetClientRect(search.Windows[0], &c);
         Write(std::to_string(w.right - w.left) + ' ' + std::to_string(w.bottom - w.top) + ' ' +
               std::to_string(c.right) + ' ' + std::to_string(c.bottom) + '\n');
+        return 0;
+    }
+    if (argc == 2 && std::wstring(argv[1]) == L"--focus") {
+        const HWND window = GetForegroundWindow();
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!window || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+        HWND control = info.hwndFocus;
+        while (control && GetParent(control) && GetParent(control) != window) control = GetParent(control);
+        if (!control || control == window) return 1;
+        RECT r{};
+        GetWindowRect(control, &r);
+        Write(std::to_string(GetDlgCtrlID(control)) + ' ' + std::to_string(r.left) + ' ' + std::to_string(r.top) +
+              ' ' + std::to_string(r.right) + ' ' + std::to_string(r.bottom) + '\n');
         return 0;
     }
     if (argc == 2 && std::wstring(argv[1]) == L"--foreground") {

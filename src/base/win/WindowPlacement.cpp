@@ -3,6 +3,8 @@
 #include <string>
 #include <utility>
 
+#include "base/win/Dpi.h"
+
 namespace {
 
 TWindowPlaces* Attached = nullptr;
@@ -55,7 +57,9 @@ void PlaceRemembered(TWindow::TCreateArgs& a) {
             continue;
         const TWindowPlace newest = PlaceOf(r);
         if (const auto monitor = MonitorOf(newest, monitors)) {
-            const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME);
+            // A caption and a frame down: the older window's title stays in sight.
+            const int dpi = CreationDpi(a.Parent);
+            const int step = SystemMetricForDpi(SM_CYCAPTION, dpi) + SystemMetricForDpi(SM_CYFRAME, dpi);
             place = CascadePlace({newest.Left, newest.Top, a.Width, a.Height}, step,
                                  (a.ExStyle & WS_EX_LAYOUTRTL) != 0, monitor->Work);
         }
