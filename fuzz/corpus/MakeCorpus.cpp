@@ -28,6 +28,9 @@
 #include "pagemodel/OutlineDictionary.h"
 #include "pagemodel/PackedPage.h"
 #include "pagemodel/PageData.h"
+#include "base/OptionsFile.h"
+#include "base/OutsideNames.h"
+#include "base/WindowPlaces.h"
 #include "pagemodel/PageDataWriter.h"
 #include "pagemodel/Page.h"
 #include "search/SearchHistory.h"
@@ -281,6 +284,21 @@ void OptionsFiles(const fs::path& out) {
     write("by_hand", "\xEF\xBB\xBF# options\r\n Spelling = imlai \r\nCopyHtmlAndText=1\r\n=no key\r\nloose line\r\n");
 }
 
+// An options file as the windows leave it, beside an entry of another part.
+void WindowPlaceFiles(const fs::path& out) {
+    const fs::path to = Target(out, "window_places");
+    TOptionsFile options;
+    options.Set("SomeOtherOption", "1");
+    const std::pair<const char*, TWindowPlace> left[] = {
+        {MainWindowPlaceKey, {652, 86, 585, 864}},  {SettingsPlaceKey, {-1200, 40, 556, 457}},
+        {SearchPlaceKey, {300, 200, 620, 480}},     {SuraIndexPlaceKey, {1900, 1000, 510, 630}},
+        {AboutPlaceKey, {5000, 5000, 400, 600}},
+    };
+    for (const auto& [key, place] : left) options.Set(key, WindowPlaceText(place));
+    const std::string text = options.Text();
+    WriteFile(to / "options_1", text.data(), text.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -299,6 +317,7 @@ int main(int argc, char** argv) {
         UpdateAnswers(out, major, minor, patch, tweak);
         SearchHistories(resources, out);
         OptionsFiles(out);
+        WindowPlaceFiles(out);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tiravel-fuzz-corpus: %s\n", e.what());

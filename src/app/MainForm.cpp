@@ -214,6 +214,18 @@ void TMainForm::ExecuteCommand(TCommandId command) {
         page.ClearSelect();
         RepaintView();
         break;
+    case cmExtendToNextWord:
+        FViewer->ExtendSelection(stNextWord);
+        break;
+    case cmExtendToPreviousWord:
+        FViewer->ExtendSelection(stPreviousWord);
+        break;
+    case cmExtendToNextLine:
+        FViewer->ExtendSelection(stNextLine);
+        break;
+    case cmExtendToPreviousLine:
+        FViewer->ExtendSelection(stPreviousLine);
+        break;
     case cmCopy:
         if (const auto copy = SelectionCopy(FViewer->Page(), *FAyaStore, FSettings, CopyOptions.Spelling))
             PutOnClipboard(*copy);

@@ -1,5 +1,6 @@
 #include "app/MainWindowGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <vector>
@@ -28,6 +29,16 @@ TRectI CentredRect(const TRectI& workArea, int width, int height) {
 TSizeI InitialWindowSize(int screenHeight) {
     const int h = RoundPixel(screenHeight * 80.0 / 100.0);
     return {RoundPixel(h * WindowAspect), h};
+}
+
+TSizeI RememberedWindowSize(int height, const TSizeI& work, int dpi) {
+    int h = std::min(std::max(height, MainWindowMinSize(dpi).Height), work.Height);
+    int w = RoundPixel(h * WindowAspect);
+    if (w > work.Width) {
+        w = work.Width;
+        h = RoundPixel(w / WindowAspect);
+    }
+    return {w, h};
 }
 
 void KeepWindowAspect(int edge, TRectI& r) {

@@ -32,6 +32,11 @@ TRectI CentredRect(const TRectI& workArea, int width, int height);
 // 80 % of the screen height, and the width that keeps the aspect.
 TSizeI InitialWindowSize(int screenHeight);
 
+// The size a remembered window opens at within a work area: its height
+// (at least the minimum at `dpi` when the area allows), the width that keeps
+// the aspect, both made smaller together when the width does not fit.
+TSizeI RememberedWindowSize(int height, const TSizeI& workArea, int dpi);
+
 // The sizing edges a WM_SIZING message carries.
 enum TSizingEdge : int {
     seLeft = 1, seRight = 2, seTop = 3, seTopLeft = 4, seTopRight = 5, seBottom = 6, seBottomLeft = 7,

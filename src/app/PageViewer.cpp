@@ -55,10 +55,12 @@ void TPageViewer::MouseDown(TMouseButton button, TShiftState shift, int x, int y
         page.ClearSelect();
         page.SelectNearestWordContainPoint(p);
         if (!page.Selected()) FBeginMove = FFirstTimeMove = false;
+        NoteClickedWord();
         PaintNow();
     } else if (FMode == mSelectPoint) {
         page.ClearSelect();
         page.SelectGlyphContainPoint(p);
+        NoteClickedWord();
         PaintNow();
     }
 }
@@ -84,28 +86,56 @@ void TPageViewer::MouseMove(TShiftState shift, int x, int y) {
     }
 }
 
+void TPageViewer::NoteClickedWord() {
+    FClickedWord = FRunAnchor = FRunEnd = FPage->GetFirstSelectedWordIndex();
+}
+
 // The run of words from the one nearest the anchor to the one nearest the
 // pointer, in page order, kept within the sura of the earlier of the two.
 void TPageViewer::RebuildRange(TPixelPoint anchor, TPixelPoint pointer) {
     TPage& page = *FPage;
     page.ClearSelect();
     page.SelectNearestWordContainPoint(anchor);
+    const int anchorWord = page.GetFirstSelectedWordIndex();
     page.SelectNearestWordContainPoint(pointer);
+    if (anchorWord < 0) return;
     const int first = page.GetFirstSelectedWordIndex();
-    const int last = page.GetLastSelectedWordIndex();
-    if (first < 0) return;
-    const auto& words = page.WordList;
-    const std::int32_t sura = words[first]->SuraNumber;
-    for (int i = first; i <= last; ++i) {
-        if (words[i]->SuraNumber == sura) {
-            words[i]->SetSelected(true);
-            page.SetSelected(true);
-        }
-    }
-    if (words[last]->SuraNumber != sura) words[last]->SetSelected(false);
-    for (TWordObject* w : words)
-        if (w->Selected()) page.Line(w->LineNumber).SetSelected(true);
+    const int pointerWord = first == anchorWord ? page.GetLastSelectedWordIndex() : first;
+    FRunAnchor = anchorWord;
+    FRunEnd = pointerWord;
+    page.ClearSelect();
+    SelectWordRun(page, anchorWord, pointerWord);
     PaintNow();
+}
+
+bool TPageViewer::ExtendSelection(TSelectionStep step) {
+    TPage& page = *FPage;
+    const int count = int(page.WordList.size());
+    if (count == 0) return false;
+    if (!IsWordRunSelected(page, FRunAnchor, FRunEnd)) {
+        const int first = page.GetFirstSelectedWordIndex();
+        if (first < 0) {
+            // Nothing selected: the first step only sets the start.
+            const int start = FClickedWord >= 0 && FClickedWord < count ? FClickedWord : 0;
+            FRunAnchor = FRunEnd = start;
+            page.ClearSelect();
+            SelectWordRun(page, start, start);
+            PaintNow();
+            return true;
+        }
+        const int last = page.GetLastSelectedWordIndex();
+        const bool forwards = step == stNextWord || step == stNextLine;
+        FRunAnchor = forwards ? first : last;
+        FRunEnd = forwards ? last : first;
+    }
+    const int target = StepWordRun(page, FRunAnchor, FRunEnd, step);
+    const bool shown = IsWordRunSelected(page, FRunAnchor, target);
+    FRunEnd = target;
+    if (shown) return false;
+    page.ClearSelect();
+    SelectWordRun(page, FRunAnchor, FRunEnd);
+    PaintNow();
+    return true;
 }
 
 void TPageViewer::MouseUp(TMouseButton /*button*/, TShiftState /*shift*/, int /*x*/, int /*y*/) {

@@ -1,6 +1,6 @@
 #pragma once
 // The page view control's logic: it owns the page shown and turns mouse
-// gestures into a selection of words. The shell's child window forwards its
+// gestures and Shift+arrows into a selection of words, by the same rules. The shell's child window forwards its
 // size, mouse and key messages here and draws on request; it keeps the
 // off-screen bitmap (white, then the page drawn anti-aliased).
 //
@@ -10,6 +10,7 @@
 
 #include "base/InputState.h"
 #include "app/MainWindowGeometry.h"
+#include "app/WordRun.h"
 #include "pagemodel/Page.h"
 
 enum TMode : std::uint8_t {
@@ -74,6 +75,17 @@ public:
     // still gets the window's default handling.
     bool KeyDown(int key, TShiftState shift);
 
+    // Shift+arrow: one step of the selection's moving end (WordRun.h), its
+    // anchor staying; a drag's anchor and pointer words are these two ends.
+    // With no run of words selected, the first step selects the word clicked
+    // last on this page, or else its first word; another selection (a whole
+    // aya, a whole sura) grows from its last word forwards or its first word
+    // backwards. Repaints and answers true when the selection changed.
+    bool ExtendSelection(TSelectionStep step);
+    // The ends of the run the keys or the mouse made last, -1 for none.
+    int RunAnchor() const { return FRunAnchor; }
+    int RunEnd() const { return FRunEnd; }
+
     // Background erase: answer 1, erase nothing. Dialog code: arrows and Tab.
     static constexpr int EraseBackgroundResult = 1;
     static constexpr int DialogCodeResult = 3;
@@ -93,6 +105,8 @@ public:
 private:
     void SetMode(TMode mode, int cursor);
     void PaintNow();
+    // A press selected a word (or none): the start of the keys' next run.
+    void NoteClickedWord();
     void RebuildRange(TPixelPoint anchor, TPixelPoint pointer);
 
     TPageViewEvents* FEvents;
@@ -102,6 +116,8 @@ private:
     bool FBeginMove = false;
     bool FFirstTimeMove = false;
     TRectI FSelectRect;
+    int FRunAnchor = -1, FRunEnd = -1;  // WordList indices
+    int FClickedWord = -1;
     int FWidth = 0;
     int FHeight = 0;
 };

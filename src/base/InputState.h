@@ -16,7 +16,11 @@ inline constexpr TShiftState ssMiddle = 1 << 5;
 inline constexpr TShiftState ssDouble = 1 << 6;  // the press is the second of a double click
 
 // Virtual key codes the core's key maps use.
+inline constexpr int vkTab = 9;
 inline constexpr int vkReturn = 13;
 inline constexpr int vkEscape = 27;
+inline constexpr int vkSpace = 32;
 inline constexpr int vkLeft = 37;
+inline constexpr int vkUp = 38;
 inline constexpr int vkRight = 39;
+inline constexpr int vkDown = 40;

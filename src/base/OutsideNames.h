@@ -73,6 +73,18 @@ inline constexpr char OptionSpellingImlai[] = "imlai";
 // strings a record takes SettingsRecordFixedBytes.
 inline constexpr int SettingsRecordFixedBytes = 56;
 
+// ---- Window places
+// Where each window was last closed, kept in the options file: the key of
+// each window, its value "left,top,width,height" in device pixels.
+inline constexpr char WindowPlaceKeyPrefix[] = "WindowPlace.";
+inline constexpr char MainWindowPlaceKey[] = "WindowPlace.Main";
+inline constexpr char SearchPlaceKey[] = "WindowPlace.Search";
+inline constexpr char SuraIndexPlaceKey[] = "WindowPlace.Index";
+inline constexpr char SettingsPlaceKey[] = "WindowPlace.Settings";
+inline constexpr char CopyRangePlaceKey[] = "WindowPlace.CopyRange";
+inline constexpr char GoToPagePlaceKey[] = "WindowPlace.GoToPage";
+inline constexpr char AboutPlaceKey[] = "WindowPlace.About";
+
 // ---- Fonts
 // The Quran font family, as installed and as named in copied text.
 inline constexpr char16_t QuranFontFamily[] = u"Harvik HAFS Uthmanic Script";

@@ -5,6 +5,7 @@
 // ids straight onto it.
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "base/InputState.h"
@@ -28,13 +29,21 @@ enum TCommandId : std::uint16_t {
     cmNextPage = 122,
     cmPreviousPage = 123,
     cmEndRun = 124,
+    // Shift+arrows: the selection grows by a word or a line (see TPageViewer).
+    cmExtendToNextWord = 125,
+    cmExtendToPreviousWord = 126,
+    cmExtendToNextLine = 127,
+    cmExtendToPreviousLine = 128,
 };
 
-// A key and whether Ctrl must be among the held modifiers (other modifiers
-// never matter). Key 0: no shortcut.
+// A key and the modifiers it needs. Ctrl: Ctrl must be among the held
+// modifiers, whatever else is held. Shift: Shift must be held and Ctrl not,
+// so that Ctrl+Shift with the key keeps meaning what Ctrl with it means.
+// Alt never matters. Key 0: no shortcut.
 struct TShortcut {
     int Key = 0;
     bool Ctrl = false;
+    bool Shift = false;
     bool operator==(const TShortcut&) const = default;
 };
 
@@ -56,3 +65,7 @@ std::u16string_view CommandCaption(TCommandId id, TAppLanguage language);
 
 // The command of a key-down in the main window, or cmNone for a key it ignores.
 TCommandId TranslateMainKey(int key, TShiftState shift);
+
+// A shortcut as menus write it beside a caption ("Ctrl+F"), the same in both
+// languages; empty for no shortcut.
+std::u16string ShortcutText(const TShortcut& shortcut);

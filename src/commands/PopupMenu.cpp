@@ -35,10 +35,12 @@ std::vector<TMenuItemView> TPopupMenuModel::Items() const {
     std::vector<TMenuItemView> items;
     for (const TCommandId id : PopupMenuLayout()) {
         if (id == cmNone) {
-            if (!items.empty() && items.back().Id != cmNone) items.push_back({cmNone, {}, true});
+            if (!items.empty() && items.back().Id != cmNone) items.push_back({cmNone, {}, true, {}});
             continue;
         }
-        items.push_back({id, CommandCaption(id, FCaptions), id != cmCopy || FCopyEnabled});
+        const TCommandInfo* command = FindCommand(id);
+        items.push_back({id, CommandCaption(id, FCaptions), id != cmCopy || FCopyEnabled,
+                         command ? ShortcutText(command->Shortcut) : std::u16string()});
     }
     if (!items.empty() && items.back().Id == cmNone) items.pop_back();
     return items;

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's one context menu: its items in order, their captions in
 // the interface language, and the rules applied each time it opens.
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,9 @@ struct TMenuItemView {
     TCommandId Id;  // cmNone: separator
     std::u16string_view Caption;
     bool Enabled = true;
+    // The command's shortcut from the table ("Ctrl+C"), shown beside the
+    // caption in both languages; empty when it has none.
+    std::u16string Shortcut;
     bool operator==(const TMenuItemView&) const = default;
 };
 

@@ -1,5 +1,6 @@
 #include "search/SuraIndexForm.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/Decimal.h"
@@ -89,6 +90,84 @@ std::optional<int> ShortIndexTargetPage(TGridCell cell) {
 std::optional<int> DetailedIndexTargetPage(TGridCell cell) {
     if (cell.Row < 0 || cell.Row > 114) return std::nullopt;
     return SuraFirstPages[std::size_t(cell.Row)];
+}
+
+bool TSuraIndexForm::KeyDown(int key, TShiftState shift) {
+    if (key != vkTab || !(shift & ssCtrl)) return false;
+    ToggleMode();
+    return true;
+}
+
+TGridCell TSuraIndexForm::SuraCell(int sura) const {
+    if (sura < 1 || sura > 114) return {};
+    if (Detailed()) return {0, sura};
+    return {(sura - 1) / ShortIndexRows, (sura - 1) % ShortIndexRows};
+}
+
+namespace {
+
+// A digit's value, or -1.
+int DigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= 0x0660 && c <= 0x0669) return c - 0x0660;  // Arabic-Indic
+    if (c >= 0x06F0 && c <= 0x06F9) return c - 0x06F0;  // Extended Arabic-Indic
+    return -1;
+}
+
+char16_t PlainLetter(char16_t c) {
+    switch (c) {
+    case u'أ': case u'إ': case u'آ': case u'ٱ': return u'ا';
+    case u'ى': return u'ي';
+    case u'ة': return u'ه';
+    default: return c;
+    }
+}
+
+std::u16string Plain(std::u16string_view text) {
+    std::u16string out;
+    for (char16_t c : text) out.push_back(PlainLetter(c));
+    return out;
+}
+
+bool StartsWith(std::u16string_view text, std::u16string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+int SuraByNamePrefix(std::u16string_view letters) {
+    const std::u16string typed = Plain(letters);
+    if (typed.empty()) return 0;
+    constexpr std::u16string_view Article = u"ال";
+    for (int sura = 1; sura <= 114; ++sura) {
+        const std::u16string name = Plain(SuraNames[std::size_t(sura)]);
+        if (StartsWith(name, typed)) return sura;
+        if (StartsWith(name, Article) && StartsWith(std::u16string_view(name).substr(Article.size()), typed))
+            return sura;
+    }
+    return 0;
+}
+
+int TSuraTypeAhead::Type(char16_t c, std::uint64_t milliseconds) {
+    const int digit = DigitValue(c);
+    if (digit < 0 && c < u' ') return 0;  // control characters type nothing
+    const bool paused = milliseconds - FLast > PauseMilliseconds || milliseconds < FLast;
+    FLast = milliseconds;
+    if (paused || FDigits != (digit >= 0)) FTyped.clear();
+    FDigits = digit >= 0;
+    if (c == u' ' && FTyped.empty()) return 0;  // a space only inside a name
+    if (FDigits) {
+        FTyped.push_back(char16_t(u'0' + digit));
+        int number = 0;
+        for (char16_t d : FTyped) number = std::min(1000, number * 10 + (d - u'0'));
+        if (number > 114) {
+            FTyped.assign(1, char16_t(u'0' + digit));
+            number = digit;
+        }
+        return number;  // 0 names no sura
+    }
+    FTyped.push_back(c);
+    return SuraByNamePrefix(FTyped);
 }
 
 bool GoToIndexPage(TMushafNavigator& main, int page) {

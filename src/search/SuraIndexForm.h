@@ -4,12 +4,14 @@
 // detailed index, one row a sura with number, first page and provenance
 // under a header row), the picture button that switches them, and where a
 // double click leads. The shell's window draws and forwards input.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/ControlPlace.h"
 #include "base/DisplayScale.h"
+#include "base/InputState.h"
 #include "search/GridModel.h"
 #include "settings/Settings.h"
 
@@ -61,6 +63,12 @@ public:
     TSuraIndexButton Button() const { return SuraIndexButton(FMode); }
     // The button's click: the other view.
     void ToggleMode() { FMode = Detailed() ? SuraIndexShort : SuraIndexDetailed; }
+    // A key anywhere in the index: Ctrl+Tab (Shift or not) switches the view
+    // as the button does. True when it did.
+    bool KeyDown(int key, TShiftState shift);
+    // The cell of the view shown that holds the sura: its name's cell in the
+    // short index, its row in the detailed one.
+    TGridCell SuraCell(int sura) const;
 
 private:
     int FMode = SuraIndexShort;
@@ -92,6 +100,31 @@ bool DetailedIndexDrawsDigits(TGridCell cell);
 // page 1. Nothing for a cell outside the suras.
 std::optional<int> ShortIndexTargetPage(TGridCell cell);
 std::optional<int> DetailedIndexTargetPage(TGridCell cell);
+
+// Typing in the index: a sura's number, or the first letters of its name.
+// Each character extends what was typed unless more than PauseMilliseconds
+// have passed, or it is a digit after letters or a letter after digits; then
+// it starts anew. Digits (Western or Arabic-Indic) name the sura of that
+// number, and a number past 114 starts anew from its last digit. Letters
+// find the first sura whose name, or its name without the article "ال",
+// begins with them; the forms of alif with hamza or madda, alif maqsura
+// and ta marbuta match their plain letters.
+class TSuraTypeAhead {
+public:
+    static constexpr std::uint64_t PauseMilliseconds = 1000;
+    // A character typed at `milliseconds` (a clock that counts up): the sura
+    // to select, or 0 when nothing matches (the selection stays).
+    int Type(char16_t c, std::uint64_t milliseconds);
+    const std::u16string& Typed() const { return FTyped; }
+
+private:
+    std::u16string FTyped;
+    std::uint64_t FLast = 0;
+    bool FDigits = false;
+};
+// The first sura whose name begins with `letters` as TSuraTypeAhead compares
+// them; 0 for none.
+int SuraByNamePrefix(std::u16string_view letters);
 
 // Turns the main window to `page` unless it shows that page already: sets its
 // page number and posts its open-page message; true when it did.

@@ -1,5 +1,9 @@
 #include "settings/SettingsFormLayout.h"
 
+#include <algorithm>
+
+#include "base/ScrollToShow.h"
+
 namespace {
 
 // The English design at 96 DPI, groups from x = 0.
@@ -8,6 +12,8 @@ constexpr int LabelLeft = 15, LabelWidth = 165, BoxLeft = 185;
 constexpr int RowPitch = 38, GroupHead = 24;
 constexpr int LanguageTop = 6, QuranTop = 62;
 constexpr int BracketRowExtra = 12;  // the bracket list's items are drawn in the larger Quran font
+// The tallest a closed box stands: a row, the bracket list's included.
+constexpr int ClosedBoxHeight = RowPitch + BracketRowExtra;
 
 TControlPlace Label(int y) { return {LabelLeft, y + 4, LabelWidth, 18}; }
 TControlPlace Box(int y, int width, int listHeight) { return {BoxLeft, y, width, listHeight}; }
@@ -138,4 +144,21 @@ int ClampScrollPosition(int position, int clientHeight, TScale scale) {
     const int last = SettingsSizes(scale).ContentHeight - clientHeight;
     if (position > last) position = last;
     return position < 0 ? 0 : position;
+}
+
+TSettingsPart SettingsGroupOf(TSettingsPart part) {
+    if (part <= spEnglishItem) return spLanguageGroup;
+    if (part <= spBracketColorBox) return spQuranGroup;
+    if (part <= spCitationColorBox) return spCitationGroup;
+    return spAdditionsGroup;
+}
+
+int ScrollToShowPart(TSettingsPart part, const TSettingsPlaces& places, int position, int clientHeight,
+                     TScale scale) {
+    const TControlPlace& group = places[std::size_t(SettingsGroupOf(part))];
+    const TControlPlace& p = places[std::size_t(part)];
+    const int partBottom = p.Top + std::min(p.Height, scale(ClosedBoxHeight));
+    int top = p.Top, bottom = partBottom;
+    if (group.Height <= clientHeight) top = group.Top, bottom = group.Top + group.Height;
+    return ClampScrollPosition(ScrollToShow(position, clientHeight, top, bottom), clientHeight, scale);
 }

@@ -53,3 +53,12 @@ TControlPlace PlaceInWindow(const TControlPlace& visual, bool mirroredWindow, in
 // The first content row shown when the client area is `clientHeight` high:
 // within 0 and the content height less the client height.
 int ClampScrollPosition(int position, int clientHeight, TScale scale = {});
+
+// The group box that frames a part (the part itself for a group box).
+TSettingsPart SettingsGroupOf(TSettingsPart part);
+// The first content row to show once `part` has the focus: its whole group
+// when the group fits the client area, else the part itself (a closed list
+// box, not its list), `position` moved as little as possible and clamped.
+// `places` are those of SettingsFormLayout at the same scale.
+int ScrollToShowPart(TSettingsPart part, const TSettingsPlaces& places, int position, int clientHeight,
+                     TScale scale = {});

@@ -120,14 +120,19 @@ stored_page() {
     od -An -t d4 -j $((size - 4)) -N 4 "$f" | tr -d ' '
 }
 stored_page_is() { [ "$(stored_page)" = "$1" ]; }
+# The program's own options file, which also keeps the windows' places.
+options_file() { echo "$(data_folder)/options.ini"; }
+# Every window back to its default place: an earlier scenario's places go.
+forget_window_places() { [ ! -f "$(options_file)" ] || sed -i '/^WindowPlace\./d' "$(options_file)"; }
 # write_settings PAGE [LANGUAGE]: a settings file with the default copy
 # settings (Arabic unless LANGUAGE is 1) that names PAGE as the page last shown,
 # and the copy's choices in the options file beside it: COPY_CHOICES (as
 # tiravel-settings --copy takes them) or the defaults, never an earlier
-# scenario's.
+# scenario's; the windows open at their default places.
 write_settings() {
     mkdir -p "$(data_folder)"
     "$SETTINGS_TOOL" --folder "$(data_folder)" --page "$1" --language "${2:-0}" --copy "${COPY_CHOICES:-none}"
+    forget_window_places
 }
 
 # The clipboard offers rich text (Wine names "Rich Text Format" text/rtf to X).
@@ -221,6 +226,25 @@ foreground_is() { [ "$(wine "${TIRAVEL_WINTEXT:?}" --foreground 2>/dev/null | tr
 # bottom, text (line breaks as \n). Fails when there is no such window.
 window_controls() { wine "${TIRAVEL_WINTEXT:?TIRAVEL_WINTEXT names tiravel-wintext.exe}" "$1" 2>/dev/null | tr -d '\r'; }
 has_window_of_class() { window_controls "$1" >/dev/null; }
+# window_places CLASS: the outer rectangles of the visible windows of that
+# Win32 class, newest on top first: left top right bottom.
+window_places() { wine "${TIRAVEL_WINTEXT:?}" --places "$1" 2>/dev/null | tr -d '\r'; }
+# focus_main: the main window in front with the keys, as a click on its frame gives it.
+focus_main() {
+    local w
+    w=$(main_window)
+    xdotool windowfocus --sync "$w" 2>/dev/null || true
+    press ctrl+d  # the main window's own key: it has the keys now
+}
+# open_menu_item N: the popup menu from the keyboard (the menu key), then
+# its Nth item (separators not counted) with the arrows and Enter.
+open_menu_item() {
+    local before
+    before=$(visible_windows)
+    press Menu
+    wait_until 10 "the popup menu" has_new_window "$before"
+    xdotool key --delay 40 $(printf 'Down %.0s' $(seq "$1")) Return
+}
 no_window_of_class() { ! window_controls "$1" >/dev/null; }
 # control_text CLASS ID: the text of one control of the first such window.
 control_text() { window_controls "$1" | awk -v id="$2" '$1 == 0 && $2 == id' | head -n 1 | cut -d' ' -f7-; }

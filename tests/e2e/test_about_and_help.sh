@@ -4,7 +4,8 @@
 # to the browser, Website the product site. About shows the about window with
 # the running version 2.6 in its rights text; About again brings that same
 # window forward instead of a second one; scrolled to its end, its two links
-# hand the maker's and the developer's sites to the browser; Escape closes it.
+# hand the maker's and the developer's sites to the browser, clicked or
+# reached with Tab and opened with Enter or Space; Escape closes it.
 source "$(dirname "$0")/lib.sh"
 require_resource AboutBasmalaPNG
 start_display
@@ -75,6 +76,23 @@ click_control TAboutForm 205
 wait_until 20 "the maker's link to reach the browser" browser_got "$MAKER_SITE"
 click_control TAboutForm 209
 wait_until 20 "the developer's link to reach the browser" browser_got "$DEVELOPER_SITE"
+
+# By keyboard: Home scrolls back to the top; Tab takes the focus from the
+# developer's link (the click gave it the focus) round to the maker's and
+# scrolls it into view; Enter opens it, and Space the developer's after
+# another Tab.
+xdotool windowfocus --sync "$A" 2>/dev/null || true
+xdotool key --window "$A" Home
+maker_link_hidden() { ! control_top_within 205 "$ABOUT_Y" $((ABOUT_Y + ABOUT_HEIGHT)); }
+wait_until 10 "Home to scroll the links out of view" maker_link_hidden
+xdotool key --window "$A" Tab
+wait_until 10 "Tab to scroll the maker's link into view" control_top_within 205 "$ABOUT_Y" $((ABOUT_Y + ABOUT_HEIGHT))
+screenshot about-maker-link-focused
+xdotool key --window "$A" Return
+opened_twice() { [ "$(grep -cxF -e "$1" -e "$1/" "$BROWSER_LOG")" -ge 2 ]; }
+wait_until 20 "Enter on the maker's link to reach the browser" opened_twice "$MAKER_SITE"
+xdotool key --window "$A" Tab space
+wait_until 20 "Space on the developer's link to reach the browser" opened_twice "$DEVELOPER_SITE"
 
 xdotool windowfocus --sync "$A" 2>/dev/null || true
 xdotool key --window "$A" Escape

@@ -4,7 +4,9 @@
 # run without a window; Yes runs the elevated installation, after which both
 # faces are in the Fonts folder and registered, and the main window opens on
 # page 1; the next start asks nothing. An installation run that cannot write
-# the font files reports it, shows the error dialog and exits with 3.
+# the font files reports it, shows the error dialog and exits with 3; the
+# dialog's link, reached with Shift+Tab from Cancel, opens the font page with
+# Enter.
 source "$(dirname "$0")/lib.sh"
 source "$E2E_DIR/../../scripts/wine-prefix.sh"
 export WINEPREFIX="$E2E_OUTPUT/prefix"
@@ -54,6 +56,7 @@ wait_until 30 "the run to end" app_ended
 # where each file must go (the tests run as root, whom permissions don't stop).
 remove_fonts
 mkdir "$(fonts_folder)/$REGULAR_FONT_FILE" "$(fonts_folder)/$BOLD_FONT_FILE"
+record_browser
 before=$(visible_windows)
 start_app '\installfonts'
 messages=0
@@ -65,6 +68,8 @@ until app_ended; do
         if [ "$title" = "Font Installation Error" ]; then
             error_dialog_seen=1
             screenshot font-error
+            xdotool windowfocus --sync "$w" key --window "$w" shift+Tab Return
+            wait_until 20 "Enter on the link to reach the browser" browser_got https://tiravel.app/fonts/
             xdotool windowfocus --sync "$w" key --window "$w" Escape
         else
             messages=$((messages + 1))

@@ -4,7 +4,8 @@
 # site as its link: a click on the link hands that address to the browser,
 # Escape closes the notice; more answers while it is open bring no second
 # notice. In English a 1024-byte answer (the most an answer
-# may hold) brings "Update Notice", and Cancel closes it.
+# may hold) brings "Update Notice"; Shift+Tab from Cancel reaches the link,
+# which Space opens, and Cancel closes the notice.
 source "$(dirname "$0")/lib.sh"
 start_display
 record_browser
@@ -45,6 +46,11 @@ notice_titled 'Update Notice' || fail "the English notice has another caption"
 [ "$(control_text TUpdateNoticeForm 100)" = 'There is new version available for download, we highly recommend you to upgrade now. ' ] ||
     fail "the English notice says: $(control_text TUpdateNoticeForm 100)"
 screenshot notice-english
+N=$(xdotool search --onlyvisible --name '^Update Notice$' | head -n 1)
+xdotool windowfocus --sync "$N" 2>/dev/null || true
+xdotool key --window "$N" shift+Tab space
+opened_twice() { [ "$(grep -cxF -e "$1" -e "$1/" "$BROWSER_LOG")" -ge 2 ]; }
+wait_until 20 "Space on the link to reach the browser" opened_twice "$PRODUCT_SITE"
 click_control TUpdateNoticeForm 2  # Cancel
 wait_until 20 "Cancel to close the notice" no_window_of_class TUpdateNoticeForm
 press Escape

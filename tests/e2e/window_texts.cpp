@@ -4,6 +4,11 @@
 // screen coordinates, the text in UTF-8 with line breaks written as \n. With
 // no visible window of the class it prints nothing and exits with 1.
 // With --foreground it prints the class of the foreground window instead.
+// With --focus it prints the foreground window's control that has the keys
+// (a combo box for its edit field): <control id> <left> <top> <right>
+// <bottom>, screen coordinates; nothing and 1 when no control has them.
+// With --places CLASS it prints each visible window of the class instead,
+// one line each, newest on top first: <left> <top> <right> <bottom>.
 // With --post CLASS MESSAGE [WPARAM [LPARAM]] it posts MESSAGE (numbers;
 // WParam and LParam 0 unless given) to the first window of the class
 // instead, as another window, a thread or a menu would. With --size CLASS it
@@ -85,6 +90,20 @@ int wmain(int argc, wchar_t** argv) {
               std::to_string(c.right) + ' ' + std::to_string(c.bottom) + '\n');
         return 0;
     }
+    if (argc == 2 && std::wstring(argv[1]) == L"--focus") {
+        const HWND window = GetForegroundWindow();
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!window || !GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 1;
+        HWND control = info.hwndFocus;
+        while (control && GetParent(control) && GetParent(control) != window) control = GetParent(control);
+        if (!control || control == window) return 1;
+        RECT r{};
+        GetWindowRect(control, &r);
+        Write(std::to_string(GetDlgCtrlID(control)) + ' ' + std::to_string(r.left) + ' ' + std::to_string(r.top) +
+              ' ' + std::to_string(r.right) + ' ' + std::to_string(r.bottom) + '\n');
+        return 0;
+    }
     if (argc == 2 && std::wstring(argv[1]) == L"--foreground") {
         wchar_t cls[256] = L"";
         if (HWND h = GetForegroundWindow()) GetClassNameW(h, cls, 256);
@@ -92,12 +111,22 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     const bool post = argc >= 4 && argc <= 6 && std::wstring(argv[1]) == L"--post";
-    if (argc != 2 && !post) {
-        Write("usage: tiravel-wintext CLASSNAME | --foreground | --size CLASSNAME | --post CLASSNAME MESSAGE [WPARAM [LPARAM]]\n");
+    const bool places = argc == 3 && std::wstring(argv[1]) == L"--places";
+    if (argc != 2 && !post && !places) {
+        Write("usage: tiravel-wintext CLASSNAME | --foreground | --size CLASSNAME | --places CLASSNAME | --post CLASSNAME MESSAGE [WPARAM [LPARAM]]\n");
         return 2;
     }
-    TSearch search{argv[post ? 2 : 1], {}};
+    TSearch search{argv[post || places ? 2 : 1], {}};
     EnumWindows(&NoteWindow, LPARAM(&search));
+    if (places) {
+        for (HWND h : search.Windows) {
+            RECT r{};
+            GetWindowRect(h, &r);
+            Write(std::to_string(r.left) + ' ' + std::to_string(r.top) + ' ' + std::to_string(r.right) + ' ' +
+                  std::to_string(r.bottom) + '\n');
+        }
+        return search.Windows.empty() ? 1 : 0;
+    }
     if (post) {
         const WPARAM w = argc >= 5 ? WPARAM(_wtoi(argv[4])) : 0;
         const LPARAM l = argc == 6 ? LPARAM(_wtoi(argv[5])) : 0;

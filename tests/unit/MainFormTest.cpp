@@ -350,6 +350,39 @@ TEST_F(MainFormTest, KeyMapRunsCommands) {
     EXPECT_EQ(events.EndRuns, 2);
 }
 
+TEST_F(MainFormTest, ShiftArrowsSelectWordsThatCopyAsAMouseSelectionDoes) {
+    StartOn(42);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(core->KeyDown(vkLeft, ssShift));
+    EXPECT_EQ(Shown(), 42);  // no page turned
+    EXPECT_EQ(SelectedIndices(core->Viewer().Page()), (V{0, 1, 2}));
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    ASSERT_EQ(events.Clipboard.size(), 1u);
+    EXPECT_TRUE(Holds(events.Clipboard[0], u"a17 b17"));
+
+    // The same words clicked and dragged over: the same document.
+    core->KeyDown('D', ssCtrl);
+    TPage& page = core->Viewer().Page();
+    auto centre = [&](int i) {
+        const TExtents e = page.WordList[std::size_t(i)]->Extents();
+        return std::pair<int, int>{int((e.MinX + e.MaxX) / 2 * PageScale), int((e.MinY + e.MaxY) / 2 * PageScale)};
+    };
+    const auto [x0, y0] = centre(0);
+    const auto [x1, y1] = centre(2);
+    core->Viewer().MouseDown(mbLeft, 0, x0, y0);
+    core->Viewer().MouseMove(ssLeft, x0, y0);
+    core->Viewer().MouseMove(ssLeft, x1, y1);
+    core->Viewer().MouseUp(mbLeft, 0, x1, y1);
+    ASSERT_EQ(SelectedIndices(page), (V{0, 1, 2}));
+    EXPECT_TRUE(core->KeyDown('C', ssCtrl));
+    ASSERT_EQ(events.Clipboard.size(), 2u);
+    EXPECT_EQ(events.Clipboard[1], events.Clipboard[0]);
+
+    // Down a line, then past the page's end: the page stays.
+    EXPECT_TRUE(core->KeyDown(vkDown, ssShift));
+    for (int i = 0; i < 10; ++i) core->KeyDown(vkLeft, ssShift);
+    EXPECT_EQ(Shown(), 42);
+}
+
 TEST_F(MainFormTest, CopyPutsTheSelectionOnTheClipboardAndNothingWithoutOne) {
     StartOn(42);
     EXPECT_TRUE(core->KeyDown('C', ssCtrl));

@@ -19,6 +19,18 @@ TEST(MainWindowGeometry, InitialSizeFromScreenHeight) {
     for (const Case& c : cases) EXPECT_EQ(InitialWindowSize(c.Screen), c.Size) << c.Screen;
 }
 
+TEST(MainWindowGeometry, ARememberedSizeKeepsTheAspectWithinTheWorkArea) {
+    struct Case { int Height; TSizeI Work; int Dpi; TSizeI Opens; } cases[] = {
+        {864, {1920, 1040}, 96, {585, 864}},   // as it was
+        {1200, {1920, 1040}, 96, {705, 1040}}, // taller than the work area: its height
+        {300, {1920, 1040}, 96, {271, 400}},   // below the minimum (a damaged entry): the minimum
+        {600, {1920, 1040}, 192, {542, 800}},  // the minimum grows with the DPI
+        {864, {500, 1040}, 96, {500, 738}},    // too wide for a narrow area: its width, the aspect kept
+        {600, {1000, 350}, 96, {237, 350}},    // an area lower than the minimum: the area wins
+    };
+    for (const Case& c : cases) EXPECT_EQ(RememberedWindowSize(c.Height, c.Work, c.Dpi), c.Opens) << c.Height;
+}
+
 TEST(MainWindowGeometry, RoundsHalfToEven) {
     EXPECT_EQ(RoundPixel(2.5), 2);
     EXPECT_EQ(RoundPixel(3.5), 4);

@@ -32,7 +32,19 @@ TEST(PopupMenu, CaptionsInBothLanguagesWithOneSeparatorBetweenGroups) {
     EXPECT_FALSE(menu.RightToLeft());
     ASSERT_TRUE(menu.Popup(false, appArabic, true));
     EXPECT_TRUE(menu.RightToLeft());
-    EXPECT_EQ(menu.Items()[4], (TMenuItemView{cmCopy, u"نسخ", true}));
+    EXPECT_EQ(menu.Items()[4], (TMenuItemView{cmCopy, u"نسخ", true, u"Ctrl+C"}));
+}
+
+TEST(PopupMenu, ShortcutsFromTheCommandTableInBothLanguages) {
+    TPopupMenuModel menu;
+    for (TAppLanguage language : {appArabic, appEnglish}) {
+        ASSERT_TRUE(menu.Popup(false, language, true));
+        std::vector<std::u16string> shortcuts;
+        for (const TMenuItemView& i : menu.Items()) shortcuts.push_back(i.Shortcut);
+        EXPECT_EQ(shortcuts, (std::vector<std::u16string>{u"", u"Ctrl+G", u"Ctrl+F", u"", u"Ctrl+C", u"", u"", u"",
+                                                          u"", u"", u"", u"", u"", u""}))
+            << language;
+    }
 }
 
 TEST(PopupMenu, FiveGroupsWithOneSeparatorBetweenNeighbours) {

@@ -527,6 +527,39 @@ TEST(SettingsFormLayout, EverythingFitsTheScrolledContentAtEveryScale) {
     }
 }
 
+TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits) {
+    // Content rows: Quran group 62-440 (waqf box row 200, bracket list row 352),
+    // citation group 448-624 (font box row 510), additions group 632-694.
+    struct Case { TSettingsPart Part; int From, Client, To; } cases[] = {
+        {spIsteada, 0, 400, 294},           // the additions group's bottom at the client's bottom
+        {spCitationFontBox, 0, 400, 224},   // the whole citation group
+        {spCitationFontBox, 224, 400, 224}, // already in view: no move
+        {spArabicItem, 294, 400, 6},        // back up to the language group's top
+        {spFontSizeBox, 294, 400, 62},      // the Quran group fits 400 rows: its top
+        {spWaqfBox, 0, 200, 50},            // a group taller than the client: the box alone, closed
+        {spBracketList, 0, 200, 202},       // the bracket list's closed box, not its list
+        {spWaqfBox, 300, 200, 200},         // upwards: the box at the top
+        {spIsteada, 500, 400, 320},         // in view, but past the content's end: clamped
+        {spQuranGroup, 500, 400, 62},
+    };
+    for (TAppLanguage language : {appArabic, appEnglish}) {
+        const TSettingsPlaces p = SettingsFormLayout(language, 530);
+        for (const Case& c : cases)
+            EXPECT_EQ(ScrollToShowPart(c.Part, p, c.From, c.Client), c.To)
+                << "part " << c.Part << " from " << c.From << " in " << c.Client << ", language " << int(language);
+    }
+    // At 192 DPI every row is twice as far down, the closed box twice as tall.
+    const TScale twice{192};
+    const TSettingsPlaces large = SettingsFormLayout(appArabic, 1060, twice);
+    for (const Case& c : cases)
+        EXPECT_EQ(ScrollToShowPart(c.Part, large, 2 * c.From, 2 * c.Client, twice), 2 * c.To)
+            << "part " << c.Part << " at 192 DPI";
+    EXPECT_EQ(SettingsGroupOf(spEnglishItem), spLanguageGroup);
+    EXPECT_EQ(SettingsGroupOf(spBracketColorBox), spQuranGroup);
+    EXPECT_EQ(SettingsGroupOf(spNoCitation), spCitationGroup);
+    EXPECT_EQ(SettingsGroupOf(spQalaTaallah), spAdditionsGroup);
+}
+
 TEST(SettingsFormRules, FontListAndScrollRange) {
     EXPECT_EQ(FontFamilyItems({u"Tahoma", u"@MS Gothic", u"Arial", u"Tahoma", u""}),
               (std::vector<std::u16string>{u"Arial", u"Tahoma"}));

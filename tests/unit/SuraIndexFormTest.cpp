@@ -1,7 +1,9 @@
 // The index of suras: both views, where a double click leads, the button.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/OutsideNames.h"
 #include "base/Utf.h"
@@ -98,6 +100,63 @@ TEST(SuraIndexForm, ButtonShowsTheOtherViewAndTogglesIt) {
     EXPECT_EQ(std::u16string(SuraIndexTexts(appEnglish).Caption), u"Index");
     EXPECT_EQ(SuraIndexTexts(appArabic).HeaderPoints, 14);
     EXPECT_EQ(SuraIndexTexts(appEnglish).HeaderPoints, 10);
+}
+
+TEST(SuraIndexForm, CtrlTabSwitchesTheViewAndEachViewHasItsCellOfASura) {
+    TSuraIndexForm form;
+    EXPECT_EQ(form.SuraCell(36), (TGridCell{1, 16}));  // Ya-Sin, as a double click finds it
+    EXPECT_EQ(form.SuraCell(114), (TGridCell{5, 18}));
+    EXPECT_FALSE(form.SuraCell(0).Valid());
+    EXPECT_FALSE(form.SuraCell(115).Valid());
+    EXPECT_FALSE(form.KeyDown(vkTab, 0));
+    EXPECT_FALSE(form.KeyDown('I', ssCtrl));
+    EXPECT_FALSE(form.Detailed());
+    EXPECT_TRUE(form.KeyDown(vkTab, ssCtrl));
+    EXPECT_TRUE(form.Detailed());
+    EXPECT_EQ(form.SuraCell(36), (TGridCell{0, 36}));
+    EXPECT_EQ(DetailedIndexTargetPage(form.SuraCell(36)), 440);
+    EXPECT_TRUE(form.KeyDown(vkTab, ssCtrl | ssShift));
+    EXPECT_FALSE(form.Detailed());
+    EXPECT_EQ(ShortIndexTargetPage(form.SuraCell(36)), 440);
+}
+
+TEST(SuraIndexForm, TypingANumberOrTheFirstLettersFindsTheSura) {
+    // Each case types its characters 100 ms apart, from a fresh start.
+    struct Case { const char* Typed; std::vector<int> Suras; } cases[] = {
+        {"36", {3, 36}},
+        {"114", {1, 11, 114}},
+        {"115", {1, 11, 5}},          // past 114: anew from the last digit
+        {"0", {0}},
+        {"٣٦", {3, 36}},              // Arabic-Indic digits
+        {"يس", {10, 36}},             // Yunus comes first, then Ya-Sin
+        {"البقرة", {1, 1, 2, 2, 2, 2}},
+        {"بقر", {2, 2, 2}},           // without the article
+        {"اعراف", {1, 7, 7, 7, 7}},   // a plain alif for the hamza
+        {"آل ع", {1, 1, 3, 3}},       // a space inside a name
+        {"فاتحه", {1, 1, 1, 1, 1}},   // ta marbuta typed as ha
+        {"س", {32}},                  // as-Sajda, without its article, before Saba
+        {"سx", {32, 0}},              // nothing matches: no sura
+        {"3ي", {3, 10}},              // a letter after digits starts anew
+    };
+    for (const Case& c : cases) {
+        TSuraTypeAhead typing;
+        std::vector<int> found;
+        std::uint64_t t = 5000;
+        for (char16_t ch : U(c.Typed)) found.push_back(typing.Type(ch, t += 100));
+        EXPECT_EQ(found, c.Suras) << c.Typed;
+    }
+}
+
+TEST(SuraIndexForm, APauseStartsTheTypingAnew) {
+    TSuraTypeAhead typing;
+    EXPECT_EQ(typing.Type(u'3', 10'000), 3);
+    EXPECT_EQ(typing.Type(u'6', 10'000 + TSuraTypeAhead::PauseMilliseconds), 36);
+    EXPECT_EQ(typing.Type(u'1', 12'001 + TSuraTypeAhead::PauseMilliseconds), 1);
+    EXPECT_EQ(typing.Type(u'\r', 12'002 + TSuraTypeAhead::PauseMilliseconds), 0);  // not typed
+    EXPECT_EQ(typing.Typed(), u"1");
+    EXPECT_EQ(typing.Type(u' ', 20'000), 0);  // a space starts nothing
+    EXPECT_EQ(typing.Typed(), u"");
+    EXPECT_EQ(SuraByNamePrefix(u""), 0);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 // program with it.
 //
 //   tiravel-copytext --page N --view W H --click X Y   (a click at view pixel X, Y)
+//   tiravel-copytext --page N --view W H [--click X Y] --keys KEYS
+//                    (then Shift+arrows, one letter each: L Left, R Right, D Down, U Up)
 //   tiravel-copytext --range SURA AYA1 AYA2            (the copy range dialog)
 //   [--data DIR] [--settings FILE] [--imlai] [--html | --text]
 //
@@ -36,6 +38,7 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: tiravel-copytext --page N --view W H --click X Y [OPTIONS]\n"
+                 "       tiravel-copytext --page N --view W H [--click X Y] --keys LRDU... [OPTIONS]\n"
                  "       tiravel-copytext --range SURA AYA1 AYA2 [OPTIONS]\n"
                  "options: --data DIR, --settings FILE, --imlai, --html or --text\n");
     return 2;
@@ -46,6 +49,7 @@ int Usage() {
 int main(int argc, char** argv) {
     std::filesystem::path data = TIRAVEL_RESOURCES_DIR;
     std::filesystem::path settingsFile;
+    std::string keys;
     int page = 0, width = 0, height = 0, x = -1, y = -1, sura = 0, aya1 = 0, aya2 = 0;
     TSpelling spelling = TSpelling::Uthmani;
     enum { fmRtf, fmHtml, fmText } format = fmRtf;
@@ -55,6 +59,7 @@ int main(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--view")) width = next(), height = next();
         else if (!std::strcmp(argv[i], "--click")) x = next(), y = next();
         else if (!std::strcmp(argv[i], "--range")) sura = next(), aya1 = next(), aya2 = next();
+        else if (!std::strcmp(argv[i], "--keys") && i + 1 < argc) keys = argv[++i];
         else if (!std::strcmp(argv[i], "--data") && i + 1 < argc) data = argv[++i];
         else if (!std::strcmp(argv[i], "--settings") && i + 1 < argc) settingsFile = argv[++i];
         else if (!std::strcmp(argv[i], "--imlai")) spelling = TSpelling::Imlai;
@@ -75,13 +80,20 @@ int main(int argc, char** argv) {
         if (sura) {
             copy = CopyRangeCopy(store, settings, sura, aya1, aya2, spelling);
         } else {
-            if (page < 1 || page > 604 || width < 1 || height < 1 || x < 0 || y < 0) return Usage();
+            const bool click = x >= 0 && y >= 0;
+            if (page < 1 || page > 604 || width < 1 || height < 1 || (!click && keys.empty())) return Usage();
+            if (keys.find_first_not_of("LRDU") != std::string::npos) return Usage();
             TPageViewer view(nullptr);
             TPage& p = view.Page();
             ReadPageResource(p, page, resources);
             view.Resize(width, height);
-            view.MouseDown(mbLeft, 0, x, y);
-            view.MouseUp(mbLeft, 0, x, y);
+            if (click) {
+                view.MouseDown(mbLeft, 0, x, y);
+                view.MouseUp(mbLeft, 0, x, y);
+            }
+            for (char k : keys)
+                view.ExtendSelection(k == 'L' ? stNextWord : k == 'R' ? stPreviousWord : k == 'D' ? stNextLine
+                                                                                          : stPreviousLine);
             copy = SelectionCopy(p, store, settings, spelling);
         }
         // Nothing selected: nothing is copied.

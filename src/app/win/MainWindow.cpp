@@ -8,7 +8,9 @@
 #include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
 #include "base/PictureResource.h"
+#include "base/win/Dpi.h"
 #include "base/win/ReadingOrder.h"
+#include "base/win/WindowPlacement.h"
 #include "app/SizeGrip.h"
 #include "app/WindowPainting.h"
 #include "render/win/GdiBlit.h"
@@ -63,7 +65,7 @@ bool TMainWindow::Create(int showCommand) {
     FNavigator = std::make_unique<TMainNavigator>(*FForm, [this] { PostMessageW(Handle(), MsgOpenPage, 0, 0); });
 
     const TSizeI size = FForm->InitialSize();
-    const TRectI place = CentredRect(ToRectI(work), size.Width, size.Height);
+    const TRectI place = RememberedMainPlace().value_or(CentredRect(ToRectI(work), size.Width, size.Height));
     TCreateArgs a;
     a.ClassName = ClassName;
     a.Title = Caption;
@@ -79,6 +81,19 @@ bool TMainWindow::Create(int showCommand) {
     UpdateWindow(Handle());
     SetForegroundWindow(Handle());
     return true;
+}
+
+std::optional<TRectI> TMainWindow::RememberedMainPlace() const {
+    const TWindowPlaces* places = RememberedPlaces();
+    const auto remembered = places ? places->Find(MainWindowPlaceKey) : std::nullopt;
+    if (!remembered) return std::nullopt;
+    const std::vector<TMonitorArea> monitors = MonitorAreas();
+    const auto monitor = MonitorOf(*remembered, monitors);
+    if (!monitor) return std::nullopt;  // its monitor is gone: centred on the screen
+    const TSizeI size =
+        RememberedWindowSize(remembered->Height, {monitor->Work.Width, monitor->Work.Height}, CreationDpi(nullptr));
+    const TWindowPlace p = ClampToArea({remembered->Left, remembered->Top, size.Width, size.Height}, monitor->Work);
+    return TRectI{p.Left, p.Top, p.Right(), p.Bottom()};
 }
 
 bool TMainWindow::IsOwnWindow(HWND hwnd) const { return hwnd && (hwnd == Handle() || IsChild(Handle(), hwnd)); }
@@ -194,10 +209,10 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CONTEXTMENU: {
         int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
-        if (lParam == -1) {  // from the keyboard: at the pointer
-            POINT p;
-            GetCursorPos(&p);
-            x = p.x, y = p.y;
+        if (lParam == -1) {  // from the keyboard (the menu key, Shift+F10): over the middle of the page
+            RECT r{};
+            GetWindowRect(Handle(), &r);
+            x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
         }
         ShowPopupMenu(x, y);
         return 0;
@@ -445,6 +460,11 @@ void TMainWindow::DragFromSelection() {
 }
 
 int RunMainWindow(const TResourceSource& resources, TRunValues& run, int showCommand) {
+    // Made before the windows and gone after them, which give their places
+    // back as they are destroyed.
+    TWindowPlaces places(std::filesystem::path(run.DataFolder) / std::filesystem::path(OptionsFileName));
+    places.Load();
+    TRememberedPlaces attached(places);
     TMainWindow form(resources, run);
     if (!form.Create(showCommand)) {
         MessageBoxW(nullptr, L"The main window cannot be created.", WidePtr(ApplicationTitle), MB_OK | MB_ICONERROR);

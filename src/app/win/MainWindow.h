@@ -49,6 +49,9 @@ private:
     bool PreTranslate(MSG& msg);
     void Dispatch(MSG& msg);
     bool IsOwnWindow(HWND hwnd) const;
+    // Where the window was left in an earlier run, its size made whole and
+    // put on a monitor there is now; nothing for the centred default.
+    std::optional<TRectI> RememberedMainPlace() const;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
     void DrawSizeGrip(HDC dc);

@@ -2,13 +2,21 @@
 
 #include <algorithm>
 
+#include "base/win/FocusMarks.h"
+
 bool TOwnedWindows::PreTranslate(MSG& msg) const {
     if (!msg.hwnd) return false;
     const HWND root = GetAncestor(msg.hwnd, GA_ROOT);
     for (const auto& w : FWindows)
         if (w->Handle() && w->Handle() == root) {
+            if (!w->WantsDialogKeys()) return w->PreviewMessage(msg);
+            const bool key = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
+            if (key) ShowFocusMarks(root);
             if (w->PreviewMessage(msg)) return true;
-            return w->WantsDialogKeys() && IsDialogMessageW(root, &msg) != 0;
+            if (!IsDialogMessageW(root, &msg)) return false;
+            // The key may have closed the window; its object stays until ReapClosed.
+            if (key && w->Handle()) w->DialogKeyHandled();
+            return true;
         }
     return false;
 }

@@ -11,7 +11,7 @@ bool TTextLabel::Create(HWND parent, std::u16string_view text, const TControlPla
     TCreateArgs a;
     a.ClassName = ClassName;
     a.Title = text;
-    a.Style = WS_CHILD | WS_VISIBLE;
+    a.Style = WS_CHILD | WS_VISIBLE | (style.Link ? WS_TABSTOP : 0);
     // Right-to-left text is drawn in a mirrored label, where the leading
     // edge is the label's left: the line's start is put there exactly and
     // only its far end depends on how the text was measured.
@@ -40,7 +40,21 @@ void TTextLabel::Paint(HDC dc) {
     format |= FStyle.Align == TTextLabelStyle::laCentre ? DT_CENTER : DT_LEFT;
     if (FStyle.RightToLeft) format |= DT_RTLREADING;
     DrawTextW(dc, text.c_str(), int(text.size()), &r, format);
+    if (GetFocus() == Handle()) {
+        // Around the text as drawn, not the whole label.
+        RECT drawn = r;
+        DrawTextW(dc, text.c_str(), int(text.size()), &drawn, format | DT_CALCRECT);
+        if (FStyle.Align == TTextLabelStyle::laCentre) OffsetRect(&drawn, (r.right - drawn.right) / 2, 0);
+        InflateRect(&drawn, 1, 0);
+        IntersectRect(&drawn, &drawn, &r);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        DrawFocusRect(dc, &drawn);
+    }
     if (oldFont) SelectObject(dc, oldFont);
+}
+
+void TTextLabel::Activate() {
+    SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), STN_CLICKED), LPARAM(Handle()));
 }
 
 LRESULT TTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,7 +89,25 @@ LRESULT TTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        InvalidateRect(Handle(), nullptr, FALSE);
+        return 0;
+    case WM_GETDLGCODE: {
+        // Enter opens the link rather than the dialog keys' default button.
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (FStyle.Link && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) return DLGC_WANTMESSAGE;
+        break;
+    }
+    case WM_KEYDOWN:
+        // A key held down opens the link once.
+        if (FStyle.Link && (wParam == VK_RETURN || wParam == VK_SPACE) && !(lParam & (1 << 30))) {
+            Activate();
+            return 0;
+        }
+        break;
     case WM_LBUTTONDOWN:
+        if (FStyle.Link) SetFocus(Handle());
         FPressed = true;
         SetCapture(Handle());
         return 0;
@@ -87,9 +119,7 @@ LRESULT TTextLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         GetClientRect(Handle(), &r);
         const POINT p{short(LOWORD(lParam)), short(HIWORD(lParam))};
         // A press that ends outside the link is taken back.
-        if (PtInRect(&r, p))
-            SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), STN_CLICKED),
-                         LPARAM(Handle()));
+        if (PtInRect(&r, p)) Activate();
         return 0;
     }
     case WM_CAPTURECHANGED:

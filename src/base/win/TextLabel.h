@@ -1,9 +1,10 @@
 #pragma once
 // A label of our own: word-wrapped text on a plain background, drawn right
 // to left when it is Arabic, whatever the layout of the window that holds
-// it. As a link it is blue and underlined, shows a hand, and a click on it
-// reaches the parent as WM_COMMAND (its id, STN_CLICKED) like a static
-// control's. Its text is the window text, so WM_GETTEXT reads it.
+// it. As a link it is blue and underlined, shows a hand, is a tab stop that
+// shows a focus mark, and a click on it, or Enter or Space while it has the
+// focus, reaches the parent as WM_COMMAND (its id, STN_CLICKED) like a
+// static control's click. Its text is the window text, so WM_GETTEXT reads it.
 #include "base/OutsideNames.h"
 #include "base/win/Window.h"
 
@@ -27,6 +28,7 @@ public:
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint(HDC dc);
+    void Activate();
 
     HFONT FFontUsed = nullptr;
     TTextLabelStyle FStyle;

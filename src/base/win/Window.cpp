@@ -3,12 +3,14 @@
 #include <utility>
 
 #include "base/win/Dpi.h"
+#include "base/win/WindowPlacement.h"
 
 TWindow::~TWindow() {
     if (FHandle) {
         SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);  // no more messages reach this object
         HWND h = FHandle;
         FHandle = nullptr;
+        RememberWindowPlace(h);  // no WM_DESTROY reaches this object now
         DestroyWindow(h);
     }
 }
@@ -40,6 +42,7 @@ bool TWindow::CreateWindowFrom(const TCreateArgs& a) {
     const std::wstring title = ToWide(a.Title);
     HWND h = CreateWindowExW(a.ExStyle, WidePtr(a.ClassName), title.c_str(), a.Style, a.X, a.Y, a.Width, a.Height, a.Parent,
                              nullptr, GetModuleHandleW(nullptr), this);
+    if (h) NoteWindowCreated(h, a.ClassName);
     return h != nullptr;
 }
 
@@ -165,6 +168,7 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         self = reinterpret_cast<TWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_DESTROY) RememberWindowPlace(hwnd);  // whatever the window's own handler does
     const LRESULT result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -197,6 +201,7 @@ void PlaceWindowArgs(TWindow::TCreateArgs& a, TPlacement placement) {
     if (placement == TPlacement::OnOwner && a.Parent) GetWindowRect(a.Parent, &around);
     a.X = (around.left + around.right - a.Width) / 2;
     a.Y = (around.top + around.bottom - a.Height) / 2;
+    PlaceRemembered(a);
 }
 
 void PlaceControl(HWND control, const TControlPlace& p) {

@@ -52,6 +52,9 @@ public:
     // loop dispatches it (a form that sees keys and the wheel before its
     // controls); true when consumed.
     virtual bool PreviewMessage(MSG& /*msg*/) { return false; }
+    // A key went through the dialog keys (the focus may have moved): a
+    // window that scrolls over its controls shows the one with the focus.
+    virtual void DialogKeyHandled() {}
 
 protected:
     bool CreateWindowFrom(const TCreateArgs& args);
@@ -116,7 +119,8 @@ enum class TPlacement { OnOwner, OnScreen };
 TWindow::TCreateArgs ToolWindowArgs(const char16_t* className, std::u16string_view title, HWND owner,
                                     int clientWidth, int clientHeight, bool arabic, DWORD extraStyle = 0,
                                     TPlacement placement = TPlacement::OnOwner);
-// Places a.Width × a.Height as asked (after a change of size).
+// Places a.Width × a.Height as asked (after a change of size); a window
+// whose place is remembered opens there instead (WindowPlacement.h).
 void PlaceWindowArgs(TWindow::TCreateArgs& a, TPlacement placement);
 
 // Moves a child control to `place` (client pixels of its parent).

@@ -14,7 +14,11 @@ UINT TrackPopupMenuModel(HWND owner, const TPopupMenuModel& model, int screenX, 
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        const std::wstring caption = ToWide(item.Caption);
+        // After a tab the menu sets the shortcut in a column of its own, on
+        // the far side of the caption in either direction.
+        std::u16string text(item.Caption);
+        if (!item.Shortcut.empty()) text += u"\t" + item.Shortcut;
+        const std::wstring caption = ToWide(text);
         // The right-to-left reading order comes from the mirrored menu window
         // (TPM_LAYOUTRTL); MFT_RIGHTORDER on top makes Wine measure Arabic
         // captions as empty.

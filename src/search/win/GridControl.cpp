@@ -272,6 +272,28 @@ void TGridControl::OnSize(int width, int height) {
     Refresh();
 }
 
+void TGridControl::DrawFocusMark(HDC dc, const RECT& client) const {
+    // Around the selected cell (its row when whole rows are selected), or
+    // inside the grid's edge when no selected cell is in sight.
+    RECT mark{1, 1, client.right - 1, client.bottom - 1};
+    const TGridModel& m = *FModel;
+    if (m.HasSelection()) {
+        const TGridCell s = m.Selected();
+        TGridRect r = m.CellRect(s.Col, s.Row);
+        if (m.RowSelect)
+            for (int col = 0; col < m.ColumnCount(); ++col) {
+                const TGridRect c = m.CellRect(col, s.Row);
+                if (c.Empty()) continue;
+                if (r.Empty()) r = c;
+                r = {std::min(r.Left, c.Left), r.Top, std::max(r.Right, c.Right), r.Bottom};
+            }
+        if (!r.Empty()) mark = {std::max(r.Left, 0), r.Top, std::min<int>(r.Right, client.right), r.Bottom};
+    }
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkColor(dc, RGB(255, 255, 255));
+    DrawFocusRect(dc, &mark);
+}
+
 void TGridControl::OnPaint(HDC target, const RECT&) {
     RECT client{};
     GetClientRect(Handle(), &client);
@@ -302,6 +324,7 @@ void TGridControl::OnPaint(HDC target, const RECT&) {
     for (int row = 0; row < std::min(m.FixedRows(), m.RowCount()); ++row) paintRow(row);
     if (m.TopRow() < m.RowCount())
         for (int row = m.TopRow(); row <= m.LastVisibleRow(); ++row) paintRow(row);
+    if (GetFocus() == Handle()) DrawFocusMark(dc, client);
     BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBitmap);

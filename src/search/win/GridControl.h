@@ -58,6 +58,7 @@ private:
     void ScrollTo(int topRow);
     void UpdateScrollBar();
     TGridCell CellAt(LPARAM lParam) const;
+    void DrawFocusMark(HDC dc, const RECT& client) const;
 
     TGridModel* FModel = nullptr;
     THost* FHost = nullptr;

@@ -18,6 +18,7 @@
 
 namespace {
 
+constexpr int ButtonId = 20;
 
 // Draws a BMP file (as the bitmap resources hold it) reduced into `r` with
 // the renderer's filter; the button's picture is drawn at twice its size.
@@ -53,6 +54,8 @@ bool TSuraIndexWindow::Create(HWND owner, TAppLanguage language, TSuraIndexForm&
 
     RECT client{};
     GetClientRect(Handle(), &client);
+    // The button first: the tab order follows the reading order, strip then grid.
+    FButton = AddControl(L"BUTTON", u"", BS_OWNERDRAW | WS_TABSTOP, SuraIndexPlaces(Scale()).Button, ButtonId);
     FShortModel = ShortIndexGrid(client.right, client.bottom, Scale());
     FDetailedModel = DetailedIndexGrid(client.right, client.bottom, Scale());
     const int strip = SuraIndexPlaces(Scale()).StripHeight;
@@ -69,15 +72,16 @@ bool TSuraIndexWindow::Create(HWND owner, TAppLanguage language, TSuraIndexForm&
     if (FTip) {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_SUBCLASS;
+        tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
         tool.hwnd = Handle();
-        tool.uId = 1;
-        tool.rect = ButtonRect();
+        tool.uId = UINT_PTR(FButton);
         tool.lpszText = const_cast<wchar_t*>(L"");
         SendMessageW(FTip, TTM_ADDTOOLW, 0, LPARAM(&tool));
         SendMessageW(FTip, WM_SETFONT, WPARAM(FHintFont.Get()), FALSE);
     }
     ShowMode();
+    SetFocus(ShownGrid().Handle());
+    RememberFocus(ShownGrid().Handle());
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     return true;
@@ -109,16 +113,9 @@ void TSuraIndexWindow::LayOut() {
     const TControlPlace gridPlace{0, p.StripHeight, client.right, client.bottom - p.StripHeight};
     FShort.Place(gridPlace);
     FDetailed.Place(gridPlace);
+    PlaceControl(FButton, p.Button);
     FShort.Refresh();
     FDetailed.Refresh();
-    if (FTip) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = Handle();
-        tool.uId = 1;
-        tool.rect = ButtonRect();
-        SendMessageW(FTip, TTM_NEWTOOLRECTW, 0, LPARAM(&tool));
-    }
 }
 
 void TSuraIndexWindow::OnDpiChanged() {
@@ -126,43 +123,92 @@ void TSuraIndexWindow::OnDpiChanged() {
     LayOut();
 }
 
-RECT TSuraIndexWindow::ButtonRect() const {
-    const TControlPlace p = SuraIndexPlaces(Scale()).Button;
-    return RECT{p.Left, p.Top, p.Left + p.Width, p.Top + p.Height};
-}
-
 void TSuraIndexWindow::ShowMode() {
     const bool detailed = FForm->Detailed();
+    const HWND focus = GetFocus();
+    const bool gridHadFocus = focus == FShort.Handle() || focus == FDetailed.Handle();
     ShowWindow(FShort.Handle(), detailed ? SW_HIDE : SW_SHOW);
     ShowWindow(FDetailed.Handle(), detailed ? SW_SHOW : SW_HIDE);
-    SetFocus(detailed ? FDetailed.Handle() : FShort.Handle());
+    if (gridHadFocus) SetFocus(ShownGrid().Handle());
     if (FTip) {
         const std::wstring hint = ToWide(FForm->Button().Hint);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.hwnd = Handle();
-        tool.uId = 1;
+        tool.uId = UINT_PTR(FButton);
         tool.lpszText = const_cast<wchar_t*>(hint.c_str());
         SendMessageW(FTip, TTM_UPDATETIPTEXTW, 0, LPARAM(&tool));
     }
-    const RECT button = ButtonRect();
-    InvalidateRect(Handle(), &button, FALSE);
+    InvalidateRect(FButton, nullptr, FALSE);
+}
+
+void TSuraIndexWindow::ToggleMode() {
+    FForm->ToggleMode();
+    ShowMode();
+}
+
+void TSuraIndexWindow::OpenSelected() {
+    TGridControl& grid = ShownGrid();
+    if (!grid.Model().HasSelection()) return;
+    CellDoubleClicked(grid, grid.Model().Selected());
+}
+
+bool TSuraIndexWindow::OnCommand(int id, int code, HWND) {
+    if (id == ButtonId && code == BN_CLICKED) {
+        ToggleMode();
+        return true;
+    }
+    if (id == IDOK) {  // Enter, which the dialog keys send here
+        if (GetFocus() == FButton)
+            ToggleMode();
+        else
+            OpenSelected();
+        return true;
+    }
+    return false;
+}
+
+bool TSuraIndexWindow::GridKeyDown(TGridControl&, int key) {
+    if (key != VK_RETURN) return false;
+    OpenSelected();
+    return true;
+}
+
+bool TSuraIndexWindow::PreviewMessage(MSG& msg) {
+    if (msg.message == WM_KEYDOWN) {
+        TShiftState shift = 0;
+        if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+        if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+        if (!FForm->KeyDown(int(msg.wParam), shift)) return false;
+        ShowMode();
+        return true;
+    }
+    if (msg.message == WM_CHAR && (msg.hwnd == FShort.Handle() || msg.hwnd == FDetailed.Handle())) {
+        const int sura = FTyping.Type(char16_t(msg.wParam), msg.time);
+        TGridControl& grid = ShownGrid();
+        if (sura && grid.Model().Select(FForm->SuraCell(sura))) {
+            grid.Model().ScrollIntoView(grid.Model().Selected().Row);
+            grid.Refresh();
+        }
+        return true;
+    }
+    return false;
+}
+
+void TSuraIndexWindow::DrawButton(const DRAWITEMSTRUCT& item) const {
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    if (const auto bitmap = FResources->Find(FForm->Button().Bitmap)) DrawBmpFile(item.hDC, bitmap->Bytes, item.rcItem);
+    if (item.itemState & ODS_FOCUS) {
+        RECT mark = item.rcItem;
+        InflateRect(&mark, -1, -1);
+        DrawFocusRect(item.hDC, &mark);
+    }
 }
 
 LRESULT TSuraIndexWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
-        // The grid shown has the keys whenever the window is active.
-        SetFocus(FForm->Detailed() ? FDetailed.Handle() : FShort.Handle());
-        return 0;
-    }
-    if (message == WM_LBUTTONDOWN) {
-        const POINT p{short(LOWORD(lParam)), short(HIWORD(lParam))};
-        const RECT button = ButtonRect();
-        if (PtInRect(&button, p)) {
-            FForm->ToggleMode();
-            ShowMode();
-        }
-        return 0;
+    if (message == WM_DRAWITEM && wParam == ButtonId) {
+        DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     }
     return TWindow::HandleMessage(message, wParam, lParam);
 }
@@ -172,8 +218,6 @@ void TSuraIndexWindow::OnPaint(HDC dc, const RECT&) {
     GetClientRect(Handle(), &strip);
     strip.bottom = SuraIndexPlaces(Scale()).StripHeight;
     FillRect(dc, &strip, GetSysColorBrush(COLOR_BTNFACE));
-    if (const auto bitmap = FResources->Find(FForm->Button().Bitmap))
-        DrawBmpFile(dc, bitmap->Bytes, ButtonRect());
 }
 
 void TSuraIndexWindow::PaintCell(TGridControl& grid, HDC dc, TGridCell cell, const RECT& rect, bool selected) {

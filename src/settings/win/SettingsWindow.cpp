@@ -465,6 +465,21 @@ bool TSettingsWindow::PreviewMessage(MSG& msg) {
     return false;
 }
 
+void TSettingsWindow::DialogKeyHandled() {
+    // The part is the window's own child: a size box's edit field is inside its combo box.
+    HWND focus = GetFocus();
+    while (focus && GetParent(focus) != Handle()) focus = GetParent(focus);
+    if (!focus || FLanguage == TAppLanguage(255)) return;
+    for (int p = 0; p < spPartCount; ++p) {
+        if (FParts[std::size_t(p)] != focus) continue;
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        const TSettingsPlaces places = SettingsFormLayout(FLanguage, client.right, Scale());
+        ScrollTo(ScrollToShowPart(TSettingsPart(p), places, FScrollY, client.bottom, Scale()), true);
+        return;
+    }
+}
+
 void TSettingsWindow::DrawBracketItem(const DRAWITEMSTRUCT& d) const {
     const bool selected = (d.itemState & ODS_SELECTED) != 0;
     FillRect(d.hDC, &d.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));

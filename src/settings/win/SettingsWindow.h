@@ -28,6 +28,8 @@ public:
                 std::function<void()> requestHelp);
     bool WantsDialogKeys() const override { return true; }
     bool PreviewMessage(MSG& msg) override;
+    // Tab and the arrows scroll the control they focus into view.
+    void DialogKeyHandled() override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

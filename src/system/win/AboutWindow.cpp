@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "base/PictureResource.h"
+#include "base/ScrollToShow.h"
 #include "base/win/Dpi.h"
+#include "base/win/WindowPlacement.h"
 #include "base/win/TextLabel.h"
 #include "system/AboutForm.h"
 #include "system/Addresses.h"
@@ -56,6 +58,7 @@ bool TAboutWindow::Create(HWND owner, const TResourceSource& resources) {
     a.X = (work.left + work.right - a.Width) / 2;
     a.Y = std::max<int>(work.top, (work.top + work.bottom - a.Height) / 2);
     a.Parent = owner;
+    PlaceRemembered(a);
     if (!CreateWindowFrom(a)) return false;
 
     CreateFonts();
@@ -216,6 +219,24 @@ bool TAboutWindow::OnKeyDown(int key) {
     case VK_END: ScrollTo(AboutSizes(Scale()).ContentHeight); return true;
     }
     return false;
+}
+
+bool TAboutWindow::PreviewMessage(MSG& msg) {
+    // The scrolling keys scroll wherever the focus is; the dialog keys would
+    // move it between the links instead.
+    if (msg.message != WM_KEYDOWN || msg.wParam == VK_ESCAPE) return false;
+    return OnKeyDown(int(msg.wParam));
+}
+
+void TAboutWindow::DialogKeyHandled() {
+    const HWND focus = GetFocus();
+    const auto elements = AboutElements();
+    for (std::size_t i = 0; i < FElements.size() && i < elements.size(); ++i) {
+        if (!focus || FElements[i] != focus) continue;
+        const TControlPlace p = AboutElementPlace(elements[i], FClientWidth, 0, Scale());
+        ScrollTo(ScrollToShow(FScroll, FClientHeight, p.Top, p.Top + p.Height));
+        return;
+    }
 }
 
 bool TAboutWindow::OnCommand(int, int code, HWND control) {

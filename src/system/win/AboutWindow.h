@@ -1,7 +1,8 @@
 #pragma once
 // The about window: a mirrored tool window that scrolls over the column of
-// pictures, texts and links the core lays out. One at a time, owned by the
-// main window; Escape closes it.
+// pictures, texts and links the core lays out. Tab moves through the links,
+// scrolling each into view; the arrows and page keys scroll. One at a time,
+// owned by the main window; Escape closes it.
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
 
     // Centred on the desktop, shown at once, scrolled to the top.
     bool Create(HWND owner, const TResourceSource& resources);
+    bool WantsDialogKeys() const override { return true; }
+    bool PreviewMessage(MSG& msg) override;
+    void DialogKeyHandled() override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

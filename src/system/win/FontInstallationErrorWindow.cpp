@@ -1,6 +1,7 @@
 #include "system/win/FontInstallationErrorWindow.h"
 
 #include "base/win/Dpi.h"
+#include "base/win/FocusMarks.h"
 #include "system/Addresses.h"
 #include "system/FontInstallationErrorForm.h"
 #include "system/win/WebAddress.h"
@@ -25,12 +26,18 @@ void TFontInstallationErrorWindow::ShowModal() {
     FEnglish = AddControl(L"STATIC", FontErrorEnglish, SS_LEFT, p.English);
     FArabic = AddControl(L"STATIC", FontErrorArabic, SS_RIGHT, p.Arabic, -1, nullptr, WS_EX_RTLREADING);
     FLinkFont = CreateLinkFont(p.FontHeight);
-    FLink = AddControl(L"STATIC", FontDownloadAddress(), SS_CENTER | SS_NOTIFY, p.Link, LinkId, FLinkFont);
+    TTextLabelStyle link;
+    link.Align = TTextLabelStyle::laCentre;
+    link.Link = true;
+    link.Background = GetSysColor(COLOR_BTNFACE);
+    FLink.Create(Handle(), FontDownloadAddress(), p.Link, LinkId, FLinkFont, link);
     FCancel = AddControl(L"BUTTON", FontErrorCancel, BS_DEFPUSHBUTTON | WS_TABSTOP, p.Cancel, IDCANCEL);
     ShowWindow(Handle(), SW_SHOW);
+    SetFocus(FCancel);
     SetForegroundWindow(Handle());
     MSG msg;
     while (Handle() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (Handle() && msg.message == WM_KEYDOWN) ShowFocusMarks(Handle());
         if (Handle() && IsDialogMessageW(Handle(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -41,10 +48,10 @@ void TFontInstallationErrorWindow::OnDpiChanged() {
     const TFontErrorPlaces p = FontErrorPlaces(Scale());
     SetWindowFont(CreateInterfaceFont(true, p.FontHeight));
     FLinkFont = CreateLinkFont(p.FontHeight);
-    SendMessageW(FLink, WM_SETFONT, WPARAM(FLinkFont.Get()), TRUE);
+    SendMessageW(FLink.Handle(), WM_SETFONT, WPARAM(FLinkFont.Get()), TRUE);
     PlaceControl(FEnglish, p.English);
     PlaceControl(FArabic, p.Arabic);
-    PlaceControl(FLink, p.Link);
+    PlaceControl(FLink.Handle(), p.Link);
     PlaceControl(FCancel, p.Cancel);
 }
 
@@ -53,24 +60,4 @@ bool TFontInstallationErrorWindow::OnCommand(int id, int code, HWND) {
     // The address the link shows, the font page: never another one.
     OpenWebAddress(Handle(), FontDownloadAddress());
     return true;
-}
-
-LRESULT TFontInstallationErrorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CTLCOLORSTATIC:
-        if (reinterpret_cast<HWND>(lParam) == FLink) {  // a link reads as one
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(0, 0, 238));
-            SetBkMode(dc, TRANSPARENT);
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        }
-        break;
-    case WM_SETCURSOR:
-        if (reinterpret_cast<HWND>(wParam) == FLink) {
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        }
-        break;
-    }
-    return TWindow::HandleMessage(message, wParam, lParam);
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The font installation error dialog, shown modally by the installation run:
-// both texts, the font download address as a link that opens the product
-// site, and Cancel.
+// both texts, the font download address as a link that opens it, and Cancel.
 #include "base/OutsideNames.h"
+#include "base/win/TextLabel.h"
 #include "base/win/Window.h"
 
 class TFontInstallationErrorWindow final : public TWindow {
@@ -14,8 +14,8 @@ public:
 
 private:
     bool OnCommand(int id, int code, HWND control) override;
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDpiChanged() override;
     TFontHandle FLinkFont;
-    HWND FEnglish = nullptr, FArabic = nullptr, FLink = nullptr, FCancel = nullptr;
+    TTextLabel FLink;
+    HWND FEnglish = nullptr, FArabic = nullptr, FCancel = nullptr;
 };
