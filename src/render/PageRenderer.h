@@ -54,3 +54,14 @@ void DrawPageLayers(TCanvas& work, TPage& page);
 // is banded and kept for the next paint (see SupersampledSurface.h); the
 // pixels are those of a fresh white work bitmap.
 void DrawAntiAlias(TCanvas& canvas, TPage& page);
+
+// The view pixels that drawing `shape` anti-aliased at the current PageScale
+// may change, with a margin for the rounding of its points and the
+// flattening of its curves; empty for a shape that draws nothing.
+TPixelRect ShapeViewBox(const TGlyphShape& shape);
+
+// Draws again only the pixels of `view` (the page's ClientWidth x
+// ClientHeight bitmap) inside `rects`, each exactly as DrawAntiAlias draws
+// it; the other pixels stay as they are. Only the pictures and glyph shapes
+// that reach a rectangle are drawn, so the cost follows the area repainted.
+void DrawAntiAliasRects(TBitmap24& view, TPage& page, const std::vector<TPixelRect>& rects);
