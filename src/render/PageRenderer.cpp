@@ -207,7 +207,19 @@ TPixelRect ShapeViewBox(const TGlyphShape& shape) {
     return PaintedBox(shape, double(PageScale));
 }
 
-void DrawAntiAliasRects(TBitmap24& view, TPage& page, const std::vector<TPixelRect>& rects) {
+std::vector<TPixelRect> ShapeWorkBoxes(const TPage& page) {
+    const double s = double(PageScale * 3);
+    std::vector<TPixelRect> boxes;
+    boxes.reserve(page.ShapeList.size());
+    for (int i = 1; i <= TPage::LineCount; ++i)
+        for (const auto& word : page.Line(i).Words)
+            for (const auto& glyph : word->Glyphs)
+                boxes.push_back(DrawsSomething(*glyph) ? PaintedBox(*glyph, s) : TPixelRect{});
+    return boxes;
+}
+
+void DrawAntiAliasRects(TBitmap24& view, TPage& page, const std::vector<TPixelRect>& rects,
+                        const std::vector<TPixelRect>* knownBoxes) {
     const int width = std::clamp(page.ClientWidth, 0, MaxClient);
     const int height = std::clamp(page.ClientHeight, 0, MaxClient);
     if (view.Width() != width || view.Height() != height || 3 * width > TSupersampledSurface::MaxWidth) {
@@ -219,20 +231,17 @@ void DrawAntiAliasRects(TBitmap24& view, TPage& page, const std::vector<TPixelRe
         return;
     }
     TSupersampledSurface& surface = WorkSurface();
+    // The boxes of the glyph shapes in drawing order, found once for every rectangle.
+    std::vector<TPixelRect> foundBoxes;
+    if (!knownBoxes) foundBoxes = ShapeWorkBoxes(page);
+    const std::vector<TPixelRect>& boxes = knownBoxes ? *knownBoxes : foundBoxes;
     TPageScaleGuard guard;
     PageScale = PageScale * 3;
-    const double s = PageScale;
     const std::vector<TPagePicturePlace> places = PlacePagePictures(page, 3 * width, 3 * height, PageScale);
     for (const TPagePicturePlace& place : places) {
         TLine& line = page.Line(place.Line);
         (place.Basmalah ? line.BasmalahTop : line.FrameTop) = place.Top;
     }
-    // The boxes of the glyph shapes in drawing order, found once for every rectangle.
-    std::vector<TPixelRect> boxes;
-    for (int i = 1; i <= TPage::LineCount; ++i)
-        for (const auto& word : page.Line(i).Words)
-            for (const auto& glyph : word->Glyphs)
-                boxes.push_back(DrawsSomething(*glyph) ? PaintedBox(*glyph, s) : TPixelRect{});
 
     for (const TPixelRect& rect : rects) {
         const TPixelRect clip{3 * std::clamp(rect.Left, 0, width), 3 * std::clamp(rect.Top, 0, height),
@@ -249,7 +258,10 @@ void DrawAntiAliasRects(TBitmap24& view, TPage& page, const std::vector<TPixelRe
         for (int i = 1; i <= TPage::LineCount; ++i)
             for (const auto& word : page.Line(i).Words)
                 for (const auto& glyph : word->Glyphs) {
-                    if (Meet(boxes[next++], clip))
+                    // A shape without a box (boxes of another page) is drawn.
+                    const bool meets = next >= boxes.size() || Meet(boxes[next], clip);
+                    ++next;
+                    if (meets)
                         Draw(work, *glyph);
                     else if (DrawsSomething(*glyph))
                         work.SetPolyFillMode(glyph->PolyFillMode);  // as its drawing leaves it, for the next aya mark

@@ -17,6 +17,12 @@ void Include(TPixelRect& into, const TPixelRect& r) {
     into.Right = std::max(into.Right, r.Right);
     into.Bottom = std::max(into.Bottom, r.Bottom);
 }
+TPixelRect Union(TPixelRect a, const TPixelRect& b) {
+    Include(a, b);
+    return a;
+}
+
+long long Area(const TPixelRect& r) { return (long long)(r.Right - r.Left) * (r.Bottom - r.Top); }
 }  // namespace
 
 void TPaintedPage::PaintWhole(TPage& page) {
@@ -25,6 +31,7 @@ void TPaintedPage::PaintWhole(TPage& page) {
     TCanvas canvas(target);
     DrawAntiAlias(canvas, page);
     FChanged.assign(1, {0, 0, FBitmap.Width(), FBitmap.Height()});
+    FShapeBoxes = ShapeWorkBoxes(page);
 }
 
 const std::vector<TPixelRect>& TPaintedPage::Update(TPage& page) {
@@ -49,9 +56,15 @@ const std::vector<TPixelRect>& TPaintedPage::Update(TPage& page) {
             strip.Top = std::max(strip.Top, 0);
             strip.Right = std::min(strip.Right, FBitmap.Width());
             strip.Bottom = std::min(strip.Bottom, FBitmap.Height());
-            if (strip.Left < strip.Right && strip.Top < strip.Bottom) FChanged.push_back(strip);
+            if (strip.Left >= strip.Right || strip.Top >= strip.Bottom) continue;
+            // Overlapping strips of whole lines become one, so that the shapes
+            // where they meet are drawn once; a short strip stays on its own.
+            if (!FChanged.empty() && Area(Union(FChanged.back(), strip)) <= Area(FChanged.back()) + Area(strip))
+                FChanged.back() = Union(FChanged.back(), strip);
+            else
+                FChanged.push_back(strip);
         }
-        if (!FChanged.empty()) DrawAntiAliasRects(FBitmap, page, FChanged);
+        if (!FChanged.empty()) DrawAntiAliasRects(FBitmap, page, FChanged, &FShapeBoxes);
     }
     FWhole = false;
     FPage = &page;

@@ -31,5 +31,6 @@ private:
     int FPageNumber = 0;
     float FScale = 0;              // PageScale of the last drawing
     std::vector<std::uint8_t> FShapeSelected;  // Selected of each shape of ShapeList, as drawn
+    std::vector<TPixelRect> FShapeBoxes;       // ShapeWorkBoxes of the page drawn
     std::vector<TPixelRect> FChanged;
 };
