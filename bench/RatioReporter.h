@@ -4,7 +4,8 @@
 // time)", each from the medians when repetitions were asked for, otherwise
 // from the mean time per iteration. The goals of the viewer are ratios,
 // because the machines that measure differ and are noisy; on a shared
-// machine the CPU time is the steadier of the two.
+// machine the CPU time is the steadier of the two. Times are taken as given,
+// so the benchmarks compared share one unit.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -22,12 +23,15 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
             const std::string name = run.run_name.str();
+            // A benchmark timed in another thread reports that thread's CPU time as "cpu_ms".
+            double cpu = run.GetAdjustedCPUTime();
+            if (auto c = run.counters.find("cpu_ms"); c != run.counters.end()) cpu = c->second.value;
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                FMedian[name] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+                FMedian[name] = {run.GetAdjustedRealTime(), cpu};
             } else if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
                 TSum& sum = FSum[name];
                 sum.Real += run.GetAdjustedRealTime();
-                sum.Cpu += run.GetAdjustedCPUTime();
+                sum.Cpu += cpu;
                 sum.Runs += 1;
             }
         }
