@@ -9,11 +9,16 @@ namespace {
 
 // A coordinate that is not a number or infinite would pass every bounds
 // test as false and poison boxes, scales and the rasterizer: refused here.
-// `segment` is 1-based, 0 for the starting point; the text is made only for an error.
-void CheckFinite(const TXYPoint& p, const TByteReader& s, std::size_t offset, std::size_t segment) {
-    if (std::isfinite(p.x) && std::isfinite(p.y)) return;
+// `segment` is 1-based, 0 for the starting point.
+[[noreturn, gnu::noinline, gnu::cold]] void RefuseNotFinite(const TByteReader& s, std::size_t offset,
+                                                          std::size_t segment) {
     const std::string what = segment == 0 ? "the starting point" : "segment " + std::to_string(segment);
     throw TDataError(s.Record(), offset, what + " has a coordinate that is not a finite number");
+}
+
+inline void CheckFinite(const TXYPoint& p, const TByteReader& s, std::size_t offset, std::size_t segment) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) [[unlikely]]
+        RefuseNotFinite(s, offset, segment);
 }
 
 }  // namespace
