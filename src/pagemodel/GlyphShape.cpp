@@ -9,9 +9,16 @@ namespace {
 
 // A coordinate that is not a number or infinite would pass every bounds
 // test as false and poison boxes, scales and the rasterizer: refused here.
-void CheckFinite(const TXYPoint& p, const TByteReader& s, std::size_t offset, const std::string& what) {
-    if (!std::isfinite(p.x) || !std::isfinite(p.y))
-        throw TDataError(s.Record(), offset, what + " has a coordinate that is not a finite number");
+// `segment` is 1-based, 0 for the starting point.
+[[noreturn, gnu::noinline, gnu::cold]] void RefuseNotFinite(const TByteReader& s, std::size_t offset,
+                                                          std::size_t segment) {
+    const std::string what = segment == 0 ? "the starting point" : "segment " + std::to_string(segment);
+    throw TDataError(s.Record(), offset, what + " has a coordinate that is not a finite number");
+}
+
+inline void CheckFinite(const TXYPoint& p, const TByteReader& s, std::size_t offset, std::size_t segment) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) [[unlikely]]
+        RefuseNotFinite(s, offset, segment);
 }
 
 }  // namespace
@@ -20,7 +27,7 @@ void TGlyphShape::LoadFromStream(TByteReader& s) {
     const std::size_t start = s.Position();
     MoveToPoint.x = s.ReadF32();
     MoveToPoint.y = s.ReadF32();
-    CheckFinite(MoveToPoint, s, start, "the starting point");
+    CheckFinite(MoveToPoint, s, start, 0);
     const std::int32_t n = s.ReadI32();
     s.CheckCount(n, sizeof(TLineCurve), "segment count");
     CounterData.resize(static_cast<std::size_t>(n));
@@ -28,7 +35,7 @@ void TGlyphShape::LoadFromStream(TByteReader& s) {
     s.ReadBlock(CounterData.data(), CounterData.size() * sizeof(TLineCurve));
     for (std::size_t k = 0; k < CounterData.size(); ++k)
         ForUsedPoints(CounterData[k], [&](const TXYPoint& p) {
-            CheckFinite(p, s, segmentsAt + k * sizeof(TLineCurve), "segment " + std::to_string(k + 1));
+            CheckFinite(p, s, segmentsAt + k * sizeof(TLineCurve), k + 1);
         });
     AyaMark = s.ReadBool();
     ObjectID = s.ReadI32();

@@ -151,7 +151,7 @@ std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const
     refs = TByteReader(refBytes);
     for (TWordObject& w : words)
         for (auto& g : w.Glyphs) outlines.Place(refs.ReadU32(), *g);
-    return WritePageData(words);
+    return WritePageData(words, rawSize);
 }
 
 std::vector<std::uint8_t> PackResource(std::span<const std::uint8_t> raw) {

@@ -54,8 +54,9 @@ void AppendWordRecord(std::vector<std::uint8_t>& out, const TWordObject& word) {
     PutU8(out, static_cast<std::uint8_t>(word.ObjectType));
 }
 
-std::vector<std::uint8_t> WritePageData(std::span<const TWordObject> words) {
+std::vector<std::uint8_t> WritePageData(std::span<const TWordObject> words, std::size_t expectedSize) {
     std::vector<std::uint8_t> out;
+    out.reserve(expectedSize);
     PutI32(out, static_cast<std::int32_t>(words.size()));
     for (const TWordObject& w : words) {
         PutI32(out, w.LineNumber);

@@ -1,5 +1,6 @@
 #include "pagemodel/UnpackingResourceSource.h"
 
+#include <system_error>
 #include <vector>
 
 #include "pagemodel/OutlineDictionary.h"
@@ -17,8 +18,26 @@ std::optional<TResourceBytes> TUnpackingResourceSource::Find(std::u16string_view
     return TResourceBytes{std::span<const std::uint8_t>(*owner), owner};
 }
 
+namespace {
+std::unique_ptr<const TOutlineDictionary> ReadOutlines(const TResourceSource& packed) {
+    return std::make_unique<const TOutlineDictionary>(RequireResource(packed, OutlineDictionaryName).Bytes);
+}
+}  // namespace
+
+void TUnpackingResourceSource::StartReadingOutlines() const {
+    std::lock_guard<std::mutex> lock(FOutlinesLock);
+    if (FOutlines || FReading.valid()) return;
+    try {
+        FReading = std::async(std::launch::async, [&packed = FPacked] { return ReadOutlines(packed); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the first page reads the dictionary itself.
+    }
+}
+
 const TOutlineDictionary& TUnpackingResourceSource::Outlines() const {
     std::lock_guard<std::mutex> lock(FOutlinesLock);
-    if (!FOutlines) FOutlines = std::make_unique<const TOutlineDictionary>(RequireResource(FPacked, OutlineDictionaryName).Bytes);
+    // A worker's error comes out here, once; a later page tries again itself.
+    if (!FOutlines && FReading.valid()) FOutlines = FReading.get();
+    if (!FOutlines) FOutlines = ReadOutlines(FPacked);
     return *FOutlines;
 }

@@ -3,9 +3,11 @@
 // executable carries them: packed pages and packed resources are unpacked on
 // each Find (callers keep what they need), anything else passes unchanged.
 // The outline dictionary that packed pages refer to is read from the same
-// source at the first packed page and kept for the life of this source.
+// source at the first packed page and kept for the life of this source; or
+// ahead of it, on a worker thread, while the splash shows.
 // Wraps the executable's resources in the shell and a folder of packed
 // resources in the benchmarks and data checks.
+#include <future>
 #include <memory>
 #include <mutex>
 
@@ -22,10 +24,18 @@ public:
     // page without the outline dictionary, TMissingResource.
     std::optional<TResourceBytes> Find(std::u16string_view name) const override;
 
+    // Starts reading the outline dictionary on a worker thread, so that the
+    // first page finds it read (the program starts it with the splash, which
+    // lasts far longer). The first packed page waits for the worker, and gets
+    // its error; without a worker it reads the dictionary itself. Once only.
+    void StartReadingOutlines() const;
+
 private:
     const TOutlineDictionary& Outlines() const;
 
     const TResourceSource& FPacked;
     mutable std::mutex FOutlinesLock;
     mutable std::unique_ptr<const TOutlineDictionary> FOutlines;
+    // The worker's dictionary; its destructor waits for the worker.
+    mutable std::future<std::unique_ptr<const TOutlineDictionary>> FReading;
 };

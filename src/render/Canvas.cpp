@@ -10,7 +10,7 @@ void TBitmapTarget::FillSpan(int y, int x0, int x1, TColor color) {
 }
 
 void TBitmapTarget::DrawPicture(const TPicture& picture, const TPixelRect& rect) {
-    DrawPictureRows(FBitmap, 0, picture, rect, 0, FBitmap.Height());
+    DrawPictureRows(FBitmap, 0, picture, rect, {0, 0, FBitmap.Width(), FBitmap.Height()});
 }
 
 void TBitmapTarget::CopyBitmap(const TBitmap24& source, int x, int y) {
@@ -66,15 +66,15 @@ void TCanvas::FillRect(const TPixelRect& rect) {
 }
 
 void DrawPictureRows(TBitmap24& bitmap, int bitmapTop, const TPicture& picture,
-                     const TPixelRect& rect, int clipTop, int clipBottom) {
+                     const TPixelRect& rect, const TPixelRect& clip) {
     const int rw = rect.Right - rect.Left, rh = rect.Bottom - rect.Top;
     const int w = picture.Width, h = picture.Height;
     if (rw <= 0 || rh <= 0 || w <= 0 || h <= 0 ||
         picture.Pixels.size() < std::size_t(w) * std::size_t(h) * 4)
         return;
-    const int x0 = std::max(rect.Left, 0), x1 = std::min(rect.Right, bitmap.Width());
-    const int y0 = std::max({rect.Top, clipTop, bitmapTop});
-    const int y1 = std::min({rect.Bottom, clipBottom, bitmapTop + bitmap.Height()});
+    const int x0 = std::max({rect.Left, clip.Left, 0}), x1 = std::min({rect.Right, clip.Right, bitmap.Width()});
+    const int y0 = std::max({rect.Top, clip.Top, bitmapTop});
+    const int y1 = std::min({rect.Bottom, clip.Bottom, bitmapTop + bitmap.Height()});
     if (x0 >= x1 || y0 >= y1) return;
 
     // Nearest source pixel to each target pixel centre.

@@ -85,8 +85,9 @@ private:
     bool FHasPath = false;
 };
 
-// Draws rows [clipTop, clipBottom) of `picture` scaled into `rect` on a
-// bitmap whose row 0 is surface row `bitmapTop`; columns are clipped to the
-// bitmap. Used by both paint targets so that they produce the same pixels.
+// Draws the pixels inside `clip` (surface coordinates) of `picture` scaled
+// into `rect` on a bitmap whose row 0 is surface row `bitmapTop`; columns are
+// clipped to the bitmap as well. Used by both paint targets so that they
+// produce the same pixels.
 void DrawPictureRows(TBitmap24& bitmap, int bitmapTop, const TPicture& picture,
-                     const TPixelRect& rect, int clipTop, int clipBottom);
+                     const TPixelRect& rect, const TPixelRect& clip);

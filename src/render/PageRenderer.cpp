@@ -18,6 +18,40 @@ int RoundToInt(double v) {
     return int(std::nearbyint(std::clamp(v, -PixelLimit, PixelLimit)));
 }
 
+// Round down and up, clamped like RoundToInt.
+int FloorToInt(double v) {
+    if (std::isnan(v)) return 0;
+    return int(std::floor(std::clamp(v, -PixelLimit, PixelLimit)));
+}
+int CeilToInt(double v) {
+    if (std::isnan(v)) return 0;
+    return int(std::ceil(std::clamp(v, -PixelLimit, PixelLimit)));
+}
+
+bool DrawsSomething(const TGlyphShape& shape) { return shape.visible && !shape.CounterData.empty(); }
+
+// The pixels a shape drawn at s pixels per page unit may fill: its points
+// are rounded to the nearest pixel and its curves flattened within their
+// control points, so one pixel of margin holds all of it.
+TPixelRect PaintedBox(const TGlyphShape& shape, double s) {
+    const TExtents e = shape.Extents();
+    return {FloorToInt(double(e.MinX) * s) - 1, FloorToInt(double(e.MinY) * s) - 1,
+            CeilToInt(double(e.MaxX) * s) + 2, CeilToInt(double(e.MaxY) * s) + 2};
+}
+
+bool Meet(const TPixelRect& a, const TPixelRect& b) {
+    return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+}
+
+// The work surface shared by whole and partial drawings (user-interface
+// thread only); the output does not depend on what it held before.
+TSupersampledSurface& WorkSurface() {
+    thread_local TSupersampledSurface surface;
+    return surface;
+}
+
+constexpr int MaxClient = 1 << 15;
+
 bool Drawable(const std::unique_ptr<TPicture>& picture) {
     return picture && picture->Width > 0 && picture->Height > 0;
 }
@@ -146,10 +180,9 @@ void DrawPageLayers(TCanvas& work, TPage& page) {
 void DrawAntiAlias(TCanvas& canvas, TPage& page) {
     // Kept between paints (user-interface thread only); the output does not
     // depend on what they held before.
-    thread_local TSupersampledSurface surface;
+    TSupersampledSurface& surface = WorkSurface();
     thread_local TBitmap24 result;
 
-    constexpr int MaxClient = 1 << 15;
     const int width = std::clamp(page.ClientWidth, 0, MaxClient);
     const int height = std::clamp(page.ClientHeight, 0, MaxClient);
     result.Resize(width, height);
@@ -167,4 +200,72 @@ void DrawAntiAlias(TCanvas& canvas, TPage& page) {
         Downsample3x(workBitmap, result);
     }
     canvas.CopyBitmap(result, 0, 0);
+}
+
+TPixelRect ShapeViewBox(const TGlyphShape& shape) {
+    if (!DrawsSomething(shape)) return {};
+    return PaintedBox(shape, double(PageScale));
+}
+
+std::vector<TPixelRect> ShapeWorkBoxes(const TPage& page) {
+    const double s = double(PageScale * 3);
+    std::vector<TPixelRect> boxes;
+    boxes.reserve(page.ShapeList.size());
+    for (int i = 1; i <= TPage::LineCount; ++i)
+        for (const auto& word : page.Line(i).Words)
+            for (const auto& glyph : word->Glyphs)
+                boxes.push_back(DrawsSomething(*glyph) ? PaintedBox(*glyph, s) : TPixelRect{});
+    return boxes;
+}
+
+void DrawAntiAliasRects(TBitmap24& view, TPage& page, const std::vector<TPixelRect>& rects,
+                        const std::vector<TPixelRect>* knownBoxes) {
+    const int width = std::clamp(page.ClientWidth, 0, MaxClient);
+    const int height = std::clamp(page.ClientHeight, 0, MaxClient);
+    if (view.Width() != width || view.Height() != height || 3 * width > TSupersampledSurface::MaxWidth) {
+        // Not the page's own view bitmap, or too wide for the banded surface: the whole page.
+        view.Resize(width, height);
+        TBitmapTarget target(view);
+        TCanvas canvas(target);
+        DrawAntiAlias(canvas, page);
+        return;
+    }
+    TSupersampledSurface& surface = WorkSurface();
+    // The boxes of the glyph shapes in drawing order, found once for every rectangle.
+    std::vector<TPixelRect> foundBoxes;
+    if (!knownBoxes) foundBoxes = ShapeWorkBoxes(page);
+    const std::vector<TPixelRect>& boxes = knownBoxes ? *knownBoxes : foundBoxes;
+    TPageScaleGuard guard;
+    PageScale = PageScale * 3;
+    const std::vector<TPagePicturePlace> places = PlacePagePictures(page, 3 * width, 3 * height, PageScale);
+    for (const TPagePicturePlace& place : places) {
+        TLine& line = page.Line(place.Line);
+        (place.Basmalah ? line.BasmalahTop : line.FrameTop) = place.Top;
+    }
+
+    for (const TPixelRect& rect : rects) {
+        const TPixelRect clip{3 * std::clamp(rect.Left, 0, width), 3 * std::clamp(rect.Top, 0, height),
+                              3 * std::clamp(rect.Right, 0, width), 3 * std::clamp(rect.Bottom, 0, height)};
+        if (clip.Left >= clip.Right || clip.Top >= clip.Bottom) continue;
+        surface.Reset(3 * width, 3 * height, clip);
+        TCanvas work(surface);
+        for (const TPagePicturePlace& place : places) {
+            const TLine& line = page.Line(place.Line);
+            if (Meet(place.Rect, clip))
+                work.DrawPicture(place.Basmalah ? *line.BasmalahPng : *line.FramePicture, place.Rect);
+        }
+        std::size_t next = 0;
+        for (int i = 1; i <= TPage::LineCount; ++i)
+            for (const auto& word : page.Line(i).Words)
+                for (const auto& glyph : word->Glyphs) {
+                    // A shape without a box (boxes of another page) is drawn.
+                    const bool meets = next >= boxes.size() || Meet(boxes[next], clip);
+                    ++next;
+                    if (meets)
+                        Draw(work, *glyph);
+                    else if (DrawsSomething(*glyph))
+                        work.SetPolyFillMode(glyph->PolyFillMode);  // as its drawing leaves it, for the next aya mark
+                }
+        surface.Reduce(view);
+    }
 }

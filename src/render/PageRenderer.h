@@ -54,3 +54,21 @@ void DrawPageLayers(TCanvas& work, TPage& page);
 // is banded and kept for the next paint (see SupersampledSurface.h); the
 // pixels are those of a fresh white work bitmap.
 void DrawAntiAlias(TCanvas& canvas, TPage& page);
+
+// The view pixels that drawing `shape` anti-aliased at the current PageScale
+// may change, with a margin for the rounding of its points and the
+// flattening of its curves; empty for a shape that draws nothing.
+TPixelRect ShapeViewBox(const TGlyphShape& shape);
+
+// The work-surface pixels each glyph shape of the page may fill when drawn
+// anti-aliased at the current PageScale, in drawing order (lines, words,
+// shapes); empty boxes for shapes that draw nothing.
+std::vector<TPixelRect> ShapeWorkBoxes(const TPage& page);
+
+// Draws again only the pixels of `view` (the page's ClientWidth x
+// ClientHeight bitmap) inside `rects`, each exactly as DrawAntiAlias draws
+// it; the other pixels stay as they are. Only the pictures and glyph shapes
+// that reach a rectangle are drawn, so the cost follows the area repainted.
+// `boxes`, when given, are ShapeWorkBoxes of the page at this scale.
+void DrawAntiAliasRects(TBitmap24& view, TPage& page, const std::vector<TPixelRect>& rects,
+                        const std::vector<TPixelRect>* boxes = nullptr);

@@ -27,6 +27,11 @@ public:
     // Starts a new drawing on a work surface of width x height pixels, both
     // multiples of 3 and width at most MaxWidth; anything recorded is dropped.
     void Reset(int width, int height);
+    // The same, but only the pixels inside `clip` (edges multiples of 3, so
+    // that it holds whole blocks) are painted and reduced: a part of the view
+    // is drawn again with the pixels a whole drawing gives it.
+    void Reset(int width, int height, const TPixelRect& clip);
+    const TPixelRect& Clip() const { return FClip; }
 
     int Width() const override { return FWidth; }
     int Height() const override { return FHeight; }
@@ -37,7 +42,8 @@ public:
     void CopyBitmap(const TBitmap24& source, int x, int y) override;
 
     // Writes the reduced drawing into target rows and columns [0, Height/3)
-    // x [0, Width/3), clipped to the target.
+    // x [0, Width/3), clipped to the target and to Clip() / 3; target pixels
+    // outside the clip are left as they were.
     void Reduce(TBitmap24& target);
 
 private:
@@ -56,6 +62,7 @@ private:
     void Touch(int row, int x0, int x1);
 
     int FWidth = 0, FHeight = 0;
+    TPixelRect FClip;  // within the surface; spans and pictures outside it are dropped
     std::vector<std::vector<TOp>> FBands;
     std::vector<TPictureOp> FPictures;
     TBitmap24 FBuffer;                  // one band of the work surface, white between bands

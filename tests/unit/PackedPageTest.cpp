@@ -328,3 +328,23 @@ TEST(UnpackingResourceSource, OpensPackedPagesWithTheDictionaryOfItsSource) {
     EXPECT_EQ(resources.Find(u"PngImage_1")->Bytes.size(), 4u);
     EXPECT_FALSE(resources.Find(PageResourceName(5)));
 }
+
+TEST(UnpackingResourceSource, ReadsTheDictionaryAheadOnAWorkerThread) {
+    const std::vector<std::uint8_t> raw3 = GridPage(3, 0);
+    const TPackedSet set = PackSet({raw3});
+    TResourceMap stored;
+    stored.Add(PageResourceName(3), set.Pages[0]);
+
+    // Without the dictionary the worker fails, and the first page reports it.
+    const TUnpackingResourceSource withoutDictionary(stored);
+    withoutDictionary.StartReadingOutlines();
+    EXPECT_THROW(withoutDictionary.Find(PageResourceName(3)), TMissingResource);
+
+    stored.Add(OutlineDictionaryName, set.Dictionary);
+    const TUnpackingResourceSource resources(stored);
+    resources.StartReadingOutlines();
+    resources.StartReadingOutlines();  // a second start changes nothing
+    const std::optional<TResourceBytes> page3 = resources.Find(PageResourceName(3));
+    ASSERT_TRUE(page3);
+    EXPECT_EQ(std::vector<std::uint8_t>(page3->Bytes.begin(), page3->Bytes.end()), raw3);
+}

@@ -22,28 +22,31 @@ bool TPageViewWindow::Create(HWND parent, THost& host) {
 
 TPageViewer* TPageViewWindow::Control() { return FForm ? &FForm->Viewer() : nullptr; }
 
-void TPageViewWindow::Render() {
+const std::vector<TPixelRect>& TPageViewWindow::Render() {
+    static const std::vector<TPixelRect> none;
     TPageViewer* control = Control();
-    if (!control) return;
-    TPage& page = control->Page();
-    FCanvas.Resize(page.ClientWidth, page.ClientHeight);
-    FCanvas.Fill(0xFFFFFF);
-    TBitmapTarget target(FCanvas);
-    TCanvas canvas(target);
-    DrawAntiAlias(canvas, page);
+    if (!control) return none;
+    return FCanvas.Update(control->Page());
 }
 
 void TPageViewWindow::PaintNow() {
     if (!Handle()) return;
-    Render();
+    // Only what the selection changed is drawn again and copied to the screen.
+    // The rest of a pending update region stays for WM_PAINT.
+    const std::vector<TPixelRect>& changed = Render();
+    if (changed.empty()) return;
     if (HDC dc = GetDC(Handle())) {
-        BlitBitmap(dc, FCanvas, 0, 0);
+        BlitBitmapRects(dc, FCanvas.Bitmap(), changed);
         ReleaseDC(Handle(), dc);
     }
-    ValidateRect(Handle(), nullptr);
+    for (const TPixelRect& r : changed) {
+        const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
+        ValidateRect(Handle(), &rect);
+    }
 }
 
 void TPageViewWindow::InvalidateView() {
+    FCanvas.Invalidate();
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
@@ -60,8 +63,9 @@ void TPageViewWindow::TakeFocus() {
 void TPageViewWindow::EndRun() { PostQuitMessage(0); }
 
 bool TPageViewWindow::IsCanvasPixelWhite(int x, int y) {
-    if (x < 0 || y < 0 || x >= FCanvas.Width() || y >= FCanvas.Height()) return true;
-    return FCanvas.Pixel(x, y) == 0xFFFFFF;
+    const TBitmap24& bitmap = FCanvas.Bitmap();
+    if (x < 0 || y < 0 || x >= bitmap.Width() || y >= bitmap.Height()) return true;
+    return bitmap.Pixel(x, y) == 0xFFFFFF;
 }
 
 LRESULT TPageViewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -72,7 +76,7 @@ LRESULT TPageViewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(Handle(), &ps);
         Render();
-        BlitBitmap(dc, FCanvas, 0, 0);
+        BlitBitmap(dc, FCanvas.Bitmap(), 0, 0);
         EndPaint(Handle(), &ps);
         return 0;
     }

@@ -5,7 +5,7 @@
 // off-screen bitmap of its size.
 #include "base/OutsideNames.h"
 #include "base/win/Window.h"
-#include "render/Bitmap24.h"
+#include "render/PaintedPage.h"
 #include "app/PageViewer.h"
 
 class TMainForm;
@@ -37,11 +37,12 @@ public:
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Render();  // white, then the page drawn anti-aliased
+    // Brings the off-screen picture up to date; returns the view rectangles that changed.
+    const std::vector<TPixelRect>& Render();
     TPageViewer* Control();
 
     TMainForm* FForm = nullptr;
     THost* FHost = nullptr;
-    TBitmap24 FCanvas;
+    TPaintedPage FCanvas;
     HCURSOR FCursor = nullptr;
 };

@@ -23,7 +23,7 @@ namespace {
 
 class TWinEntryPlatform final : public TEntryPlatform {
 public:
-    TWinEntryPlatform(const TResourceSource& resources, TRunValues& run, int showCommand)
+    TWinEntryPlatform(const TUnpackingResourceSource& resources, TRunValues& run, int showCommand)
         : FResources(resources), FRun(run), FShowCommand(showCommand) {}
 
     bool WindowsVersionAtLeast(int major, int minor) override {
@@ -68,10 +68,14 @@ public:
     void SetApplicationTitle(std::u16string_view) override {
         // The task bar shows the main window's caption, which is this title.
     }
-    int RunMainWindow() override { return ::RunMainWindow(FResources, FRun, FShowCommand); }
+    int RunMainWindow() override {
+        // Read while the splash shows, so that the first page does not wait for it.
+        FResources.StartReadingOutlines();
+        return ::RunMainWindow(FResources, FRun, FShowCommand);
+    }
 
 private:
-    const TResourceSource& FResources;
+    const TUnpackingResourceSource& FResources;
     TRunValues& FRun;
     int FShowCommand;
 };
