@@ -529,7 +529,8 @@ TEST(SettingsFormLayout, EverythingFitsTheScrolledContentAtEveryScale) {
 
 TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits) {
     // Content rows: Quran group 62-440 (waqf box row 200, bracket list row 352),
-    // citation group 448-624 (font box row 510), additions group 632-694.
+    // citation group 448-624 (font box row 510), additions group 632-694,
+    // the copy formats' group below it to the content's end at 820.
     struct Case { TSettingsPart Part; int From, Client, To; } cases[] = {
         {spIsteada, 0, 400, 294},           // the additions group's bottom at the client's bottom
         {spCitationFontBox, 0, 400, 224},   // the whole citation group
@@ -539,7 +540,7 @@ TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits)
         {spWaqfBox, 0, 200, 50},            // a group taller than the client: the box alone, closed
         {spBracketList, 0, 200, 202},       // the bracket list's closed box, not its list
         {spWaqfBox, 300, 200, 200},         // upwards: the box at the top
-        {spIsteada, 500, 400, 320},         // in view, but past the content's end: clamped
+        {spIsteada, 500, 400, 420},         // in view, but past the content's end (820): clamped
         {spQuranGroup, 500, 400, 62},
     };
     for (TAppLanguage language : {appArabic, appEnglish}) {
