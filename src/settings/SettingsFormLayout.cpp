@@ -150,7 +150,8 @@ TSettingsPart SettingsGroupOf(TSettingsPart part) {
     if (part <= spEnglishItem) return spLanguageGroup;
     if (part <= spBracketColorBox) return spQuranGroup;
     if (part <= spCitationColorBox) return spCitationGroup;
-    return spAdditionsGroup;
+    if (part <= spQalaTaallah) return spAdditionsGroup;
+    return spCopyGroup;
 }
 
 int ScrollToShowPart(TSettingsPart part, const TSettingsPlaces& places, int position, int clientHeight,

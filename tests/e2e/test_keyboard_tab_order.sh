@@ -98,7 +98,7 @@ for language in 0 1; do
     focus_main
     press ctrl+f
     wait_until 10 "the search window" foreground_is TSearchForm
-    tab_round "$language" 2 search  # the box, the results
+    tab_round "$language" 5 search  # the box, exact letters, whole words, the sura list, the results
     close_window TSearchForm search
 
     focus_main
@@ -115,12 +115,12 @@ for language in 0 1; do
     tab shift+Tab
     wait_until 10 "the last check box scrolled into view" settings_shows
     screenshot "settings-last-focused-$language"
-    for i in $(seq 18); do
+    for i in $(seq 20); do
         tab Tab
         settings_shows || fail "Tab $i in the settings window left the control with the keys out of view: $(focused)"
     done
     [ "$(focused | cut -d' ' -f1)" = "$(echo "$first" | cut -d' ' -f1)" ] ||
-        fail "18 Tabs after Shift+Tab did not come back to the settings window's first control"
+        fail "20 Tabs after Shift+Tab did not come back to the settings window's first control"
     for i in $(seq 6); do
         tab shift+Tab
         settings_shows || fail "Shift+Tab $i in the settings window left the control with the keys out of view"

@@ -533,6 +533,7 @@ TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits)
     // the copy formats' group below it to the content's end at 820.
     struct Case { TSettingsPart Part; int From, Client, To; } cases[] = {
         {spIsteada, 0, 400, 294},           // the additions group's bottom at the client's bottom
+        {spHtmlAndText, 0, 400, 402},       // the copy formats' group (to 802) at the client's bottom, not the additions
         {spCitationFontBox, 0, 400, 224},   // the whole citation group
         {spCitationFontBox, 224, 400, 224}, // already in view: no move
         {spArabicItem, 294, 400, 6},        // back up to the language group's top
@@ -559,6 +560,8 @@ TEST(SettingsFormLayout, TheFocusedPartIsScrolledIntoViewWithItsGroupWhenItFits)
     EXPECT_EQ(SettingsGroupOf(spBracketColorBox), spQuranGroup);
     EXPECT_EQ(SettingsGroupOf(spNoCitation), spCitationGroup);
     EXPECT_EQ(SettingsGroupOf(spQalaTaallah), spAdditionsGroup);
+    EXPECT_EQ(SettingsGroupOf(spUthmani), spCopyGroup);
+    EXPECT_EQ(SettingsGroupOf(spHtmlAndText), spCopyGroup);
 }
 
 TEST(SettingsFormRules, FontListAndScrollRange) {
