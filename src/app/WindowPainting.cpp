@@ -40,17 +40,6 @@ void CopyPictureRect(const TPicture& p, const TRectI& source, TBitmap24& b, int 
     }
 }
 
-// The page's cell of the number strip: only its rows are decoded, so the
-// strip (98 x 72480 pixels) is never held whole. Null when it cannot be read.
-std::unique_ptr<TPicture> NumberCell(std::span<const std::uint8_t> numberStrip, const TRectI& source) {
-    if (numberStrip.empty()) return nullptr;
-    try {
-        return TPicture::LoadPngRows(numberStrip, source.Top, source.Height());
-    } catch (const TDataError&) {
-        return nullptr;
-    }
-}
-
 }  // namespace
 
 void KeyOutWhite(TBitmap24& b, TColor key) {
@@ -82,12 +71,17 @@ TBitmap24 PaintSplash(const TPicture* splash, int width, int height) {
     return b;
 }
 
-TBitmap24 ComposeFrame(const TPicture& frame, std::span<const std::uint8_t> numberStrip, int pageNumber) {
+TBitmap24 ComposeFrame(const TPicture& frame, const TIndexedPicture* numberStrip, int pageNumber) {
     const TFramePaintPlan plan = FramePaintPlan(frame.Width, frame.Height, pageNumber, PictureSourceScale);
     TBitmap24 c(frame.Width, frame.Height);
     c.Fill(0xFFFFFF);
     FillRect(c, plan.PaleBox, plan.PaleBoxColour);
-    const std::unique_ptr<TPicture> cell = NumberCell(numberStrip, plan.NumberSource);
+    std::unique_ptr<TPicture> cell;
+    try {
+        if (numberStrip) cell = numberStrip->Rows(plan.NumberSource.Top, plan.NumberSource.Height());
+    } catch (const TDataError&) {
+        // a strip too short for the page: the cell stays empty
+    }
     if (Usable(cell.get()))
         CopyPictureRect(*cell, {plan.NumberSource.Left, 0, plan.NumberSource.Right, plan.NumberSource.Height()}, c,
                         plan.NumberTarget.Left, plan.NumberTarget.Top);
@@ -97,7 +91,7 @@ TBitmap24 ComposeFrame(const TPicture& frame, std::span<const std::uint8_t> numb
     return c;
 }
 
-TBitmap24 PaintFrame(const TPicture* frame, std::span<const std::uint8_t> numberStrip, int pageNumber, int width,
+TBitmap24 PaintFrame(const TPicture* frame, const TIndexedPicture* numberStrip, int pageNumber, int width,
                      int height) {
     TBitmap24 result(width, height);
     if (!Usable(frame)) {

@@ -5,11 +5,9 @@
 // the window's key colour, and a picture pixel that happens to have the key
 // colour is nudged off it, so exactly the white pixels become transparent.
 // The strip over the page is painted here too (it has no see-through pixels).
-#include <cstdint>
-#include <span>
-
 #include "render/Bitmap24.h"
 
+class TIndexedPicture;
 class TPicture;
 
 // The colour the window system keys out (magenta: no picture of the system uses it).
@@ -24,14 +22,14 @@ TBitmap24 PaintSplash(const TPicture* splash, int width, int height);
 
 // The frame composite at the frame picture's own size: white, the pale box,
 // the page's number cell, the frame blended over, the pale fill on pages 1
-// and 2. The frame and the number strip (the PNG file, of which only the
-// page's cell is decoded) are PictureSourceScale times their design size.
-// Without a readable number strip the cell stays empty.
-TBitmap24 ComposeFrame(const TPicture& frame, std::span<const std::uint8_t> numberStrip, int pageNumber);
+// and 2. The frame and the number strip are PictureSourceScale times their
+// design size. Without a number strip, or one too short for the page, the
+// cell stays empty.
+TBitmap24 ComposeFrame(const TPicture& frame, const TIndexedPicture* numberStrip, int pageNumber);
 
 // That composite reduced over width x height with the renderer's filter, its
 // white keyed out. Without a frame picture the window is plain ivory.
-TBitmap24 PaintFrame(const TPicture* frame, std::span<const std::uint8_t> numberStrip, int pageNumber, int width,
+TBitmap24 PaintFrame(const TPicture* frame, const TIndexedPicture* numberStrip, int pageNumber, int width,
                      int height);
 
 // White becomes `key`; pixels already of the key colour move off it by one step of blue.

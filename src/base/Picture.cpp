@@ -106,68 +106,6 @@ std::unique_ptr<TPicture> TPicture::LoadJpeg(std::span<const std::uint8_t> bytes
     return picture;
 }
 
-namespace {
-
-struct TPngInput {
-    std::span<const std::uint8_t> Bytes;
-    std::size_t At = 0;
-};
-
-// libpng's messages are not printed: the caller turns a failure into a TDataError.
-[[noreturn]] void PngFailed(png_structp png, png_const_charp) { png_longjmp(png, 1); }
-void PngWarned(png_structp, png_const_charp) {}
-
-void ReadPngBytes(png_structp png, png_bytep out, png_size_t length) {
-    auto* in = static_cast<TPngInput*>(png_get_io_ptr(png));
-    if (in->Bytes.size() - in->At < length) png_error(png, "the data ends early");
-    std::copy_n(in->Bytes.data() + in->At, length, out);
-    in->At += length;
-}
-
-// Rows [first, first + count) of a PNG as BGRA into `picture`, reading the
-// rows above them and none below; an empty string on success, otherwise
-// libpng's message. libpng jumps back here on an error, so every object
-// with a destructor lives in the caller.
-std::string DecodePngRows(std::span<const std::uint8_t> bytes, int first, int count, TPicture& picture,
-                          std::vector<std::uint8_t>& skipped) {
-    TPngInput input{bytes};
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngFailed, PngWarned);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!png || !info) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return "out of memory";
-    }
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return "undecodable PNG";
-    }
-    png_set_read_fn(png, &input, ReadPngBytes);
-    png_read_info(png, info);
-    const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
-    if (width == 0 || height == 0 || width > MaxPicturePixels / height ||
-        png_get_interlace_type(png, info) != PNG_INTERLACE_NONE || first < 0 || count <= 0 ||
-        std::size_t(first) + std::size_t(count) > height) {
-        png_destroy_read_struct(&png, &info, nullptr);
-        return "the rows are not in the picture, or it is interlaced or too large";
-    }
-    png_set_expand(png);
-    png_set_strip_16(png);
-    png_set_gray_to_rgb(png);
-    png_set_bgr(png);
-    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
-    png_read_update_info(png, info);
-    picture.Width = int(width);
-    picture.Height = count;
-    picture.Pixels.resize(std::size_t(width) * std::size_t(count) * 4);
-    skipped.resize(std::size_t(width) * 4);
-    for (int y = 0; y < first; ++y) png_read_row(png, skipped.data(), nullptr);
-    for (int y = 0; y < count; ++y) png_read_row(png, picture.Pixels.data() + std::size_t(y) * width * 4, nullptr);
-    png_destroy_read_struct(&png, &info, nullptr);
-    return {};
-}
-
-}  // namespace
-
 std::unique_ptr<TPicture> TPicture::LoadBmp(std::span<const std::uint8_t> bytes) {
     TByteReader r(bytes);
     r.SetRecord("BMP picture");
@@ -201,13 +139,46 @@ std::unique_ptr<TPicture> TPicture::LoadBmp(std::span<const std::uint8_t> bytes)
     return picture;
 }
 
-std::unique_ptr<TPicture> TPicture::LoadPngRows(std::span<const std::uint8_t> bytes, int firstRow, int rowCount) {
-    auto picture = std::make_unique<TPicture>();
-    picture->Kind = TKind::Png;
-    std::vector<std::uint8_t> skipped;
-    const std::string problem = DecodePngRows(bytes, firstRow, rowCount, *picture, skipped);
-    if (!problem.empty()) throw TDataError("PNG picture", 0, problem);
+std::unique_ptr<TIndexedPicture> TIndexedPicture::LoadPng(std::span<const std::uint8_t> bytes) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
+        throw TDataError("PNG picture", 0, image.message);
+    auto picture = std::make_unique<TIndexedPicture>();
+    try {
+        CheckSize("PNG picture", image.width, image.height);
+        if (!(image.format & PNG_FORMAT_FLAG_COLORMAP)) throw TDataError("PNG picture", 0, "not a picture of a palette");
+        image.format = PNG_FORMAT_BGRA_COLORMAP;
+        picture->Width = int(image.width);
+        picture->Height = int(image.height);
+        picture->FIndices.resize(PNG_IMAGE_SIZE(image));
+        picture->FColours.resize(PNG_IMAGE_COLORMAP_SIZE(image));
+    } catch (...) {
+        png_image_free(&image);
+        throw;
+    }
+    if (!png_image_finish_read(&image, nullptr, picture->FIndices.data(), 0, picture->FColours.data())) {
+        const std::string problem = image.message;
+        png_image_free(&image);
+        throw TDataError("PNG picture", 0, problem);
+    }
     return picture;
+}
+
+std::unique_ptr<TPicture> TIndexedPicture::Rows(int firstRow, int rowCount) const {
+    if (firstRow < 0 || rowCount <= 0 || firstRow > Height - rowCount)
+        throw TDataError("PNG picture", 0, "the rows are not in the picture");
+    auto rows = std::make_unique<TPicture>();
+    rows->Kind = TPicture::TKind::Png;
+    rows->Width = Width;
+    rows->Height = rowCount;
+    rows->Pixels.resize(std::size_t(Width) * std::size_t(rowCount) * 4);
+    const std::uint8_t* index = FIndices.data() + std::size_t(firstRow) * std::size_t(Width);
+    for (std::size_t i = 0; i < std::size_t(Width) * std::size_t(rowCount); ++i) {
+        const std::size_t colour = std::size_t(index[i]) * 4;
+        if (colour + 4 <= FColours.size()) std::copy_n(FColours.data() + colour, 4, rows->Pixels.data() + i * 4);
+    }
+    return rows;
 }
 
 std::unique_ptr<TPicture> TPicture::LoadPng(std::span<const std::uint8_t> bytes) {

@@ -22,13 +22,28 @@ public:
     // A Windows bitmap file of 24 or 32 bits a pixel, uncompressed, rows
     // bottom-up or top-down; opaque. Anything else raises TDataError.
     static std::unique_ptr<TPicture> LoadBmp(std::span<const std::uint8_t> bytes);
-    // Only rows [firstRow, firstRow + rowCount) of a PNG that is not
-    // interlaced: the rows below are never read and no memory is taken for
-    // the others. Rows outside the picture raise TDataError.
-    static std::unique_ptr<TPicture> LoadPngRows(std::span<const std::uint8_t> bytes, int firstRow, int rowCount);
 
     int Width = 0;
     int Height = 0;
     TKind Kind = TKind::Jpeg;
     std::vector<std::uint8_t> Pixels;  // Width * Height * 4 bytes, B G R A
+};
+
+// A PNG of a palette held as one byte a pixel, a quarter of a TPicture, for
+// a tall picture of which a few rows are shown at a time (the page-number
+// strip: 7 MB so, 28 MB as a TPicture).
+class TIndexedPicture {
+public:
+    // A PNG that is not of a palette, or cannot be decoded, raises TDataError.
+    static std::unique_ptr<TIndexedPicture> LoadPng(std::span<const std::uint8_t> bytes);
+    // Rows [firstRow, firstRow + rowCount) as a PNG-kind picture; rows
+    // outside the picture raise TDataError.
+    std::unique_ptr<TPicture> Rows(int firstRow, int rowCount) const;
+
+    int Width = 0;
+    int Height = 0;
+
+private:
+    std::vector<std::uint8_t> FIndices;  // Width * Height
+    std::vector<std::uint8_t> FColours;  // B G R A of each index
 };

@@ -185,14 +185,14 @@ class WindowFrame : public ::testing::Test {
 protected:
     void SetUp() override {
         frame_ = Load(N(WindowFramePictureName), TPicture::TKind::Png);
-        numbers_ = Read(N(PageNumbersPictureName));
-        ASSERT_TRUE(frame_ && !numbers_.empty());
+        numbers_ = TIndexedPicture::LoadPng(Read(N(PageNumbersPictureName)));  // as the main window holds it
+        ASSERT_TRUE(frame_);
         ASSERT_EQ(frame_->Width, 960 * S);
         ASSERT_EQ(frame_->Height, 1415 * S);
     }
-    TComposite Compose(int page) const { return {ComposeFrame(*frame_, numbers_, page)}; }
+    TComposite Compose(int page) const { return {ComposeFrame(*frame_, numbers_.get(), page)}; }
     std::unique_ptr<TPicture> frame_;
-    std::vector<std::uint8_t> numbers_;
+    std::unique_ptr<TIndexedPicture> numbers_;
 };
 
 TEST_F(WindowFrame, OutsideIsPureWhiteAndTheBandIsNever) {
@@ -217,7 +217,7 @@ TEST_F(WindowFrame, PageNumberShowsThroughInItsBox) {
         const TComposite c = Compose(page);
         // The number cell (456, 1350)-(505, 1395) is not covered by the frame:
         // every pixel of it is the strip's.
-        const auto cell = TPicture::LoadPngRows(numbers_, (page - 1) * 60 * S, 45 * S);
+        const auto cell = numbers_->Rows((page - 1) * 60 * S, 45 * S);
         for (int y = 1350 * S; y < 1395 * S; ++y)
             for (int x = 456 * S; x < 505 * S; ++x)
                 ASSERT_EQ(c.Pixels.Pixel(x, y), PixelOf(*cell, x - 456 * S, y - 1350 * S))
@@ -282,9 +282,8 @@ TEST(Pictures, PageNumberCellsUseTheirUpperRowsOnTheBoxColour) {
         EXPECT_GT(ink, 40 * S * S) << "page " << page << " has no number";
     }
     // Different pages show different numbers.
-    const std::vector<std::uint8_t> bytes = Read("PageNumbersPNG");
-    EXPECT_NE(TPicture::LoadPngRows(bytes, 15 * 60 * S, 60 * S)->Pixels,
-              TPicture::LoadPngRows(bytes, 60 * 60 * S, 60 * S)->Pixels);
+    const auto indexed = TIndexedPicture::LoadPng(Read("PageNumbersPNG"));
+    EXPECT_NE(indexed->Rows(15 * 60 * S, 60 * S)->Pixels, indexed->Rows(60 * 60 * S, 60 * S)->Pixels);
 }
 
 // Page numbers read left to right, as printed numbers do, and stand plain,
@@ -292,11 +291,10 @@ TEST(Pictures, PageNumberCellsUseTheirUpperRowsOnTheBoxColour) {
 // of page 10 the tall stroke of the one stands left of the small zero, and
 // the cell of page 1 holds little more than that stroke.
 TEST(Pictures, PageNumbersReadLeftToRightAndStandPlain) {
-    const std::vector<std::uint8_t> bytes = Read("PageNumbersPNG");
-    ASSERT_FALSE(bytes.empty());
+    const auto strip = TIndexedPicture::LoadPng(Read("PageNumbersPNG"));
     // Rows of ink in each column of a cell's upper 45 design rows.
     auto columns = [&](int page) {
-        const auto cell = TPicture::LoadPngRows(bytes, (page - 1) * 60 * S, 45 * S);
+        const auto cell = strip->Rows((page - 1) * 60 * S, 45 * S);
         std::vector<int> ink(std::size_t(49 * S), 0);
         for (int y = 0; y < cell->Height; ++y)
             for (int x = 0; x < cell->Width; ++x) ink[std::size_t(x)] += PixelOf(*cell, x, y) != 0x00B4DCC0u;

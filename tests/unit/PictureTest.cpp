@@ -192,20 +192,21 @@ TEST(Picture, PngKeepsEveryPixelWithOrWithoutAPalette) {
 }
 
 TEST(Picture, PngRowsAreThoseOfTheWholePicture) {
-    const auto bytes = EncodePng(5, 40);
+    const auto bytes = EncodePng(5, 40);  // of 200 colours: a palette
     const auto whole = TPicture::LoadPng(bytes);
+    const auto indexed = TIndexedPicture::LoadPng(bytes);
     for (auto [first, count] : {std::pair{0, 1}, {17, 9}, {39, 1}, {0, 40}}) {
-        const auto rows = TPicture::LoadPngRows(bytes, first, count);
+        const auto rows = indexed->Rows(first, count);
         ASSERT_EQ(rows->Width, 5);
         ASSERT_EQ(rows->Height, count);
         EXPECT_TRUE(std::equal(rows->Pixels.begin(), rows->Pixels.end(), whole->Pixels.begin() + first * 5 * 4))
             << first << " " << count;
     }
     for (auto [first, count] : {std::pair{-1, 2}, {39, 2}, {0, 0}, {40, 1}})
-        EXPECT_THROW(TPicture::LoadPngRows(bytes, first, count), TDataError) << first << " " << count;
+        EXPECT_THROW(indexed->Rows(first, count), TDataError) << first << " " << count;
     std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + std::ptrdiff_t(bytes.size() / 2));
-    EXPECT_THROW(TPicture::LoadPngRows(cut, 30, 10), TDataError);
-    EXPECT_THROW(TPicture::LoadPngRows(std::vector<std::uint8_t>(64, 0x89), 0, 1), TDataError);
+    EXPECT_THROW(TIndexedPicture::LoadPng(cut), TDataError);
+    EXPECT_THROW(TIndexedPicture::LoadPng(std::vector<std::uint8_t>(64, 0x89)), TDataError);
 }
 
 namespace {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <span>
 #include <vector>
 
+#include "base/DataError.h"
 #include "base/Picture.h"
 #include "base/PictureEncoding.h"
 #include "app/WindowPainting.h"
@@ -45,23 +47,26 @@ TPicture RingFrame() {
 
 // The PNG file of a number strip of three page cells of 98 x 120 pixels
 // (49 x 60 drawn twice as large), page n in colour 0x000010 * n.
-std::vector<std::uint8_t> NumberStrip() {
+std::vector<std::uint8_t> NumberStripFile() {
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < 360; ++y)
         for (int x = 0; x < 98; ++x) rgb.insert(rgb.end(), {std::uint8_t(0x10 * (y / 120 + 1)), 0, 0});
     return EncodePng(98, 360, rgb, TPixelOrder::Rgb);
 }
 
+// That strip as the main window holds it.
+std::unique_ptr<TIndexedPicture> NumberStrip() { return TIndexedPicture::LoadPng(NumberStripFile()); }
+
 TEST(WindowPainting, FrameCompositeAtTheFrameSize) {
     const TPicture frame = RingFrame();
-    const std::vector<std::uint8_t> numbers = NumberStrip();
+    const auto numbers = NumberStrip();
     struct Case {
         int Page;
         TColor Inside;  // the white inside the ring
     } cases[] = {{1, 0x00BBDFC5}, {2, 0x00BBDFC5}, {3, WindowKeyColour}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Page);
-        const TBitmap24 b = PaintFrame(&frame, numbers, c.Page, 400, 400);
+        const TBitmap24 b = PaintFrame(&frame, numbers.get(), c.Page, 400, 400);
         EXPECT_EQ(b.Pixel(4, 4), WindowKeyColour);        // outside the outline: see-through
         EXPECT_EQ(b.Pixel(30, 200), 0x203040u);           // the ring
         EXPECT_EQ(b.Pixel(100, 100), c.Inside);
@@ -77,7 +82,7 @@ TEST(WindowPainting, FrameCompositeAtTheFrameSize) {
 
 TEST(WindowPainting, FrameReducedToTheClientKeepsTheOutline) {
     const TPicture frame = RingFrame();
-    const TBitmap24 b = PaintFrame(&frame, NumberStrip(), 3, 100, 150);
+    const TBitmap24 b = PaintFrame(&frame, NumberStrip().get(), 3, 100, 150);
     EXPECT_EQ(b.Width(), 100);
     EXPECT_EQ(b.Height(), 150);
     EXPECT_EQ(b.Pixel(1, 1), WindowKeyColour);
@@ -86,7 +91,7 @@ TEST(WindowPainting, FrameReducedToTheClientKeepsTheOutline) {
 }
 
 TEST(WindowPainting, MissingPicturesPaintPlainColours) {
-    const TBitmap24 frame = PaintFrame(nullptr, {}, 5, 40, 60);
+    const TBitmap24 frame = PaintFrame(nullptr, nullptr, 5, 40, 60);
     const TBitmap24 splash = PaintSplash(nullptr, 40, 60);
     for (int y = 0; y < 60; y += 7)
         for (int x = 0; x < 40; x += 7) {
@@ -94,14 +99,15 @@ TEST(WindowPainting, MissingPicturesPaintPlainColours) {
             EXPECT_EQ(splash.Pixel(x, y), PlainSplashColour);
         }
     const TPicture frameOnly = RingFrame();
-    // No cell without a strip, nor with a damaged one or one too short for the page.
+    // No cell without a strip (a damaged or cut one is refused whole), nor
+    // with one too short for the page.
     const std::vector<std::uint8_t> damaged(40, 0x89);
-    std::vector<std::uint8_t> cut = NumberStrip();
+    std::vector<std::uint8_t> cut = NumberStripFile();
     cut.resize(cut.size() / 2);
-    for (std::span<const std::uint8_t> strip : {std::span<const std::uint8_t>(), std::span<const std::uint8_t>(damaged),
-                                                 std::span<const std::uint8_t>(cut)})
-        EXPECT_EQ(PaintFrame(&frameOnly, strip, 3, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
-    EXPECT_EQ(PaintFrame(&frameOnly, NumberStrip(), 4, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
+    for (const std::vector<std::uint8_t>& strip : {damaged, cut})
+        EXPECT_THROW(TIndexedPicture::LoadPng(strip), TDataError);
+    EXPECT_EQ(PaintFrame(&frameOnly, nullptr, 3, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
+    EXPECT_EQ(PaintFrame(&frameOnly, NumberStrip().get(), 4, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
 }
 
 TEST(WindowPainting, SplashBlendsOverWhiteAndKeysOutTheWhite) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "base/DataError.h"
 #include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
 #include "base/PictureResource.h"
@@ -54,7 +55,11 @@ TMainWindow::~TMainWindow() {
 bool TMainWindow::Create(int showCommand) {
     FFrame = LoadPngResource(FResources, WindowFramePictureName);
     FSplash = LoadPngResource(FResources, SplashPictureName);
-    FPageNumbers = FResources.Find(PageNumbersPictureName);  // decoded a page's cell at a time
+    try {
+        if (const auto strip = FResources.Find(PageNumbersPictureName)) FPageNumbers = TIndexedPicture::LoadPng(strip->Bytes);
+    } catch (const TDataError&) {
+        // the page's number is left out
+    }
     // Device pixels of the primary monitor's work area: the window opens there.
     MONITORINFO monitor{sizeof monitor};
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -260,8 +265,7 @@ void TMainWindow::Paint() {
     if (FPainted.Width() != client.right || FPainted.Height() != client.bottom || FPaintedSplash != splash ||
         (!splash && FPaintedPage != page)) {
         FPainted = splash ? PaintSplash(FSplash.get(), client.right, client.bottom)
-                          : PaintFrame(FFrame.get(), FPageNumbers ? FPageNumbers->Bytes : std::span<const std::uint8_t>(),
-                                       page, client.right, client.bottom);
+                          : PaintFrame(FFrame.get(), FPageNumbers.get(), page, client.right, client.bottom);
         if (!splash) FSplash.reset();  // the splash shows once, before the first page
         FPaintedSplash = splash;
         FPaintedPage = page;

@@ -99,7 +99,7 @@ private:
     // ends, so this is only ever compared with null, never followed.
     TUpdateCheck* FCollector = nullptr;
     std::unique_ptr<TPicture> FFrame, FSplash;
-    std::optional<TResourceBytes> FPageNumbers;  // the PNG file of the number strip
+    std::unique_ptr<TIndexedPicture> FPageNumbers;
     // The last composite blitted, kept while size, phase and page stay.
     TBitmap24 FPainted;
     int FPaintedPage = -1;
