@@ -20,33 +20,16 @@ bool Usable(const TPicture* p) {
            p->Pixels.size() >= std::size_t(p->Width) * std::size_t(p->Height) * 4;
 }
 
-void FillRect(TBitmap24& b, const TRectI& r, TColor colour) {
-    const int x0 = std::max(r.Left, 0), x1 = std::min(r.Right, b.Width());
-    for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, b.Height()); ++y)
-        if (x0 < x1) FillRowSpan(b.Row(y), x0, x1, colour);
-}
-
-// An unscaled copy of a source rectangle of the picture (alpha ignored) to (x, y).
-void CopyPictureRect(const TPicture& p, const TRectI& source, TBitmap24& b, int x, int y) {
-    for (int sy = std::max(source.Top, 0); sy < std::min(source.Bottom, p.Height); ++sy) {
-        const int ty = y + sy - source.Top;
-        if (ty < 0 || ty >= b.Height()) continue;
-        for (int sx = std::max(source.Left, 0); sx < std::min(source.Right, p.Width); ++sx) {
-            const int tx = x + sx - source.Left;
-            if (tx < 0 || tx >= b.Width()) continue;
-            const std::uint8_t* s = p.Pixels.data() + (std::size_t(sy) * std::size_t(p.Width) + std::size_t(sx)) * 4;
-            std::memcpy(b.Row(ty) + std::size_t(tx) * 3, s, 3);
-        }
-    }
-}
-
 }  // namespace
 
-void KeyOutWhite(TBitmap24& b, TColor key) {
+void KeyOutWhite(TBitmap24& b, TColor key) { KeyOutWhite(b, key, {0, 0, b.Width(), b.Height()}); }
+
+void KeyOutWhite(TBitmap24& b, TColor key, const TRectI& area) {
     const std::uint8_t kb = std::uint8_t(key >> 16), kg = std::uint8_t(key >> 8), kr = std::uint8_t(key);
-    for (int y = 0; y < b.Height(); ++y) {
-        std::uint8_t* p = b.Row(y);
-        for (int x = 0; x < b.Width(); ++x, p += 3) {
+    const int x0 = std::max(area.Left, 0), x1 = std::min(area.Right, b.Width());
+    for (int y = std::max(area.Top, 0); y < std::min(area.Bottom, b.Height()); ++y) {
+        std::uint8_t* p = b.Row(y) + std::size_t(std::max(x0, 0)) * 3;
+        for (int x = x0; x < x1; ++x, p += 3) {
             if (p[0] == 0xFF && p[1] == 0xFF && p[2] == 0xFF) {
                 p[0] = kb, p[1] = kg, p[2] = kr;
             } else if (p[0] == kb && p[1] == kg && p[2] == kr) {
@@ -56,45 +39,67 @@ void KeyOutWhite(TBitmap24& b, TColor key) {
     }
 }
 
-TBitmap24 PaintSplash(const TPicture* splash, int width, int height) {
-    TBitmap24 b(width, height);
-    if (!Usable(splash)) {
+TBitmap24 PaintSplash(const TIndexedPicture* splash, int width, int height) {
+    if (!splash) {
+        TBitmap24 b(width, height);
         b.Fill(PlainSplashColour);
         return b;
     }
-    TBitmap24 a(3 * width, 3 * height);
-    a.Fill(0xFFFFFF);
-    TBitmapTarget target(a);
-    TCanvas(target).DrawPicture(*splash, {0, 0, a.Width(), a.Height()});
-    Downsample3x(a, b);
+    TBitmap24 b = ReducePicture(*splash, width, height, 0xFFFFFF);
     KeyOutWhite(b, WindowKeyColour);
     return b;
 }
 
-TBitmap24 ComposeFrame(const TPicture& frame, const TIndexedPicture* numberStrip, int pageNumber) {
-    const TFramePaintPlan plan = FramePaintPlan(frame.Width, frame.Height, pageNumber, PictureSourceScale);
-    TBitmap24 c(frame.Width, frame.Height);
-    c.Fill(0xFFFFFF);
-    FillRect(c, plan.PaleBox, plan.PaleBoxColour);
-    std::unique_ptr<TPicture> cell;
+TFrameComposite::TFrameComposite(const TIndexedPicture& frame, const TIndexedPicture* numberStrip, int pageNumber)
+    : FFrame(frame), FPlan(FramePaintPlan(frame.Width, frame.Height, pageNumber, PictureSourceScale)) {
     try {
-        if (numberStrip) cell = numberStrip->Rows(plan.NumberSource.Top, plan.NumberSource.Height());
+        if (numberStrip) FCell = numberStrip->Rows(FPlan.NumberSource.Top, FPlan.NumberSource.Height());
     } catch (const TDataError&) {
         // a strip too short for the page: the cell stays empty
     }
-    if (Usable(cell.get()))
-        CopyPictureRect(*cell, {plan.NumberSource.Left, 0, plan.NumberSource.Right, plan.NumberSource.Height()}, c,
-                        plan.NumberTarget.Left, plan.NumberTarget.Top);
-    TBitmapTarget target(c);
-    TCanvas(target).DrawPicture(frame, {0, 0, frame.Width, frame.Height});
+    if (FCell) {
+        // The cell's columns NumberSource.Left .. Right, as far as the strip has them.
+        const int left = std::max(FPlan.NumberSource.Left, 0), right = std::min(FPlan.NumberSource.Right, FCell->Width);
+        FCellArea = {FPlan.NumberTarget.Left + left - FPlan.NumberSource.Left, FPlan.NumberTarget.Top,
+                     FPlan.NumberTarget.Left + right - FPlan.NumberSource.Left,
+                     FPlan.NumberTarget.Top + FCell->Height};
+    }
+}
+
+int TFrameComposite::Width() const { return FFrame.Width; }
+int TFrameComposite::Height() const { return FFrame.Height; }
+
+void TFrameComposite::operator()(int x, int y, std::uint8_t* bgr) const {
+    std::uint8_t ground[3];
+    auto put = [&](TColor c) { ground[0] = std::uint8_t(c >> 16), ground[1] = std::uint8_t(c >> 8), ground[2] = std::uint8_t(c); };
+    const auto inside = [x, y](const TRectI& r) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; };
+    if (FCell && inside(FCellArea)) {
+        const std::uint8_t* cell = FCell->Pixels.data() +
+            (std::size_t(y - FCellArea.Top) * std::size_t(FCell->Width) +
+             std::size_t(x - FPlan.NumberTarget.Left + FPlan.NumberSource.Left)) * 4;
+        ground[0] = cell[0], ground[1] = cell[1], ground[2] = cell[2];  // the cell's alpha is not used
+    } else {
+        put(inside(FPlan.PaleBox) ? TColor(FPlan.PaleBoxColour) : TColor(0xFFFFFF));
+    }
+    BlendOver(FFrame.Colour(FFrame.IndexRow(y)[x]), ground, bgr);
+}
+
+TBitmap24 ComposeFrame(const TIndexedPicture& frame, const TIndexedPicture* numberStrip, int pageNumber) {
+    const TFrameComposite composite(frame, numberStrip, pageNumber);
+    TBitmap24 c(composite.Width(), composite.Height());
+    for (int y = 0; y < c.Height(); ++y) {
+        std::uint8_t* row = c.Row(y);
+        for (int x = 0; x < c.Width(); ++x) composite(x, y, row + std::size_t(x) * 3);
+    }
+    const TFramePaintPlan& plan = composite.Plan();
     if (plan.FloodFill) FloodFillWhite(c.Row(0), c.Width(), c.Height(), c.Stride(), plan.FloodX, plan.FloodY, plan.FloodColour);
     return c;
 }
 
-TBitmap24 PaintFrame(const TPicture* frame, const TIndexedPicture* numberStrip, int pageNumber, int width,
+TBitmap24 PaintFrame(const TIndexedPicture* frame, const TIndexedPicture* numberStrip, int pageNumber, int width,
                      int height) {
     TBitmap24 result(width, height);
-    if (!Usable(frame)) {
+    if (!frame) {
         result.Fill(PlainFrameColour);
         return result;
     }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include <jpeglib.h>
 #include <png.h>
@@ -145,23 +147,36 @@ std::unique_ptr<TIndexedPicture> TIndexedPicture::LoadPng(std::span<const std::u
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()))
         throw TDataError("PNG picture", 0, image.message);
     auto picture = std::make_unique<TIndexedPicture>();
+    std::vector<std::uint8_t> indices;  // the whole picture, only while it is read
     try {
         CheckSize("PNG picture", image.width, image.height);
         if (!(image.format & PNG_FORMAT_FLAG_COLORMAP)) throw TDataError("PNG picture", 0, "not a picture of a palette");
         image.format = PNG_FORMAT_BGRA_COLORMAP;
         picture->Width = int(image.width);
         picture->Height = int(image.height);
-        picture->FIndices.resize(PNG_IMAGE_SIZE(image));
-        picture->FColours.resize(PNG_IMAGE_COLORMAP_SIZE(image));
+        indices.resize(PNG_IMAGE_SIZE(image));
     } catch (...) {
         png_image_free(&image);
         throw;
     }
-    if (!png_image_finish_read(&image, nullptr, picture->FIndices.data(), 0, picture->FColours.data())) {
+    static_assert(PNG_IMAGE_MAXIMUM_COLORMAP_COMPONENTS(PNG_FORMAT_BGRA_COLORMAP) <= 256 * 4);
+    if (!png_image_finish_read(&image, nullptr, indices.data(), 0, picture->FColours.data())) {
         const std::string problem = image.message;
         png_image_free(&image);
         throw TDataError("PNG picture", 0, problem);
     }
+    // Each distinct row once, in the order first met.
+    const std::size_t w = std::size_t(picture->Width);
+    std::unordered_map<std::string_view, std::uint32_t> seen;
+    picture->FRowAt.reserve(std::size_t(picture->Height));
+    for (std::size_t y = 0; y < std::size_t(picture->Height); ++y) {
+        const std::string_view row(reinterpret_cast<const char*>(indices.data()) + y * w, w);
+        auto [at, added] = seen.try_emplace(row, std::uint32_t(picture->FDistinctRows.size()));
+        if (added) picture->FDistinctRows.insert(picture->FDistinctRows.end(), indices.begin() + std::ptrdiff_t(y * w),
+                                                 indices.begin() + std::ptrdiff_t((y + 1) * w));
+        picture->FRowAt.push_back(at->second);
+    }
+    picture->FDistinctRows.shrink_to_fit();
     return picture;
 }
 
@@ -173,10 +188,10 @@ std::unique_ptr<TPicture> TIndexedPicture::Rows(int firstRow, int rowCount) cons
     rows->Width = Width;
     rows->Height = rowCount;
     rows->Pixels.resize(std::size_t(Width) * std::size_t(rowCount) * 4);
-    const std::uint8_t* index = FIndices.data() + std::size_t(firstRow) * std::size_t(Width);
-    for (std::size_t i = 0; i < std::size_t(Width) * std::size_t(rowCount); ++i) {
-        const std::size_t colour = std::size_t(index[i]) * 4;
-        if (colour + 4 <= FColours.size()) std::copy_n(FColours.data() + colour, 4, rows->Pixels.data() + i * 4);
+    std::uint8_t* out = rows->Pixels.data();
+    for (int y = firstRow; y < firstRow + rowCount; ++y) {
+        const std::uint8_t* index = IndexRow(y);
+        for (int x = 0; x < Width; ++x, out += 4) std::copy_n(Colour(index[x]), 4, out);
     }
     return rows;
 }

@@ -1,13 +1,9 @@
 #include "render/PictureReduction.h"
 
-#include <cstdint>
-#include <vector>
+#include <algorithm>
 
 #include "base/Picture.h"
 
-namespace {
-
-// The source column (or row) under each of the 3 × `target` sub-pixel centres.
 std::vector<int> NearestSources(int source, int target) {
     const int sub = 3 * target;
     std::vector<int> at(std::size_t(sub > 0 ? sub : 0));
@@ -15,35 +11,27 @@ std::vector<int> NearestSources(int source, int target) {
     return at;
 }
 
-// Each target pixel: the truncated mean of the nine source pixels that
-// `pixel(x, y, channel)` gives at its sub-pixel centres.
-template <class TPixel>
-void Reduce(int sourceWidth, int sourceHeight, TBitmap24& target, TPixel pixel) {
-    const int tw = target.Width(), th = target.Height();
-    if (sourceWidth <= 0 || sourceHeight <= 0 || tw <= 0 || th <= 0) return;
-    const std::vector<int> xs = NearestSources(sourceWidth, tw), ys = NearestSources(sourceHeight, th);
-    for (int y = 0; y < th; ++y) {
-        std::uint8_t* out = target.Row(y);
-        for (int x = 0; x < tw; ++x, out += 3) {
-            unsigned sum[3] = {0, 0, 0};
-            for (int j = 0; j < 3; ++j)
-                for (int i = 0; i < 3; ++i) {
-                    std::uint8_t bgr[3];
-                    pixel(xs[std::size_t(3 * x + i)], ys[std::size_t(3 * y + j)], bgr);
-                    sum[0] += bgr[0], sum[1] += bgr[1], sum[2] += bgr[2];
-                }
-            for (int c = 0; c < 3; ++c) out[c] = std::uint8_t(sum[c] / 9);
-        }
-    }
+TPixelRect ReductionAreaOf(int sourceWidth, int sourceHeight, int width, int height, const TPixelRect& source) {
+    // The sub-pixels [first, last) reading a source line in [from, to): the
+    // sources ascend, so they are one run.
+    auto span = [](const std::vector<int>& at, int from, int to) {
+        const auto first = std::lower_bound(at.begin(), at.end(), from);
+        const auto last = std::lower_bound(first, at.end(), to);
+        if (first == last) return std::pair{0, 0};
+        return std::pair{int(first - at.begin()) / 3, int(last - at.begin() - 1) / 3 + 1};
+    };
+    const auto [x0, x1] = span(NearestSources(sourceWidth, width), source.Left, source.Right);
+    const auto [y0, y1] = span(NearestSources(sourceHeight, height), source.Top, source.Bottom);
+    if (x0 == x1 || y0 == y1) return {};
+    return {x0, y0, x1, y1};
 }
 
-}  // namespace
-
 void ReduceBitmap(const TBitmap24& source, TBitmap24& target) {
-    Reduce(source.Width(), source.Height(), target, [&](int x, int y, std::uint8_t* bgr) {
-        const std::uint8_t* p = source.Row(y) + std::size_t(x) * 3;
-        bgr[0] = p[0], bgr[1] = p[1], bgr[2] = p[2];
-    });
+    ReduceArea(source.Width(), source.Height(), target, {0, 0, target.Width(), target.Height()},
+               [&](int x, int y, std::uint8_t* bgr) {
+                   const std::uint8_t* p = source.Row(y) + std::size_t(x) * 3;
+                   bgr[0] = p[0], bgr[1] = p[1], bgr[2] = p[2];
+               });
 }
 
 TBitmap24 ReducePicture(const TPicture& picture, int width, int height, TColor ground) {
@@ -53,11 +41,18 @@ TBitmap24 ReducePicture(const TPicture& picture, int width, int height, TColor g
         target.Fill(ground);
         return target;
     }
-    const unsigned back[3] = {(ground >> 16) & 0xFF, (ground >> 8) & 0xFF, ground & 0xFF};
-    Reduce(w, h, target, [&](int x, int y, std::uint8_t* bgr) {
-        const std::uint8_t* p = picture.Pixels.data() + (std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4;
-        const unsigned a = p[3];
-        for (int c = 0; c < 3; ++c) bgr[c] = std::uint8_t((p[c] * a + back[c] * (255 - a) + 127) / 255);
+    const std::uint8_t back[3] = {std::uint8_t(ground >> 16), std::uint8_t(ground >> 8), std::uint8_t(ground)};
+    ReduceArea(w, h, target, {0, 0, width, height}, [&](int x, int y, std::uint8_t* bgr) {
+        BlendOver(picture.Pixels.data() + (std::size_t(y) * std::size_t(w) + std::size_t(x)) * 4, back, bgr);
+    });
+    return target;
+}
+
+TBitmap24 ReducePicture(const TIndexedPicture& picture, int width, int height, TColor ground) {
+    TBitmap24 target(width, height);
+    const std::uint8_t back[3] = {std::uint8_t(ground >> 16), std::uint8_t(ground >> 8), std::uint8_t(ground)};
+    ReduceArea(picture.Width, picture.Height, target, {0, 0, width, height}, [&](int x, int y, std::uint8_t* bgr) {
+        BlendOver(picture.Colour(picture.IndexRow(y)[x]), back, bgr);
     });
     return target;
 }

@@ -184,15 +184,15 @@ std::uint32_t PixelOf(const TPicture& p, int x, int y) {
 class WindowFrame : public ::testing::Test {
 protected:
     void SetUp() override {
-        frame_ = Load(N(WindowFramePictureName), TPicture::TKind::Png);
-        numbers_ = TIndexedPicture::LoadPng(Read(N(PageNumbersPictureName)));  // as the main window holds it
+        // As the main window holds them.
+        frame_ = TIndexedPicture::LoadPng(Read(N(WindowFramePictureName)));
+        numbers_ = TIndexedPicture::LoadPng(Read(N(PageNumbersPictureName)));
         ASSERT_TRUE(frame_);
         ASSERT_EQ(frame_->Width, 960 * S);
         ASSERT_EQ(frame_->Height, 1415 * S);
     }
     TComposite Compose(int page) const { return {ComposeFrame(*frame_, numbers_.get(), page)}; }
-    std::unique_ptr<TPicture> frame_;
-    std::unique_ptr<TIndexedPicture> numbers_;
+    std::unique_ptr<TIndexedPicture> frame_, numbers_;
 };
 
 TEST_F(WindowFrame, OutsideIsPureWhiteAndTheBandIsNever) {

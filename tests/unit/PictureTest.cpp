@@ -193,15 +193,27 @@ TEST(Picture, PngKeepsEveryPixelWithOrWithoutAPalette) {
 
 TEST(Picture, PngRowsAreThoseOfTheWholePicture) {
     const auto bytes = EncodePng(5, 40);  // of 200 colours: a palette
-    const auto whole = TPicture::LoadPng(bytes);
-    const auto indexed = TIndexedPicture::LoadPng(bytes);
-    for (auto [first, count] : {std::pair{0, 1}, {17, 9}, {39, 1}, {0, 40}}) {
-        const auto rows = indexed->Rows(first, count);
-        ASSERT_EQ(rows->Width, 5);
-        ASSERT_EQ(rows->Height, count);
-        EXPECT_TRUE(std::equal(rows->Pixels.begin(), rows->Pixels.end(), whole->Pixels.begin() + first * 5 * 4))
-            << first << " " << count;
+    // Rows that repeat, some next to each other, some far apart, are kept
+    // once: each must still come back as itself.
+    std::vector<std::uint8_t> repeating(5 * 40 * 4);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 5; ++x) {
+            const int kind = y < 10 ? y % 3 : y < 20 ? 7 : y % 4 == 1 ? 1 : y;
+            std::uint8_t* p = &repeating[(std::size_t(y) * 5 + std::size_t(x)) * 4];
+            p[0] = std::uint8_t(kind * 9 + x), p[1] = std::uint8_t(kind), p[2] = std::uint8_t(x), p[3] = 255;
+        }
+    for (const std::vector<std::uint8_t>& file : {bytes, ::EncodePng(5, 40, repeating, TPixelOrder::Bgra)}) {
+        const auto whole = TPicture::LoadPng(file);
+        const auto indexed = TIndexedPicture::LoadPng(file);
+        for (auto [first, count] : {std::pair{0, 1}, {17, 9}, {39, 1}, {0, 40}}) {
+            const auto rows = indexed->Rows(first, count);
+            ASSERT_EQ(rows->Width, 5);
+            ASSERT_EQ(rows->Height, count);
+            EXPECT_TRUE(std::equal(rows->Pixels.begin(), rows->Pixels.end(), whole->Pixels.begin() + first * 5 * 4))
+                << first << " " << count;
+        }
     }
+    const auto indexed = TIndexedPicture::LoadPng(bytes);
     for (auto [first, count] : {std::pair{-1, 2}, {39, 2}, {0, 0}, {40, 1}})
         EXPECT_THROW(indexed->Rows(first, count), TDataError) << first << " " << count;
     std::vector<std::uint8_t> cut(bytes.begin(), bytes.begin() + std::ptrdiff_t(bytes.size() / 2));

@@ -8,6 +8,7 @@
 #include "base/Picture.h"
 #include "base/PictureEncoding.h"
 #include "app/WindowPainting.h"
+#include "app/WindowPictures.h"
 
 namespace {
 
@@ -45,6 +46,11 @@ TPicture RingFrame() {
     return f;
 }
 
+// The picture as the main window holds it: a PNG of a palette, read indexed.
+std::unique_ptr<TIndexedPicture> Indexed(const TPicture& p) {
+    return TIndexedPicture::LoadPng(EncodePng(p.Width, p.Height, p.Pixels, TPixelOrder::Bgra));
+}
+
 // The PNG file of a number strip of three page cells of 98 x 120 pixels
 // (49 x 60 drawn twice as large), page n in colour 0x000010 * n.
 std::vector<std::uint8_t> NumberStripFile() {
@@ -58,7 +64,7 @@ std::vector<std::uint8_t> NumberStripFile() {
 std::unique_ptr<TIndexedPicture> NumberStrip() { return TIndexedPicture::LoadPng(NumberStripFile()); }
 
 TEST(WindowPainting, FrameCompositeAtTheFrameSize) {
-    const TPicture frame = RingFrame();
+    const auto frame = Indexed(RingFrame());
     const auto numbers = NumberStrip();
     struct Case {
         int Page;
@@ -66,7 +72,7 @@ TEST(WindowPainting, FrameCompositeAtTheFrameSize) {
     } cases[] = {{1, 0x00BBDFC5}, {2, 0x00BBDFC5}, {3, WindowKeyColour}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Page);
-        const TBitmap24 b = PaintFrame(&frame, numbers.get(), c.Page, 400, 400);
+        const TBitmap24 b = PaintFrame(frame.get(), numbers.get(), c.Page, 400, 400);
         EXPECT_EQ(b.Pixel(4, 4), WindowKeyColour);        // outside the outline: see-through
         EXPECT_EQ(b.Pixel(30, 200), 0x203040u);           // the ring
         EXPECT_EQ(b.Pixel(100, 100), c.Inside);
@@ -81,8 +87,8 @@ TEST(WindowPainting, FrameCompositeAtTheFrameSize) {
 }
 
 TEST(WindowPainting, FrameReducedToTheClientKeepsTheOutline) {
-    const TPicture frame = RingFrame();
-    const TBitmap24 b = PaintFrame(&frame, NumberStrip().get(), 3, 100, 150);
+    const auto frame = Indexed(RingFrame());
+    const TBitmap24 b = PaintFrame(frame.get(), NumberStrip().get(), 3, 100, 150);
     EXPECT_EQ(b.Width(), 100);
     EXPECT_EQ(b.Height(), 150);
     EXPECT_EQ(b.Pixel(1, 1), WindowKeyColour);
@@ -98,7 +104,7 @@ TEST(WindowPainting, MissingPicturesPaintPlainColours) {
             EXPECT_EQ(frame.Pixel(x, y), PlainFrameColour);
             EXPECT_EQ(splash.Pixel(x, y), PlainSplashColour);
         }
-    const TPicture frameOnly = RingFrame();
+    const auto frameOnly = Indexed(RingFrame());
     // No cell without a strip (a damaged or cut one is refused whole), nor
     // with one too short for the page.
     const std::vector<std::uint8_t> damaged(40, 0x89);
@@ -106,8 +112,8 @@ TEST(WindowPainting, MissingPicturesPaintPlainColours) {
     cut.resize(cut.size() / 2);
     for (const std::vector<std::uint8_t>& strip : {damaged, cut})
         EXPECT_THROW(TIndexedPicture::LoadPng(strip), TDataError);
-    EXPECT_EQ(PaintFrame(&frameOnly, nullptr, 3, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
-    EXPECT_EQ(PaintFrame(&frameOnly, NumberStrip().get(), 4, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
+    EXPECT_EQ(PaintFrame(frameOnly.get(), nullptr, 3, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
+    EXPECT_EQ(PaintFrame(frameOnly.get(), NumberStrip().get(), 4, 400, 400).Pixel(160, 280), 0x00B4DCC0u);
 }
 
 TEST(WindowPainting, SplashBlendsOverWhiteAndKeysOutTheWhite) {
@@ -115,7 +121,7 @@ TEST(WindowPainting, SplashBlendsOverWhiteAndKeysOutTheWhite) {
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 10; ++x) SetPixel(splash, x, y, 0x000000, 255);
     for (int x = 10; x < 20; ++x) SetPixel(splash, x, 0, 0x000000, 128);  // half over white
-    const TBitmap24 b = PaintSplash(&splash, 20, 20);
+    const TBitmap24 b = PaintSplash(Indexed(splash).get(), 20, 20);
     EXPECT_EQ(b.Pixel(3, 10), 0x000000u);
     EXPECT_EQ(b.Pixel(15, 10), WindowKeyColour);
     const TColor half = b.Pixel(15, 0);
@@ -147,6 +153,44 @@ TEST(WindowPainting, HeaderStripPicturesAtBothEndsAndTheGreenLine) {
     TBitmap24 empty(50, 10);
     PaintHeaderStrip(nullptr, nullptr, empty);
     EXPECT_EQ(empty.Pixel(25, 4), 0xFFFFFFu);
+}
+
+
+// The kept window pictures give the pixels of a whole painting after any
+// sequence of page turns and resizes: a turn that reworks only the number
+// cell's pixels leaves nothing of the page before. The frame has a
+// translucent band across the cell, and the strip's cells are striped, so a
+// pixel of the edge read wrongly shows.
+TEST(WindowPainting, KeptFrameEqualsAWholePaintingAfterEveryTurn) {
+    TPicture ring = RingFrame();
+    for (int y = 300; y < 312; ++y)
+        for (int x = 0; x < 400; ++x) SetPixel(ring, x, y, 0x808080, 100);
+    std::vector<std::uint8_t> rgb;  // six cells, page n striped in 0x10 n and 0x0800 n
+    for (int y = 0; y < 720; ++y)
+        for (int x = 0; x < 98; ++x) {
+            const int n = y / 120 + 1;
+            rgb.insert(rgb.end(), {std::uint8_t((x + y) % 5 ? 0x10 * n : 0), std::uint8_t((x + y) % 5 ? 0 : 8 * n), 0});
+        }
+    const std::vector<std::uint8_t> stripFile = EncodePng(98, 720, rgb, TPixelOrder::Rgb);
+    const auto frame = Indexed(ring);
+    const auto strip = TIndexedPicture::LoadPng(stripFile);
+    TWindowPictures kept(Indexed(ring), Indexed(Solid(40, 40, 0x000000, 255)), TIndexedPicture::LoadPng(stripFile));
+    struct Step {
+        int Page, Width, Height;
+    } steps[] = {{3, 100, 150}, {4, 100, 150}, {1, 100, 150}, {5, 100, 150}, {5, 133, 97}, {6, 133, 97},
+                 {2, 133, 97},  {6, 133, 97},  {7, 133, 97}, {3, 133, 97}, {4, 400, 400}, {3, 400, 400}};
+    EXPECT_EQ(kept.Splash(50, 60).Pixel(25, 30), 0x000000u);
+    for (const Step& s : steps) {
+        SCOPED_TRACE(testing::Message() << "page " << s.Page << " at " << s.Width << " x " << s.Height);
+        const TBitmap24& shown = kept.Frame(s.Page, s.Width, s.Height);
+        const TBitmap24 whole = PaintFrame(frame.get(), strip.get(), s.Page, s.Width, s.Height);
+        ASSERT_EQ(shown.Width(), s.Width);
+        ASSERT_EQ(shown.Height(), s.Height);
+        for (int y = 0; y < s.Height; ++y)
+            for (int x = 0; x < s.Width; ++x) ASSERT_EQ(shown.Pixel(x, y), whole.Pixel(x, y)) << x << ", " << y;
+    }
+    // Without a splash picture the splash is plain, as after the first frame.
+    EXPECT_EQ(kept.Splash(50, 60).Pixel(25, 30), PlainSplashColour);
 }
 
 }  // namespace

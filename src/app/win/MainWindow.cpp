@@ -8,12 +8,10 @@
 #include "base/DataError.h"
 #include "base/OutsideNames.h"
 #include "base/ResourceSource.h"
-#include "base/PictureResource.h"
 #include "base/win/Dpi.h"
 #include "base/win/ReadingOrder.h"
 #include "base/win/WindowPlacement.h"
 #include "app/SizeGrip.h"
-#include "app/WindowPainting.h"
 #include "render/win/GdiBlit.h"
 #include "app/win/InputWin.h"
 #include "pagemodel/PagePictures.h"
@@ -53,13 +51,7 @@ TMainWindow::~TMainWindow() {
 }
 
 bool TMainWindow::Create(int showCommand) {
-    FFrame = LoadPngResource(FResources, WindowFramePictureName);
-    FSplash = LoadPngResource(FResources, SplashPictureName);
-    try {
-        if (const auto strip = FResources.Find(PageNumbersPictureName)) FPageNumbers = TIndexedPicture::LoadPng(strip->Bytes);
-    } catch (const TDataError&) {
-        // the page's number is left out
-    }
+    FPictures.emplace(LoadWindowPictures(FResources));
     // Device pixels of the primary monitor's work area: the window opens there.
     MONITORINFO monitor{sizeof monitor};
     RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -262,15 +254,8 @@ void TMainWindow::Paint() {
     GetClientRect(Handle(), &client);
     const bool splash = FForm->DrawSplash();
     const int page = std::clamp(FForm->PageNumber, FirstPage, LastPage);
-    if (FPainted.Width() != client.right || FPainted.Height() != client.bottom || FPaintedSplash != splash ||
-        (!splash && FPaintedPage != page)) {
-        FPainted = splash ? PaintSplash(FSplash.get(), client.right, client.bottom)
-                          : PaintFrame(FFrame.get(), FPageNumbers.get(), page, client.right, client.bottom);
-        if (!splash) FSplash.reset();  // the splash shows once, before the first page
-        FPaintedSplash = splash;
-        FPaintedPage = page;
-    }
-    BlitBitmap(dc, FPainted, 0, 0);
+    BlitBitmap(dc, splash ? FPictures->Splash(client.right, client.bottom)
+                          : FPictures->Frame(page, client.right, client.bottom), 0, 0);
     DrawSizeGrip(dc);
     EndPaint(Handle(), &ps);
 }

@@ -12,15 +12,14 @@
 
 #include "app/MainForm.h"
 #include "app/MainNavigator.h"
+#include "app/WindowPictures.h"
 #include "app/win/GoToPageWindow.h"
 #include "app/win/HeaderStripWindow.h"
 #include "app/win/PageViewWindow.h"
 #include "base/OutsideNames.h"
-#include "base/Picture.h"
 #include "base/ResourceSource.h"
 #include "base/win/OwnedWindows.h"
 #include "base/win/Window.h"
-#include "render/Bitmap24.h"
 #include "search/SuraIndexForm.h"
 
 class TUpdateCheck;
@@ -98,12 +97,7 @@ private:
     // The update check of this run, made once. It frees itself when it
     // ends, so this is only ever compared with null, never followed.
     TUpdateCheck* FCollector = nullptr;
-    std::unique_ptr<TPicture> FFrame, FSplash;
-    std::unique_ptr<TIndexedPicture> FPageNumbers;
-    // The last composite blitted, kept while size, phase and page stay.
-    TBitmap24 FPainted;
-    int FPaintedPage = -1;
-    bool FPaintedSplash = false;
+    std::optional<TWindowPictures> FPictures;  // from Create on
     TRectI FGrip;
 };
 

@@ -73,4 +73,16 @@ const TUniscribeCalls* UniscribeCalls() {
     return table ? &*table : nullptr;
 }
 
+const TCommonDialogCalls* CommonDialogCalls() {
+    static const std::optional<TCommonDialogCalls> table = []() -> std::optional<TCommonDialogCalls> {
+        HMODULE module = LoadSystemLibrary(L"comdlg32.dll");
+        if (!module) return std::nullopt;
+        TCommonDialogCalls calls;
+        bool bound = true;
+        TIRAVEL_COMDLG32_CALLS(TIRAVEL_BIND_CALL)
+        return bound ? std::optional(calls) : std::nullopt;
+    }();
+    return table ? &*table : nullptr;
+}
+
 #undef TIRAVEL_BIND_CALL

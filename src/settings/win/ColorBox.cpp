@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include "base/win/SystemLibraries.h"
 #include "base/win/WideText.h"
 #include "settings/ColorBoxItems.h"
 
@@ -69,7 +70,8 @@ bool TColorBox::Take(bool chosenInList, HWND dialogOwner) {
     cc.rgbResult = ItemColour(FCombo, FItem);
     cc.lpCustColors = CustomColours;
     cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
-    const BOOL chosen = ChooseColorW(&cc);
+    const TCommonDialogCalls* dialogs = CommonDialogCalls();
+    const BOOL chosen = dialogs && dialogs->ChooseColorW(&cc);
     // The dialog runs its own message loop: the box may be gone when it
     // returns (the settings window closed with its owner). Nothing is taken then.
     if (!IsWindow(FCombo)) return false;

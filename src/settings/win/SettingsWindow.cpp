@@ -11,6 +11,7 @@
 #include "base/OutsideNames.h"
 #include "base/win/ComboBox.h"
 #include "base/win/Dpi.h"
+#include "base/win/SystemLibraries.h"
 #include "settings/SettingsFormTexts.h"
 
 namespace {
@@ -361,7 +362,8 @@ std::optional<std::u16string> TSettingsWindow::ChooseProfile(bool save) {
     // Saving over a profile asks first; opening needs a file that exists.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                 (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) return std::nullopt;
+    const TCommonDialogCalls* dialogs = CommonDialogCalls();
+    if (!dialogs || !(save ? dialogs->GetSaveFileNameW(&ofn) : dialogs->GetOpenFileNameW(&ofn))) return std::nullopt;
     file.resize(std::wcslen(file.c_str()));
     return FromWide(file);
 }
