@@ -81,7 +81,7 @@ void TFrameComposite::operator()(int x, int y, std::uint8_t* bgr) const {
     } else {
         put(inside(FPlan.PaleBox) ? TColor(FPlan.PaleBoxColour) : TColor(0xFFFFFF));
     }
-    BlendOver(FFrame.Colour(FFrame.IndexRow(y)[x]), ground, bgr);
+    BlendOver(FFrame.Pixel(x, y), ground, bgr);
 }
 
 TBitmap24 ComposeFrame(const TIndexedPicture& frame, const TIndexedPicture* numberStrip, int pageNumber) {

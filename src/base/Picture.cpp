@@ -165,15 +165,26 @@ std::unique_ptr<TIndexedPicture> TIndexedPicture::LoadPng(std::span<const std::u
         png_image_free(&image);
         throw TDataError("PNG picture", 0, problem);
     }
-    // Each distinct row once, in the order first met.
-    const std::size_t w = std::size_t(picture->Width);
+    // Each distinct row once, in the order first met, packed at the fewest
+    // bits that hold every index used.
+    const std::uint8_t highest = indices.empty() ? 0 : *std::max_element(indices.begin(), indices.end());
+    picture->FBits = highest < 2 ? 1 : highest < 4 ? 2 : highest < 16 ? 4 : 8;
+    const std::size_t w = std::size_t(picture->Width), rowBytes = (w * picture->FBits + 7) / 8;
     std::unordered_map<std::string_view, std::uint32_t> seen;
     picture->FRowAt.reserve(std::size_t(picture->Height));
     for (std::size_t y = 0; y < std::size_t(picture->Height); ++y) {
-        const std::string_view row(reinterpret_cast<const char*>(indices.data()) + y * w, w);
-        auto [at, added] = seen.try_emplace(row, std::uint32_t(picture->FDistinctRows.size()));
-        if (added) picture->FDistinctRows.insert(picture->FDistinctRows.end(), indices.begin() + std::ptrdiff_t(y * w),
-                                                 indices.begin() + std::ptrdiff_t((y + 1) * w));
+        const std::uint8_t* row = indices.data() + y * w;
+        auto [at, added] = seen.try_emplace(std::string_view(reinterpret_cast<const char*>(row), w),
+                                            std::uint32_t(picture->FDistinctRows.size()));
+        if (added) {
+            std::vector<std::uint8_t>& rows = picture->FDistinctRows;
+            const std::size_t start = rows.size();
+            rows.resize(start + rowBytes);
+            for (std::size_t x = 0; x < w; ++x) {
+                const std::size_t bit = x * picture->FBits;
+                rows[start + bit / 8] |= std::uint8_t(row[x] << (8 - picture->FBits - bit % 8));
+            }
+        }
         picture->FRowAt.push_back(at->second);
     }
     picture->FDistinctRows.shrink_to_fit();
@@ -189,10 +200,8 @@ std::unique_ptr<TPicture> TIndexedPicture::Rows(int firstRow, int rowCount) cons
     rows->Height = rowCount;
     rows->Pixels.resize(std::size_t(Width) * std::size_t(rowCount) * 4);
     std::uint8_t* out = rows->Pixels.data();
-    for (int y = firstRow; y < firstRow + rowCount; ++y) {
-        const std::uint8_t* index = IndexRow(y);
-        for (int x = 0; x < Width; ++x, out += 4) std::copy_n(Colour(index[x]), 4, out);
-    }
+    for (int y = firstRow; y < firstRow + rowCount; ++y)
+        for (int x = 0; x < Width; ++x, out += 4) std::copy_n(Pixel(x, y), 4, out);
     return rows;
 }
 

@@ -30,10 +30,11 @@ public:
     std::vector<std::uint8_t> Pixels;  // Width * Height * 4 bytes, B G R A
 };
 
-// A PNG of a palette held as one byte a pixel, each distinct row once: the
-// window's own pictures, drawn large and shown a few rows or a reduction at a
-// time. The page-number strip takes 2.5 MB so (28 MB as a TPicture), the
-// frame 1.2 MB (22 MB), since most of their rows repeat.
+// A PNG of a palette held as its indices, each distinct row once, at the
+// fewest bits an index that the palette needs (8, 4, 2 or 1): the window's
+// own pictures, drawn large and shown a few rows or a reduction at a time.
+// The page-number strip takes 1.3 MB so (28 MB as a TPicture), the frame
+// 1.2 MB (22 MB), since most of their rows repeat.
 class TIndexedPicture {
 public:
     // A PNG that is not of a palette, or cannot be decoded, raises TDataError.
@@ -42,8 +43,15 @@ public:
     // outside the picture raise TDataError.
     std::unique_ptr<TPicture> Rows(int firstRow, int rowCount) const;
 
-    // The palette indices of row y (0 <= y < Height), Width of them.
-    const std::uint8_t* IndexRow(int y) const { return FDistinctRows.data() + FRowAt[std::size_t(y)]; }
+    // B G R A of pixel (x, y), 0 <= x < Width, 0 <= y < Height.
+    const std::uint8_t* Pixel(int x, int y) const { return Colour(Index(x, y)); }
+    // Its palette index.
+    std::uint8_t Index(int x, int y) const {
+        const std::uint8_t* row = FDistinctRows.data() + FRowAt[std::size_t(y)];
+        if (FBits == 8) return row[x];
+        const unsigned bit = unsigned(x) * FBits;  // first pixel in the high bits, as in PNG
+        return std::uint8_t(row[bit / 8] >> (8 - FBits - bit % 8) & ((1u << FBits) - 1));
+    }
     // B G R A of a palette index; an index past the palette is transparent black.
     const std::uint8_t* Colour(std::uint8_t index) const { return FColours.data() + std::size_t(index) * 4; }
 
@@ -51,7 +59,8 @@ public:
     int Height = 0;
 
 private:
-    std::vector<std::uint8_t> FDistinctRows;  // Width indices each
+    unsigned FBits = 8;
+    std::vector<std::uint8_t> FDistinctRows;  // packed rows
     std::vector<std::uint32_t> FRowAt;        // each row's start in FDistinctRows
     std::array<std::uint8_t, 256 * 4> FColours{};
 };

@@ -52,7 +52,7 @@ TBitmap24 ReducePicture(const TIndexedPicture& picture, int width, int height, T
     TBitmap24 target(width, height);
     const std::uint8_t back[3] = {std::uint8_t(ground >> 16), std::uint8_t(ground >> 8), std::uint8_t(ground)};
     ReduceArea(picture.Width, picture.Height, target, {0, 0, width, height}, [&](int x, int y, std::uint8_t* bgr) {
-        BlendOver(picture.Colour(picture.IndexRow(y)[x]), back, bgr);
+        BlendOver(picture.Pixel(x, y), back, bgr);
     });
     return target;
 }

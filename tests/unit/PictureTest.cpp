@@ -202,15 +202,28 @@ TEST(Picture, PngRowsAreThoseOfTheWholePicture) {
             std::uint8_t* p = &repeating[(std::size_t(y) * 5 + std::size_t(x)) * 4];
             p[0] = std::uint8_t(kind * 9 + x), p[1] = std::uint8_t(kind), p[2] = std::uint8_t(x), p[3] = 255;
         }
-    for (const std::vector<std::uint8_t>& file : {bytes, ::EncodePng(5, 40, repeating, TPixelOrder::Bgra)}) {
+    // Palettes of 2, 3 and 10 colours are held at 1, 2 and 4 bits an index,
+    // in rows of 13 pixels, which end inside a byte.
+    auto fewColours = [](int colours) {
+        std::vector<std::uint8_t> bgra(13 * 40 * 4);
+        for (int i = 0; i < 13 * 40; ++i) {
+            const int c = (i * 7 + i / 13) % colours;
+            bgra[std::size_t(i) * 4 + 0] = std::uint8_t(20 * c), bgra[std::size_t(i) * 4 + 1] = std::uint8_t(255 - 9 * c);
+            bgra[std::size_t(i) * 4 + 2] = std::uint8_t(c), bgra[std::size_t(i) * 4 + 3] = 255;
+        }
+        return ::EncodePng(13, 40, bgra, TPixelOrder::Bgra);
+    };
+    for (const std::vector<std::uint8_t>& file : {bytes, ::EncodePng(5, 40, repeating, TPixelOrder::Bgra),
+                                                  fewColours(2), fewColours(3), fewColours(10)}) {
         const auto whole = TPicture::LoadPng(file);
         const auto indexed = TIndexedPicture::LoadPng(file);
+        const int w = whole->Width;
         for (auto [first, count] : {std::pair{0, 1}, {17, 9}, {39, 1}, {0, 40}}) {
             const auto rows = indexed->Rows(first, count);
-            ASSERT_EQ(rows->Width, 5);
+            ASSERT_EQ(rows->Width, w);
             ASSERT_EQ(rows->Height, count);
-            EXPECT_TRUE(std::equal(rows->Pixels.begin(), rows->Pixels.end(), whole->Pixels.begin() + first * 5 * 4))
-                << first << " " << count;
+            EXPECT_TRUE(std::equal(rows->Pixels.begin(), rows->Pixels.end(), whole->Pixels.begin() + first * w * 4))
+                << w << " wide, rows " << first << " " << count;
         }
     }
     const auto indexed = TIndexedPicture::LoadPng(bytes);
