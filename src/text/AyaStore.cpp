@@ -1,7 +1,10 @@
 #include "text/AyaStore.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <unordered_map>
 #include <vector>
 
@@ -15,6 +18,7 @@
 namespace {
 
 constexpr const char* kRecord = "aya store";
+constexpr std::size_t kFormCount = 6;
 
 // A decimal integer attribute; `ok` is false for anything else ("", "1x").
 int ParseNumber(const pugi::xml_attribute& attr, bool& ok) {
@@ -28,6 +32,70 @@ int ParseNumber(const pugi::xml_attribute& attr, bool& ok) {
 
 std::uint64_t Key(int sura, int aya) {
     return std::uint64_t(std::uint32_t(sura)) << 32 | std::uint32_t(aya);
+}
+
+// Where a text lies in the arena; an empty text is {0, 0}.
+struct TSlice {
+    std::uint32_t Offset = 0;
+    std::uint32_t Length = 0;
+};
+
+// The distinct texts of the document while it is parsed: each is copied to
+// the arena once, the pieces one after the other in this order.
+struct TPieces {
+    std::vector<std::string_view> Texts;
+    std::size_t Bytes = 0;
+
+    // The piece of `text` (its index) for form `form` of an entry whose
+    // earlier forms are `earlier`; a form equal to an earlier one shares
+    // its piece (and is not measured on its own).
+    TSlice Add(const char* text, const std::array<TSlice, kFormCount>& earlier, std::size_t form) {
+        if (!*text) return {};
+        for (std::size_t f = 0; f < form; ++f) {
+            const TSlice s = earlier[f];
+            if (s.Length && std::strncmp(text, Texts[s.Offset].data(), s.Length) == 0 && !text[s.Length]) return s;
+        }
+        const std::size_t size = std::strlen(text);
+        if (size > std::numeric_limits<std::uint32_t>::max() - Bytes)
+            throw TStoreError(kRecord, 0, "the texts of the store exceed 4 GB");
+        Texts.emplace_back(text, size);
+        Bytes += size;
+        return {std::uint32_t(Texts.size() - 1), std::uint32_t(size)};
+    }
+
+    // Whether the pieces lie in `buffer` in order without overlapping, so
+    // that moving each to the end of the ones before it never overwrites a
+    // piece still to move.
+    bool InOrderWithin(std::string_view buffer) const {
+        const char* end = buffer.data();
+        for (std::string_view t : Texts) {
+            if (t.data() < end || t.data() + t.size() > buffer.data() + buffer.size()) return false;
+            end = t.data() + t.size();
+        }
+        return true;
+    }
+};
+
+// The element of each form in an entry: the first child of its name, as
+// entry.child(name) finds it, in one walk over the children that tries the
+// form after the last one found first.
+std::array<pugi::xml_node, kFormCount> FormElements(pugi::xml_node entry) {
+    static constexpr const char* kNames[kFormCount] = {AyaStoreUthmaniForm,   AyaStoreImlaiForm,
+                                                       AyaStoreSpacedForm,    AyaStoreUthmaniExForm,
+                                                       AyaStoreSpacedExForm,  AyaStoreImlaiSpacedExForm};
+    std::array<pugi::xml_node, kFormCount> found;
+    std::size_t next = 0;
+    for (pugi::xml_node child = entry.first_child(); child; child = child.next_sibling()) {
+        const char* name = child.name();
+        for (std::size_t k = 0; k < kFormCount; ++k) {
+            const std::size_t f = (next + k) % kFormCount;
+            if (std::strcmp(name, kNames[f]) != 0) continue;
+            if (!found[f]) found[f] = child;
+            next = f + 1;
+            break;
+        }
+    }
+    return found;
 }
 
 }  // namespace
@@ -44,69 +112,117 @@ std::string_view AyaFormElementName(TAyaForm form) {
     return "";
 }
 
+// The store without its document: the texts of every entry in one UTF-8
+// arena, each text of an entry once however many of its forms hold it.
 struct TAyaStore::TImpl {
-    pugi::xml_document Document;
+    std::string Version;  // the root's `version` attribute, UTF-8
     std::vector<TAyaEntry> Entries;
-    std::vector<pugi::xml_node> Nodes;  // parallel to Entries
+    std::vector<std::array<TSlice, kFormCount>> Texts;  // parallel to Entries, by TAyaForm
+    std::string Arena;
     // (sura, aya) -> position in Entries of the last matching entry.
     std::unordered_map<std::uint64_t, std::uint32_t> Index;
 
-    std::u16string Text(pugi::xml_node entry, TAyaForm form) const {
-        const std::string name(AyaFormElementName(form));
-        return Utf8ToUtf16(entry.child(name.c_str()).text().get());
-    }
-
-    const pugi::xml_node* Find(int sura, int aya) const {
-        auto it = Index.find(Key(sura, aya));
-        return it == Index.end() ? nullptr : &Nodes[it->second];
+    std::u16string Text(const std::array<TSlice, kFormCount>& texts, TAyaForm form) const {
+        if (std::size_t(form) >= kFormCount) return {};
+        const TSlice s = texts[std::size_t(form)];
+        return Utf8ToUtf16(std::string_view(Arena).substr(s.Offset, s.Length));
     }
 };
 
 TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
     if (xml.empty()) throw TStoreError(kRecord, 0, "the store is empty");
-    const pugi::xml_parse_result parsed = FImpl->Document.load_buffer(
-        xml.data(), xml.size(), pugi::parse_default, pugi::encoding_auto);
-    if (!parsed)
-        throw TStoreError(kRecord, std::size_t(parsed.offset),
-                          std::string("not well-formed XML: ") + parsed.description());
-    const pugi::xml_node root = FImpl->Document.document_element();
-    if (std::string_view(root.name()) != "ayat")
-        throw TStoreError(kRecord, 0,
-                          "the root element is <" + std::string(root.name()) + ">, not <ayat>");
+    // Parsed in place in a copy of the bytes (the one copy the parser would
+    // otherwise make), whose texts are then gathered at its start and kept
+    // in a block of their size. The first text of an element is kept in the
+    // element (parse_embed_pcdata), a node less for each form; text() reads
+    // it as it reads a text node.
+    std::string buffer(xml);
+    TPieces pieces;
+    bool inBuffer = false;
+    {
+        pugi::xml_document document;
+        const pugi::xml_parse_result parsed = document.load_buffer_inplace(
+            buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_auto);
+        if (!parsed)
+            throw TStoreError(kRecord, std::size_t(parsed.offset),
+                              std::string("not well-formed XML: ") + parsed.description());
+        const pugi::xml_node root = document.document_element();
+        if (std::string_view(root.name()) != "ayat")
+            throw TStoreError(kRecord, 0,
+                              "the root element is <" + std::string(root.name()) + ">, not <ayat>");
+        FImpl->Version = root.attribute("version").value();
 
-    for (pugi::xml_node entry : root.children(AyaStoreEntryElement)) {
-        bool ok = true;
-        TAyaEntry e;
-        e.Sura = ParseNumber(entry.attribute("sura"), ok);
-        e.Aya = ParseNumber(entry.attribute("aya"), ok);
-        bool pageOk = true;
-        e.Page = ParseNumber(entry.attribute("page"), pageOk);
-        // Later entries overwrite earlier ones, as in a walk that keeps the last match.
-        if (ok) FImpl->Index[Key(e.Sura, e.Aya)] = std::uint32_t(FImpl->Entries.size());
-        FImpl->Entries.push_back(e);
-        FImpl->Nodes.push_back(entry);
+        const auto entries = root.children(AyaStoreEntryElement);
+        const std::size_t count = std::size_t(std::distance(entries.begin(), entries.end()));
+        FImpl->Entries.reserve(count);
+        FImpl->Texts.reserve(count);
+        FImpl->Index.reserve(count);
+        pieces.Texts.reserve(count * 4);
+        for (pugi::xml_node entry : entries) {
+            bool ok = true;
+            TAyaEntry e;
+            e.Sura = ParseNumber(entry.attribute("sura"), ok);
+            e.Aya = ParseNumber(entry.attribute("aya"), ok);
+            bool pageOk = true;
+            e.Page = ParseNumber(entry.attribute("page"), pageOk);
+            // Later entries overwrite earlier ones, as in a walk that keeps the last match.
+            if (ok) FImpl->Index[Key(e.Sura, e.Aya)] = std::uint32_t(FImpl->Entries.size());
+            FImpl->Entries.push_back(e);
+            const std::array<pugi::xml_node, kFormCount> forms = FormElements(entry);
+            std::array<TSlice, kFormCount>& texts = FImpl->Texts.emplace_back();
+            for (std::size_t f = 0; f < kFormCount; ++f) texts[f] = pieces.Add(forms[f].text().get(), texts, f);
+        }
+
+        inBuffer = pieces.InOrderWithin(buffer);
+        if (!inBuffer) {
+            // The parser read the texts from a buffer of its own (a document
+            // in another encoding) or they are not in order: copy them out.
+            FImpl->Arena.reserve(pieces.Bytes);
+            for (std::string_view t : pieces.Texts) FImpl->Arena += t;
+        }
     }
+    if (inBuffer) {
+        // The document is gone; its texts, still in the buffer, move to its
+        // start, each right after the one before, and the arena is a block
+        // of their size, the buffer let go as a whole.
+        std::size_t at = 0;
+        for (std::string_view t : pieces.Texts) {
+            std::memmove(buffer.data() + at, t.data(), t.size());
+            at += t.size();
+        }
+        buffer.resize(at);
+        buffer.shrink_to_fit();
+        FImpl->Arena = std::move(buffer);
+    }
+    // The pieces were numbered; they now lie in the arena in that order.
+    std::vector<std::uint32_t> offsets(pieces.Texts.size());
+    std::uint32_t at = 0;
+    for (std::size_t i = 0; i < offsets.size(); ++i) {
+        offsets[i] = at;
+        at += std::uint32_t(pieces.Texts[i].size());
+    }
+    for (auto& texts : FImpl->Texts)
+        for (TSlice& s : texts)
+            if (s.Length) s.Offset = offsets[s.Offset];
 }
 
 TAyaStore::~TAyaStore() = default;
 TAyaStore::TAyaStore(TAyaStore&&) noexcept = default;
 TAyaStore& TAyaStore::operator=(TAyaStore&&) noexcept = default;
 
-std::u16string TAyaStore::Version() const {
-    return Utf8ToUtf16(FImpl->Document.document_element().attribute("version").value());
-}
+std::u16string TAyaStore::Version() const { return Utf8ToUtf16(FImpl->Version); }
 
 std::size_t TAyaStore::EntryCount() const { return FImpl->Entries.size(); }
 
 const TAyaEntry& TAyaStore::Entry(std::size_t index) const { return FImpl->Entries.at(index); }
 
 std::u16string TAyaStore::EntryText(std::size_t index, TAyaForm form) const {
-    return FImpl->Text(FImpl->Nodes.at(index), form);
+    return FImpl->Text(FImpl->Texts.at(index), form);
 }
 
 std::u16string TAyaStore::AyaText(int sura, int aya, TAyaForm form) const {
-    const pugi::xml_node* entry = FImpl->Find(sura, aya);
-    return entry ? FImpl->Text(*entry, form) : std::u16string();
+    auto it = FImpl->Index.find(Key(sura, aya));
+    return it == FImpl->Index.end() ? std::u16string() : FImpl->Text(FImpl->Texts[it->second], form);
 }
 
 int TAyaStore::AyaPage(int sura, int aya) const {
