@@ -4,8 +4,11 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <limits>
+#include <stdexcept>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -40,49 +43,91 @@ struct TSlice {
     std::uint32_t Length = 0;
 };
 
-// The distinct texts of the document while it is parsed: each is copied to
-// the arena once, the pieces one after the other in this order.
-struct TPieces {
-    std::vector<std::string_view> Texts;
-    std::size_t Bytes = 0;
+// Whether `p` points into `range`.
+bool Within(const char* p, std::string_view range) {
+    return std::less_equal<const char*>()(range.data(), p) && std::less<const char*>()(p, range.data() + range.size());
+}
 
-    // The piece of `text` (its index) for form `form` of an entry whose
-    // earlier forms are `earlier`; a form equal to an earlier one shares
-    // its piece (and is not measured on its own).
-    TSlice Add(const char* text, const std::array<TSlice, kFormCount>& earlier, std::size_t form) {
-        if (!*text) return {};
-        for (std::size_t f = 0; f < form; ++f) {
-            const TSlice s = earlier[f];
-            if (s.Length && std::strncmp(text, Texts[s.Offset].data(), s.Length) == 0 && !text[s.Length]) return s;
-        }
-        const std::size_t size = std::strlen(text);
-        if (size > std::numeric_limits<std::uint32_t>::max() - Bytes)
+// Where the texts of the entries go as they are read, one after the other:
+// to the start of the buffer the document was parsed in, when it was parsed
+// in place there, or else to a string of their own. A text is put once the
+// texts before it in the buffer are, so that it is never overwritten first.
+class TArenaWriter {
+public:
+    TArenaWriter(std::string& buffer, bool inPlace) : FBuffer(buffer), FInPlace(inPlace) {}
+
+    // The offset of the text in the arena.
+    std::uint32_t Put(std::string_view text) {
+        if (text.size() > std::numeric_limits<std::uint32_t>::max() - FSize)
             throw TStoreError(kRecord, 0, "the texts of the store exceed 4 GB");
-        Texts.emplace_back(text, size);
-        Bytes += size;
-        return {std::uint32_t(Texts.size() - 1), std::uint32_t(size)};
+        const std::uint32_t at = std::uint32_t(FSize);
+        if (FInPlace) {
+            if (!Within(text.data(), std::string_view(FBuffer).substr(FSize)) ||
+                text.size() > std::size_t(FBuffer.data() + FBuffer.size() - text.data()))
+                throw std::logic_error("aya store: a text outside what is left of the parsed buffer");
+            std::memmove(FBuffer.data() + FSize, text.data(), text.size());
+        } else {
+            FCopy += text;
+        }
+        FSize += text.size();
+        return at;
     }
 
-    // Whether the pieces lie in `buffer` in order without overlapping, so
-    // that moving each to the end of the ones before it never overwrites a
-    // piece still to move.
-    bool InOrderWithin(std::string_view buffer) const {
-        const char* end = buffer.data();
-        for (std::string_view t : Texts) {
-            if (t.data() < end || t.data() + t.size() > buffer.data() + buffer.size()) return false;
-            end = t.data() + t.size();
-        }
-        return true;
+    // The arena, in a block of its size.
+    std::string Finish() {
+        std::string& arena = FInPlace ? FBuffer : FCopy;
+        arena.resize(FSize);
+        arena.shrink_to_fit();
+        return std::move(arena);
     }
+
+private:
+    std::string& FBuffer;
+    const bool FInPlace;
+    std::string FCopy;
+    std::size_t FSize = 0;
 };
+
+// The texts of an entry, by TAyaForm, put in the arena: a text equal to
+// that of an earlier form shares its slice; the others are put in the order
+// they lie in the document.
+void PutTexts(const std::array<std::string_view, kFormCount>& texts, std::array<TSlice, kFormCount>& slices,
+              TArenaWriter& arena) {
+    std::array<std::size_t, kFormCount> first{};  // the first form with the same text
+    std::array<std::size_t, kFormCount> distinct{};
+    std::size_t count = 0;
+    for (std::size_t f = 0; f < kFormCount; ++f) {
+        first[f] = f;
+        if (texts[f].empty()) continue;
+        for (std::size_t g = 0; g < f; ++g)
+            if (texts[g] == texts[f]) {
+                first[f] = g;
+                break;
+            }
+        if (first[f] == f) distinct[count++] = f;
+    }
+    // Mostly in order already: an insertion sort.
+    auto before = [&](std::size_t a, std::size_t b) {
+        return std::less<const char*>()(texts[a].data(), texts[b].data());
+    };
+    for (std::size_t k = 1; k < count; ++k)
+        for (std::size_t j = k; j > 0 && before(distinct[j], distinct[j - 1]); --j)
+            std::swap(distinct[j], distinct[j - 1]);
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t f = distinct[k];
+        slices[f] = {arena.Put(texts[f]), std::uint32_t(texts[f].size())};
+    }
+    for (std::size_t f = 0; f < kFormCount; ++f)
+        if (first[f] != f) slices[f] = slices[first[f]];
+}
 
 // The element of each form in an entry: the first child of its name, as
 // entry.child(name) finds it, in one walk over the children that tries the
 // form after the last one found first.
 std::array<pugi::xml_node, kFormCount> FormElements(pugi::xml_node entry) {
-    static constexpr const char* kNames[kFormCount] = {AyaStoreUthmaniForm,   AyaStoreImlaiForm,
-                                                       AyaStoreSpacedForm,    AyaStoreUthmaniExForm,
-                                                       AyaStoreSpacedExForm,  AyaStoreImlaiSpacedExForm};
+    static constexpr const char* kNames[kFormCount] = {
+        AyaStoreUthmaniForm,   AyaStoreImlaiForm,    AyaStoreSpacedForm,
+        AyaStoreUthmaniExForm, AyaStoreSpacedExForm, AyaStoreImlaiSpacedExForm};
     std::array<pugi::xml_node, kFormCount> found;
     std::size_t next = 0;
     for (pugi::xml_node child = entry.first_child(); child; child = child.next_sibling()) {
@@ -137,73 +182,44 @@ TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
     // element (parse_embed_pcdata), a node less for each form; text() reads
     // it as it reads a text node.
     std::string buffer(xml);
-    TPieces pieces;
-    bool inBuffer = false;
-    {
-        pugi::xml_document document;
-        const pugi::xml_parse_result parsed = document.load_buffer_inplace(
-            buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_auto);
-        if (!parsed)
-            throw TStoreError(kRecord, std::size_t(parsed.offset),
-                              std::string("not well-formed XML: ") + parsed.description());
-        const pugi::xml_node root = document.document_element();
-        if (std::string_view(root.name()) != "ayat")
-            throw TStoreError(kRecord, 0,
-                              "the root element is <" + std::string(root.name()) + ">, not <ayat>");
-        FImpl->Version = root.attribute("version").value();
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed = document.load_buffer_inplace(
+        buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_auto);
+    if (!parsed)
+        throw TStoreError(kRecord, std::size_t(parsed.offset),
+                          std::string("not well-formed XML: ") + parsed.description());
+    const pugi::xml_node root = document.document_element();
+    if (std::string_view(root.name()) != "ayat")
+        throw TStoreError(kRecord, 0, "the root element is <" + std::string(root.name()) + ">, not <ayat>");
+    FImpl->Version = root.attribute("version").value();
+    // A document in another encoding is parsed in a buffer of the parser's
+    // own, converted; its texts are copied out of it.
+    TArenaWriter arena(buffer, Within(root.name(), buffer));
 
-        const auto entries = root.children(AyaStoreEntryElement);
-        const std::size_t count = std::size_t(std::distance(entries.begin(), entries.end()));
-        FImpl->Entries.reserve(count);
-        FImpl->Texts.reserve(count);
-        FImpl->Index.reserve(count);
-        pieces.Texts.reserve(count * 4);
-        for (pugi::xml_node entry : entries) {
-            bool ok = true;
-            TAyaEntry e;
-            e.Sura = ParseNumber(entry.attribute("sura"), ok);
-            e.Aya = ParseNumber(entry.attribute("aya"), ok);
-            bool pageOk = true;
-            e.Page = ParseNumber(entry.attribute("page"), pageOk);
-            // Later entries overwrite earlier ones, as in a walk that keeps the last match.
-            if (ok) FImpl->Index[Key(e.Sura, e.Aya)] = std::uint32_t(FImpl->Entries.size());
-            FImpl->Entries.push_back(e);
-            const std::array<pugi::xml_node, kFormCount> forms = FormElements(entry);
-            std::array<TSlice, kFormCount>& texts = FImpl->Texts.emplace_back();
-            for (std::size_t f = 0; f < kFormCount; ++f) texts[f] = pieces.Add(forms[f].text().get(), texts, f);
-        }
-
-        inBuffer = pieces.InOrderWithin(buffer);
-        if (!inBuffer) {
-            // The parser read the texts from a buffer of its own (a document
-            // in another encoding) or they are not in order: copy them out.
-            FImpl->Arena.reserve(pieces.Bytes);
-            for (std::string_view t : pieces.Texts) FImpl->Arena += t;
-        }
+    const auto entries = root.children(AyaStoreEntryElement);
+    const std::size_t count = std::size_t(std::distance(entries.begin(), entries.end()));
+    FImpl->Entries.reserve(count);
+    FImpl->Texts.reserve(count);
+    FImpl->Index.reserve(count);
+    for (pugi::xml_node entry : entries) {
+        bool ok = true;
+        TAyaEntry e;
+        e.Sura = ParseNumber(entry.attribute("sura"), ok);
+        e.Aya = ParseNumber(entry.attribute("aya"), ok);
+        bool pageOk = true;
+        e.Page = ParseNumber(entry.attribute("page"), pageOk);
+        // Later entries overwrite earlier ones, as in a walk that keeps the last match.
+        if (ok) FImpl->Index[Key(e.Sura, e.Aya)] = std::uint32_t(FImpl->Entries.size());
+        FImpl->Entries.push_back(e);
+        // The entry's texts are read before they move, and what moves over
+        // them later lies before the next entry.
+        const std::array<pugi::xml_node, kFormCount> forms = FormElements(entry);
+        std::array<std::string_view, kFormCount> texts;
+        for (std::size_t f = 0; f < kFormCount; ++f) texts[f] = forms[f].text().get();
+        PutTexts(texts, FImpl->Texts.emplace_back(), arena);
     }
-    if (inBuffer) {
-        // The document is gone; its texts, still in the buffer, move to its
-        // start, each right after the one before, and the arena is a block
-        // of their size, the buffer let go as a whole.
-        std::size_t at = 0;
-        for (std::string_view t : pieces.Texts) {
-            std::memmove(buffer.data() + at, t.data(), t.size());
-            at += t.size();
-        }
-        buffer.resize(at);
-        buffer.shrink_to_fit();
-        FImpl->Arena = std::move(buffer);
-    }
-    // The pieces were numbered; they now lie in the arena in that order.
-    std::vector<std::uint32_t> offsets(pieces.Texts.size());
-    std::uint32_t at = 0;
-    for (std::size_t i = 0; i < offsets.size(); ++i) {
-        offsets[i] = at;
-        at += std::uint32_t(pieces.Texts[i].size());
-    }
-    for (auto& texts : FImpl->Texts)
-        for (TSlice& s : texts)
-            if (s.Length) s.Offset = offsets[s.Offset];
+    document.reset();  // its nodes go before the arena's block is made
+    FImpl->Arena = arena.Finish();
 }
 
 TAyaStore::~TAyaStore() = default;
