@@ -7,7 +7,6 @@
 // width) keeps the count and order of the measurements. Reads
 // build/resources/HAFSUNICODE (or the file named by TIRAVEL_STORE_FILE).
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include <sstream>
 #include <string>
 
+#include "HeapInUse.h"
 #include "search/SearchForm.h"
 #include "text/AyaStore.h"
 
@@ -58,12 +58,6 @@ void BM_MarksOfTheMeasuredRows(benchmark::State& state) {
         for (int row = 1; row <= SearchMeasuredRows; ++row) benchmark::DoNotOptimize(form.MarkedWords(row));
 }
 BENCHMARK(BM_MarksOfTheMeasuredRows)->Unit(benchmark::kMicrosecond);
-
-// The heap in use as glibc counts it: small blocks and mapped ones.
-std::int64_t HeapInUse() {
-    const struct mallinfo2 info = mallinfo2();
-    return std::int64_t(info.uordblks + info.hblkhd);
-}
 
 // Also the heap an open window's form holds (its index of the store's texts).
 void BM_OpeningTheSearchWindow(benchmark::State& state) {
