@@ -113,16 +113,21 @@ TSearchIndex::TSearchIndex(const TAyaStore& store) {
     FEntries.reserve(store.EntryCount());
     for (std::size_t i = 0; i < store.EntryCount(); ++i) {
         const TAyaEntry& e = store.Entry(i);
-        std::u16string plain = PlainSpelling(store.EntryText(i, TAyaForm::afImlai));
-        std::u16string folded = FoldLetters(plain);
-        FEntries.push_back({e.Sura, e.Aya, e.Page, store.EntryText(i, TAyaForm::afUnicode), std::move(plain),
-                            std::move(folded)});
+        const std::u16string plain = PlainSpelling(store.EntryText(i, TAyaForm::afImlai));
+        const std::uint32_t unicode = std::uint32_t(FTexts.size());
+        FTexts += store.EntryText(i, TAyaForm::afUnicode);
+        const std::uint32_t imlai = std::uint32_t(FTexts.size());
+        FTexts += plain;
+        FTexts += FoldLetters(plain);
+        FEntries.push_back({e.Sura, e.Aya, e.Page, unicode, imlai, std::uint32_t(plain.size())});
     }
+    FTexts.shrink_to_fit();
 }
 
 TSearchResult TSearchIndex::Entry(std::size_t i) const {
     const TIndexedAya& e = FEntries[i];
-    return {e.Sura, e.Aya, e.Page, e.Unicode, e.Imlai};
+    const std::u16string_view texts(FTexts);
+    return {e.Sura, e.Aya, e.Page, texts.substr(e.Unicode, e.Imlai - e.Unicode), texts.substr(e.Imlai, e.PlainLength)};
 }
 
 TSearchOutcome SearchImlai(const TSearchIndex& index, std::u16string_view query, const TSearchChoices& choices) {

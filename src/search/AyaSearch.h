@@ -1,8 +1,8 @@
 #pragma once
 // Search over the aya store: by a piece of the plain (imla'i) spelling, or
-// by aya number. The index keeps the texts a search reads out of the XML
-// document once, the plain spelling also with its letters folded, so that
-// each keystroke only compares code units.
+// by aya number. The index keeps the texts a search reads out of the store
+// once, in UTF-16 and in one block, the plain spelling also with its letters
+// folded, so that each keystroke only compares code units.
 //
 // A typed text is read as a reader means it: its letters and spaces alone
 // (SearchQuery), by default with the letters that people type one for
@@ -58,14 +58,20 @@ public:
     // Entry i in store order, its texts pointing into this index.
     TSearchResult Entry(std::size_t i) const;
     // The plain spelling of entry i with its letters folded.
-    std::u16string_view Folded(std::size_t i) const { return FEntries[i].Folded; }
+    std::u16string_view Folded(std::size_t i) const {
+        const TIndexedAya& e = FEntries[i];
+        return std::u16string_view(FTexts).substr(e.Imlai + e.PlainLength, e.PlainLength);
+    }
 
 private:
+    // Where the texts of an aya lie in FTexts: its `unicode` form, then its
+    // plain spelling, then the same folded, which is as long.
     struct TIndexedAya {
         std::int32_t Sura, Aya, Page;
-        std::u16string Unicode, Imlai, Folded;
+        std::uint32_t Unicode, Imlai, PlainLength;
     };
     std::vector<TIndexedAya> FEntries;
+    std::u16string FTexts;  // the texts of every aya, one after the other
 };
 
 // The hits of one search in Mushaf order, and how many suras they fall in

@@ -1,8 +1,14 @@
 #include "text/AyaStore.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <stdexcept>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -15,6 +21,7 @@
 namespace {
 
 constexpr const char* kRecord = "aya store";
+constexpr std::size_t kFormCount = 6;
 
 // A decimal integer attribute; `ok` is false for anything else ("", "1x").
 int ParseNumber(const pugi::xml_attribute& attr, bool& ok) {
@@ -28,6 +35,112 @@ int ParseNumber(const pugi::xml_attribute& attr, bool& ok) {
 
 std::uint64_t Key(int sura, int aya) {
     return std::uint64_t(std::uint32_t(sura)) << 32 | std::uint32_t(aya);
+}
+
+// Where a text lies in the arena; an empty text is {0, 0}.
+struct TSlice {
+    std::uint32_t Offset = 0;
+    std::uint32_t Length = 0;
+};
+
+// Whether `p` points into `range`.
+bool Within(const char* p, std::string_view range) {
+    return std::less_equal<const char*>()(range.data(), p) && std::less<const char*>()(p, range.data() + range.size());
+}
+
+// Where the texts of the entries go as they are read, one after the other:
+// to the start of the buffer the document was parsed in, when it was parsed
+// in place there, or else to a string of their own. A text is put once the
+// texts before it in the buffer are, so that it is never overwritten first.
+class TArenaWriter {
+public:
+    TArenaWriter(std::string& buffer, bool inPlace) : FBuffer(buffer), FInPlace(inPlace) {}
+
+    // The offset of the text in the arena.
+    std::uint32_t Put(std::string_view text) {
+        if (text.size() > std::numeric_limits<std::uint32_t>::max() - FSize)
+            throw TStoreError(kRecord, 0, "the texts of the store exceed 4 GB");
+        const std::uint32_t at = std::uint32_t(FSize);
+        if (FInPlace) {
+            if (!Within(text.data(), std::string_view(FBuffer).substr(FSize)) ||
+                text.size() > std::size_t(FBuffer.data() + FBuffer.size() - text.data()))
+                throw std::logic_error("aya store: a text outside what is left of the parsed buffer");
+            std::memmove(FBuffer.data() + FSize, text.data(), text.size());
+        } else {
+            FCopy += text;
+        }
+        FSize += text.size();
+        return at;
+    }
+
+    // The arena, in a block of its size.
+    std::string Finish() {
+        std::string& arena = FInPlace ? FBuffer : FCopy;
+        arena.resize(FSize);
+        arena.shrink_to_fit();
+        return std::move(arena);
+    }
+
+private:
+    std::string& FBuffer;
+    const bool FInPlace;
+    std::string FCopy;
+    std::size_t FSize = 0;
+};
+
+// The texts of an entry, by TAyaForm, put in the arena: a text equal to
+// that of an earlier form shares its slice; the others are put in the order
+// they lie in the document.
+void PutTexts(const std::array<std::string_view, kFormCount>& texts, std::array<TSlice, kFormCount>& slices,
+              TArenaWriter& arena) {
+    std::array<std::size_t, kFormCount> first{};  // the first form with the same text
+    std::array<std::size_t, kFormCount> distinct{};
+    std::size_t count = 0;
+    for (std::size_t f = 0; f < kFormCount; ++f) {
+        first[f] = f;
+        if (texts[f].empty()) continue;
+        for (std::size_t g = 0; g < f; ++g)
+            if (texts[g] == texts[f]) {
+                first[f] = g;
+                break;
+            }
+        if (first[f] == f) distinct[count++] = f;
+    }
+    // Mostly in order already: an insertion sort.
+    auto before = [&](std::size_t a, std::size_t b) {
+        return std::less<const char*>()(texts[a].data(), texts[b].data());
+    };
+    for (std::size_t k = 1; k < count; ++k)
+        for (std::size_t j = k; j > 0 && before(distinct[j], distinct[j - 1]); --j)
+            std::swap(distinct[j], distinct[j - 1]);
+    for (std::size_t k = 0; k < count; ++k) {
+        const std::size_t f = distinct[k];
+        slices[f] = {arena.Put(texts[f]), std::uint32_t(texts[f].size())};
+    }
+    for (std::size_t f = 0; f < kFormCount; ++f)
+        if (first[f] != f) slices[f] = slices[first[f]];
+}
+
+// The element of each form in an entry: the first child of its name, as
+// entry.child(name) finds it, in one walk over the children that tries the
+// form after the last one found first.
+std::array<pugi::xml_node, kFormCount> FormElements(pugi::xml_node entry) {
+    static constexpr const char* kNames[kFormCount] = {
+        AyaStoreUthmaniForm,   AyaStoreImlaiForm,    AyaStoreSpacedForm,
+        AyaStoreUthmaniExForm, AyaStoreSpacedExForm, AyaStoreImlaiSpacedExForm};
+    std::array<pugi::xml_node, kFormCount> found;
+    std::size_t next = 0;
+    for (pugi::xml_node child = entry.first_child(); child; child = child.next_sibling()) {
+        const char* name = child.name();
+        for (std::size_t k = 0; k < kFormCount; ++k) {
+            const std::size_t f = (next + k) % kFormCount;
+            if (std::strcmp(name, kNames[f]) != 0) continue;
+            if (!found[f]) found[f] = child;
+            next = f + 1;
+            break;
+        }
+    }
+    return found;
 }
 
 }  // namespace
@@ -44,37 +157,51 @@ std::string_view AyaFormElementName(TAyaForm form) {
     return "";
 }
 
+// The store without its document: the texts of every entry in one UTF-8
+// arena, each text of an entry once however many of its forms hold it.
 struct TAyaStore::TImpl {
-    pugi::xml_document Document;
+    std::string Version;  // the root's `version` attribute, UTF-8
     std::vector<TAyaEntry> Entries;
-    std::vector<pugi::xml_node> Nodes;  // parallel to Entries
+    std::vector<std::array<TSlice, kFormCount>> Texts;  // parallel to Entries, by TAyaForm
+    std::string Arena;
     // (sura, aya) -> position in Entries of the last matching entry.
     std::unordered_map<std::uint64_t, std::uint32_t> Index;
 
-    std::u16string Text(pugi::xml_node entry, TAyaForm form) const {
-        const std::string name(AyaFormElementName(form));
-        return Utf8ToUtf16(entry.child(name.c_str()).text().get());
-    }
-
-    const pugi::xml_node* Find(int sura, int aya) const {
-        auto it = Index.find(Key(sura, aya));
-        return it == Index.end() ? nullptr : &Nodes[it->second];
+    std::u16string Text(const std::array<TSlice, kFormCount>& texts, TAyaForm form) const {
+        if (std::size_t(form) >= kFormCount) return {};
+        const TSlice s = texts[std::size_t(form)];
+        return Utf8ToUtf16(std::string_view(Arena).substr(s.Offset, s.Length));
     }
 };
 
 TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
     if (xml.empty()) throw TStoreError(kRecord, 0, "the store is empty");
-    const pugi::xml_parse_result parsed = FImpl->Document.load_buffer(
-        xml.data(), xml.size(), pugi::parse_default, pugi::encoding_auto);
+    // Parsed in place in a copy of the bytes (the one copy the parser would
+    // otherwise make), whose texts are then gathered at its start and kept
+    // in a block of their size. The first text of an element is kept in the
+    // element (parse_embed_pcdata), a node less for each form; text() reads
+    // it as it reads a text node.
+    std::string buffer(xml);
+    pugi::xml_document document;
+    const pugi::xml_parse_result parsed = document.load_buffer_inplace(
+        buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_auto);
     if (!parsed)
         throw TStoreError(kRecord, std::size_t(parsed.offset),
                           std::string("not well-formed XML: ") + parsed.description());
-    const pugi::xml_node root = FImpl->Document.document_element();
+    const pugi::xml_node root = document.document_element();
     if (std::string_view(root.name()) != "ayat")
-        throw TStoreError(kRecord, 0,
-                          "the root element is <" + std::string(root.name()) + ">, not <ayat>");
+        throw TStoreError(kRecord, 0, "the root element is <" + std::string(root.name()) + ">, not <ayat>");
+    FImpl->Version = root.attribute("version").value();
+    // A document in another encoding is parsed in a buffer of the parser's
+    // own, converted; its texts are copied out of it.
+    TArenaWriter arena(buffer, Within(root.name(), buffer));
 
-    for (pugi::xml_node entry : root.children(AyaStoreEntryElement)) {
+    const auto entries = root.children(AyaStoreEntryElement);
+    const std::size_t count = std::size_t(std::distance(entries.begin(), entries.end()));
+    FImpl->Entries.reserve(count);
+    FImpl->Texts.reserve(count);
+    FImpl->Index.reserve(count);
+    for (pugi::xml_node entry : entries) {
         bool ok = true;
         TAyaEntry e;
         e.Sura = ParseNumber(entry.attribute("sura"), ok);
@@ -84,29 +211,34 @@ TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
         // Later entries overwrite earlier ones, as in a walk that keeps the last match.
         if (ok) FImpl->Index[Key(e.Sura, e.Aya)] = std::uint32_t(FImpl->Entries.size());
         FImpl->Entries.push_back(e);
-        FImpl->Nodes.push_back(entry);
+        // The entry's texts are read before they move, and what moves over
+        // them later lies before the next entry.
+        const std::array<pugi::xml_node, kFormCount> forms = FormElements(entry);
+        std::array<std::string_view, kFormCount> texts;
+        for (std::size_t f = 0; f < kFormCount; ++f) texts[f] = forms[f].text().get();
+        PutTexts(texts, FImpl->Texts.emplace_back(), arena);
     }
+    document.reset();  // its nodes go before the arena's block is made
+    FImpl->Arena = arena.Finish();
 }
 
 TAyaStore::~TAyaStore() = default;
 TAyaStore::TAyaStore(TAyaStore&&) noexcept = default;
 TAyaStore& TAyaStore::operator=(TAyaStore&&) noexcept = default;
 
-std::u16string TAyaStore::Version() const {
-    return Utf8ToUtf16(FImpl->Document.document_element().attribute("version").value());
-}
+std::u16string TAyaStore::Version() const { return Utf8ToUtf16(FImpl->Version); }
 
 std::size_t TAyaStore::EntryCount() const { return FImpl->Entries.size(); }
 
 const TAyaEntry& TAyaStore::Entry(std::size_t index) const { return FImpl->Entries.at(index); }
 
 std::u16string TAyaStore::EntryText(std::size_t index, TAyaForm form) const {
-    return FImpl->Text(FImpl->Nodes.at(index), form);
+    return FImpl->Text(FImpl->Texts.at(index), form);
 }
 
 std::u16string TAyaStore::AyaText(int sura, int aya, TAyaForm form) const {
-    const pugi::xml_node* entry = FImpl->Find(sura, aya);
-    return entry ? FImpl->Text(*entry, form) : std::u16string();
+    auto it = FImpl->Index.find(Key(sura, aya));
+    return it == FImpl->Index.end() ? std::u16string() : FImpl->Text(FImpl->Texts[it->second], form);
 }
 
 int TAyaStore::AyaPage(int sura, int aya) const {

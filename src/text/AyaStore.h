@@ -1,7 +1,9 @@
 #pragma once
 // The aya store: the XML document HAFSUNICODE with every aya of the Quran
 // once, as an `entry` (attributes `sura`, `aya`, `page`) under the root
-// `ayat`, each with five text forms. It is parsed once and then only read.
+// `ayat`, each with six text forms. It is parsed once; the store keeps the
+// texts alone, in UTF-8, a text once for all the forms of an entry that
+// hold it, and not the document.
 //
 // Lookups by (sura, aya) go through an index built at loading. They give
 // what a walk over all `entry` children of the root would give: an entry
@@ -50,7 +52,8 @@ class TResourceSource;
 class TAyaStore {
 public:
     // Parses the UTF-8 XML document (the encoding is taken from its
-    // declaration) and indexes its entries. The bytes are copied.
+    // declaration) and indexes its entries. Nothing refers to the bytes
+    // afterwards.
     explicit TAyaStore(std::string_view xml);
     ~TAyaStore();
     TAyaStore(TAyaStore&&) noexcept;

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <utility>
 #include <string>
+#include <vector>
 
 #include "base/Utf.h"
 #include "text/AyaStore.h"
@@ -89,6 +94,123 @@ TEST(AyaStoreLoading, MovesWithItsIndex) {
     TAyaStore a(kStore);
     TAyaStore b(std::move(a));
     EXPECT_EQ(b.GetAyaUnicodeEx(2, 286), u"second");
+}
+
+// The six forms of one entry in TAyaForm order, as the document writes them.
+using TForms = std::array<const char*, 6>;
+
+std::string EntryXml(int sura, int aya, const TForms& forms) {
+    std::string xml = "<entry sura=\"" + std::to_string(sura) + "\" aya=\"" + std::to_string(aya) + "\">";
+    for (std::size_t f = 0; f < forms.size(); ++f) {
+        const std::string name(AyaFormElementName(TAyaForm(f)));
+        xml += "<" + name + ">" + forms[f] + "</" + name + ">";
+    }
+    return xml + "</entry>\n";
+}
+
+// Entries whose forms are all different, all equal, equal in some pairs
+// only, or equal but for one character; each form must come back as it was
+// written, however the store keeps the forms it finds equal.
+const TForms kFormSets[] = {
+    {"ا", "ب", "ت", "ث", "ج", "ح"},
+    {"same", "same", "same", "same", "same", "same"},
+    {"قُلۡ", "قل", "قُلۡ", "قُلۡ", "قُلۡ ١", "قل"},
+    {"abc", "abd", "abc ", "ab", "abc", "Abc"},
+    {"x", "y", "x", "y", "x", "y"},
+};
+
+TEST(AyaStoreForms, EachFormComesBackAsWritten) {
+    std::string xml = "<ayat version=\"2\">\n";
+    for (int i = 0; i < int(std::size(kFormSets)); ++i) xml += EntryXml(1, i + 1, kFormSets[i]);
+    const TAyaStore store(xml + "</ayat>");
+    ASSERT_EQ(store.EntryCount(), std::size(kFormSets));
+    for (int i = 0; i < int(std::size(kFormSets)); ++i)
+        for (std::size_t f = 0; f < 6; ++f) {
+            const std::u16string expected = Utf8ToUtf16(kFormSets[i][f]);
+            EXPECT_EQ(store.AyaText(1, i + 1, TAyaForm(f)), expected) << "entry " << i << " form " << f;
+            EXPECT_EQ(store.EntryText(std::size_t(i), TAyaForm(f)), expected) << "entry " << i << " form " << f;
+        }
+}
+
+// The texts as the parser gives them: entities and character references
+// resolved, CDATA kept as written, an element's first text alone.
+TEST(AyaStoreForms, ReadsTheTextOfEachFormElement) {
+    const TAyaStore store(R"(<ayat>
+  <entry sura="1" aya="1">
+    <unicode>a &amp; b &#x661;</unicode>
+    <emlaey><![CDATA[<x> & y]]></emlaey>
+    <UnicodeSpace>first<b/>second</UnicodeSpace>
+    <unicodeex></unicodeex>
+    <UnicodeSpaceex/>
+    <EmlaeySpaceex>  spaced  </EmlaeySpaceex>
+  </entry>
+</ayat>)");
+    EXPECT_EQ(store.AyaText(1, 1, TAyaForm::afUnicode), u"a & b \u0661");
+    EXPECT_EQ(store.AyaText(1, 1, TAyaForm::afImlai), u"<x> & y");
+    EXPECT_EQ(store.AyaText(1, 1, TAyaForm::afUnicodeSpace), u"first");
+    EXPECT_EQ(store.AyaText(1, 1, TAyaForm::afUnicodeEx), u"");
+    EXPECT_EQ(store.AyaText(1, 1, TAyaForm::afUnicodeSpaceEx), u"");
+    EXPECT_EQ(store.AyaText(1, 1, TAyaForm::afImlaiSpaceEx), u"  spaced  ");
+    EXPECT_EQ(store.Version(), u"");  // no version attribute
+}
+
+// The same texts whatever the order of the forms in an entry and whatever
+// the document's encoding.
+TEST(AyaStoreForms, ReadsFormsInAnyOrderAndEncoding) {
+    const std::string inOrder = "<ayat version=\"٣\">" + EntryXml(2, 1, kFormSets[2]) + EntryXml(2, 2, kFormSets[3]) +
+                                "</ayat>";
+    std::string reversed = "<ayat version=\"٣\">";
+    for (int aya = 1; aya <= 2; ++aya) {
+        const TForms& forms = kFormSets[aya + 1];
+        reversed += "<entry sura=\"2\" aya=\"" + std::to_string(aya) + "\">";
+        for (std::size_t f = forms.size(); f-- > 0;) {
+            const std::string name(AyaFormElementName(TAyaForm(f)));
+            reversed += "<" + name + ">" + forms[f] + "</" + name + ">";
+        }
+        reversed += "</entry>";
+    }
+    reversed += "</ayat>";
+    // UTF-16 with its byte order mark, little-endian as both hosts are.
+    const std::u16string wide = u"\uFEFF" + Utf8ToUtf16(inOrder);
+    const std::string utf16(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
+
+    const std::pair<const char*, std::string> documents[] = {
+        {"in order", inOrder}, {"reversed", reversed}, {"UTF-16", utf16}};
+    for (const auto& [name, xml] : documents) {
+        const TAyaStore store(xml);
+        EXPECT_EQ(store.Version(), u"\u0663") << name;
+        for (int aya = 1; aya <= 2; ++aya)
+            for (std::size_t f = 0; f < 6; ++f)
+                EXPECT_EQ(store.AyaText(2, aya, TAyaForm(f)), Utf8ToUtf16(kFormSets[aya + 1][f]))
+                    << name << " aya " << aya << " form " << f;
+    }
+}
+
+// A later entry of the same aya replaces the earlier one whole: the forms it
+// lacks read "", not the earlier entry's.
+TEST(AyaStoreForms, TheLastEntryOfAnAyaDecidesEveryForm) {
+    const TAyaStore store(R"(<ayat>
+  <entry sura="9" aya="3" page="10"><unicode>old</unicode><emlaey>old plain</emlaey></entry>
+  <entry sura="9" aya="4" page="10"><unicode>next</unicode></entry>
+  <entry sura="9" aya="3" page="11"><emlaey>new plain</emlaey></entry>
+</ayat>)");
+    EXPECT_EQ(store.AyaText(9, 3, TAyaForm::afUnicode), u"");
+    EXPECT_EQ(store.AyaText(9, 3, TAyaForm::afImlai), u"new plain");
+    EXPECT_EQ(store.AyaPage(9, 3), 11);
+    EXPECT_EQ(store.AyaText(9, 4, TAyaForm::afUnicode), u"next");
+    EXPECT_EQ(store.EntryText(0, TAyaForm::afUnicode), u"old");  // still there in document order
+}
+
+// The store keeps its texts: the bytes it was made from may go.
+TEST(AyaStoreForms, OutlivesTheBytesItWasMadeFrom) {
+    auto xml = std::make_unique<std::string>(kStore);
+    const TAyaStore store(*xml);
+    xml->assign(xml->size(), '#');
+    xml.reset();
+    EXPECT_EQ(store.Version(), u"1.0");
+    EXPECT_EQ(store.AyaText(1, 1, TAyaForm::afUnicodeSpace), u"s-1-1");
+    EXPECT_EQ(store.GetAyaSpaceExWords(112, 1, 4, 1), Utf8ToUtf16("أَحَدٌ\u00A0١"));
+    EXPECT_THROW(store.EntryText(store.EntryCount(), TAyaForm::afUnicode), std::out_of_range);
 }
 
 struct TBadStore {

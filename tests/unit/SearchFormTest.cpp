@@ -107,6 +107,38 @@ TEST_F(SearchTest, WhatAChangeOfTheTextFinds) {
     for (const Case& c : cases) EXPECT_EQ(Found(c.text), c.found) << Utf16ToUtf8(c.text);
 }
 
+// The index keeps every aya's texts side by side: each must come back whole
+// and apart from its neighbours, an empty one among them.
+TEST(SearchIndex, HoldsEachAyasTextsApart) {
+    const TAyaStore store(StoreXml({{1, 1, 1, "إياك", "إِيَّاكَ"},
+                                    {1, 2, 1, "", ""},
+                                    {1, 3, 2, "  نعبد  ", "x"},
+                                    {1, 4, 2, "ة", ""},
+                                    {1, 5, 3, "", "y"}}));
+    const TSearchIndex index(store);
+    struct Expected {
+        int Aya;
+        const char* Unicode;
+        const char* Imlai;
+        const char* Folded;
+    };
+    const Expected expected[] = {
+        {1, "إِيَّاكَ", "إياك", "اياك"},
+        {2, "", "", ""},
+        {3, "x", "نعبد", "نعبد"},
+        {4, "", "ة", "ه"},
+        {5, "y", "", ""},
+    };
+    ASSERT_EQ(index.Size(), std::size(expected));
+    for (std::size_t i = 0; i < index.Size(); ++i) {
+        const TSearchResult r = index.Entry(i);
+        EXPECT_EQ(r.Aya, expected[i].Aya);
+        EXPECT_EQ(r.unicode, U(expected[i].Unicode)) << i;
+        EXPECT_EQ(r.Imlai, U(expected[i].Imlai)) << i;
+        EXPECT_EQ(index.Folded(i), U(expected[i].Folded)) << i;
+    }
+}
+
 TEST_F(SearchTest, FoldingJoinsTheLettersPeopleTypeOneForAnother) {
     struct Case {
         std::u16string text;
