@@ -4,9 +4,10 @@
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include <jpeglib.h>
 #include <png.h>
@@ -170,22 +171,31 @@ std::unique_ptr<TIndexedPicture> TIndexedPicture::LoadPng(std::span<const std::u
     const std::uint8_t highest = indices.empty() ? 0 : *std::max_element(indices.begin(), indices.end());
     picture->FBits = highest < 2 ? 1 : highest < 4 ? 2 : highest < 16 ? 4 : 8;
     const std::size_t w = std::size_t(picture->Width), rowBytes = (w * picture->FBits + 7) / 8;
-    std::unordered_map<std::string_view, std::uint32_t> seen;
+    // Rows already met, by the hash of their indices: an open table of the
+    // first row of each (plus one; 0 is free) in one block, since the
+    // Windows heap keeps the small blocks of a node-based map once freed.
+    std::size_t slots = 2;
+    while (slots < 2 * std::size_t(picture->Height)) slots *= 2;
+    std::vector<std::uint32_t> firstRows(slots, 0);
     picture->FRowAt.reserve(std::size_t(picture->Height));
     for (std::size_t y = 0; y < std::size_t(picture->Height); ++y) {
         const std::uint8_t* row = indices.data() + y * w;
-        auto [at, added] = seen.try_emplace(std::string_view(reinterpret_cast<const char*>(row), w),
-                                            std::uint32_t(picture->FDistinctRows.size()));
-        if (added) {
-            std::vector<std::uint8_t>& rows = picture->FDistinctRows;
-            const std::size_t start = rows.size();
-            rows.resize(start + rowBytes);
-            for (std::size_t x = 0; x < w; ++x) {
-                const std::size_t bit = x * picture->FBits;
-                rows[start + bit / 8] |= std::uint8_t(row[x] << (8 - picture->FBits - bit % 8));
-            }
+        std::size_t slot = std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(row), w));
+        for (slot &= slots - 1; firstRows[slot]; slot = (slot + 1) & (slots - 1))
+            if (std::memcmp(indices.data() + (firstRows[slot] - 1) * w, row, w) == 0) break;
+        if (firstRows[slot]) {
+            picture->FRowAt.push_back(picture->FRowAt[firstRows[slot] - 1]);
+            continue;
         }
-        picture->FRowAt.push_back(at->second);
+        firstRows[slot] = std::uint32_t(y + 1);
+        std::vector<std::uint8_t>& rows = picture->FDistinctRows;
+        const std::size_t start = rows.size();
+        rows.resize(start + rowBytes);
+        for (std::size_t x = 0; x < w; ++x) {
+            const std::size_t bit = x * picture->FBits;
+            rows[start + bit / 8] |= std::uint8_t(row[x] << (8 - picture->FBits - bit % 8));
+        }
+        picture->FRowAt.push_back(std::uint32_t(start));
     }
     picture->FDistinctRows.shrink_to_fit();
     return picture;

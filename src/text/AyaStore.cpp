@@ -1,11 +1,13 @@
 #include "text/AyaStore.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 #include <utility>
@@ -17,6 +19,8 @@
 #include "base/ResourceSource.h"
 #include "base/Utf.h"
 #include "text/AyaText.h"
+#include "text/CondensedText.h"
+#include "text/XmlParseMemory.h"
 
 namespace {
 
@@ -157,20 +161,49 @@ std::string_view AyaFormElementName(TAyaForm form) {
     return "";
 }
 
-// The store without its document: the texts of every entry in one UTF-8
-// arena, each text of an entry once however many of its forms hold it.
+// The store without its document: the texts of every entry in one arena,
+// each text of an entry once however many of its forms hold it; condensed
+// to a byte a character when they use few enough characters, else UTF-8.
 struct TAyaStore::TImpl {
     std::string Version;  // the root's `version` attribute, UTF-8
     std::vector<TAyaEntry> Entries;
     std::vector<std::array<TSlice, kFormCount>> Texts;  // parallel to Entries, by TAyaForm
     std::string Arena;
+    bool Condensed = false;
+    std::array<char16_t, 256> Characters{};  // of a condensed arena
     // (sura, aya) -> position in Entries of the last matching entry.
     std::unordered_map<std::uint64_t, std::uint32_t> Index;
 
     std::u16string Text(const std::array<TSlice, kFormCount>& texts, TAyaForm form) const {
         if (std::size_t(form) >= kFormCount) return {};
         const TSlice s = texts[std::size_t(form)];
-        return Utf8ToUtf16(std::string_view(Arena).substr(s.Offset, s.Length));
+        const std::string_view text = std::string_view(Arena).substr(s.Offset, s.Length);
+        return Condensed ? ExpandText(text, Characters) : Utf8ToUtf16(text);
+    }
+
+    // The arena one byte a character, when it can be.
+    void Condense() {
+        std::vector<std::uint32_t> boundaries;
+        boundaries.reserve(Texts.size() * kFormCount * 2);
+        for (const auto& slices : Texts)
+            for (const TSlice& s : slices) boundaries.insert(boundaries.end(), {s.Offset, s.Offset + s.Length});
+        std::sort(boundaries.begin(), boundaries.end());
+        boundaries.erase(std::unique(boundaries.begin(), boundaries.end()), boundaries.end());
+        std::vector<std::uint32_t> moved = boundaries;
+        std::optional<TCondensedText> condensed = CondenseText(Arena, moved);
+        if (!condensed) return;
+        const auto to = [&](std::uint32_t offset) {
+            return moved[std::size_t(std::lower_bound(boundaries.begin(), boundaries.end(), offset) - boundaries.begin())];
+        };
+        for (auto& slices : Texts)
+            for (TSlice& s : slices) {
+                const std::uint32_t end = to(s.Offset + s.Length);
+                s.Offset = to(s.Offset);
+                s.Length = end - s.Offset;
+            }
+        Arena = std::move(condensed->Bytes);
+        Characters = condensed->Characters;
+        Condensed = true;
     }
 };
 
@@ -182,6 +215,7 @@ TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
     // element (parse_embed_pcdata), a node less for each form; text() reads
     // it as it reads a text node.
     std::string buffer(xml);
+    const TXmlParseMemory parseMemory;  // outlives the document
     pugi::xml_document document;
     const pugi::xml_parse_result parsed = document.load_buffer_inplace(
         buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_auto);
@@ -220,6 +254,7 @@ TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
     }
     document.reset();  // its nodes go before the arena's block is made
     FImpl->Arena = arena.Finish();
+    FImpl->Condense();
 }
 
 TAyaStore::~TAyaStore() = default;

@@ -132,6 +132,20 @@ TEST(AyaStoreForms, EachFormComesBackAsWritten) {
         }
 }
 
+// A store whose texts use more characters than a byte can name (here 300,
+// and one outside the Basic Multilingual Plane) keeps them as they are, and
+// each form still comes back as written.
+TEST(AyaStoreForms, TextsOfManyCharactersComeBackAsWritten) {
+    std::string many;
+    for (char32_t c = 0x4E00; c < 0x4E00 + 300; ++c) many += Utf16ToUtf8(std::u16string(1, char16_t(c)));
+    const std::string beyond = "\xF0\x9D\x84\x9E";  // U+1D11E
+    const std::string plain = "ab";
+    const TForms forms{many.c_str(), plain.c_str(), beyond.c_str(), many.c_str(), plain.c_str(), "c"};
+    const TAyaStore store("<ayat>" + EntryXml(3, 1, forms) + EntryXml(3, 2, kFormSets[2]) + "</ayat>");
+    for (std::size_t f = 0; f < 6; ++f) EXPECT_EQ(store.AyaText(3, 1, TAyaForm(f)), Utf8ToUtf16(forms[f])) << f;
+    for (std::size_t f = 0; f < 6; ++f) EXPECT_EQ(store.AyaText(3, 2, TAyaForm(f)), Utf8ToUtf16(kFormSets[2][f])) << f;
+}
+
 // The texts as the parser gives them: entities and character references
 // resolved, CDATA kept as written, an element's first text alone.
 TEST(AyaStoreForms, ReadsTheTextOfEachFormElement) {
