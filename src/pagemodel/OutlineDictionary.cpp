@@ -230,6 +230,13 @@ TOutlineDictionary::TOutlineDictionary(std::span<const std::uint8_t> stored) {
     FVerbatim.resize(verbatim);
     FromBytePlanes(std::span(FContent).subspan(FPointsAt + FPointCount * PointSize), SegmentSize,
                    reinterpret_cast<std::uint8_t*>(FVerbatim.data()));
+    for (TLineCurve& c : FVerbatim) std::memset(c.Padding, 0, sizeof c.Padding);  // as page data holds it
+    for (TStart& s : FOutlines)
+        if (s.Verbatim)
+            for (std::size_t k = s.First; k < s.First + s.Segments; ++k)
+                ForUsedPoints(FVerbatim[k], [&s](const TXYPoint& p) {
+                    s.Finite = s.Finite && std::isfinite(p.x) && std::isfinite(p.y);
+                });
 }
 
 void TOutlineDictionary::Place(std::size_t outline, TGlyphShape& shape) const {

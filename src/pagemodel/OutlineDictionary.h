@@ -81,13 +81,18 @@ public:
     std::size_t SegmentCount(std::size_t outline) const { return FOutlines[outline].Segments; }
 
     // Sets shape.CounterData to outline `outline` (< Count()) placed at the
-    // shape's MoveToPoint.
+    // shape's MoveToPoint, segment padding zero.
     void Place(std::size_t outline, TGlyphShape& shape) const;
+    // Whether Place gives every point a segment draws with as a finite
+    // number, wherever a finite MoveToPoint stands: true for a grid outline,
+    // false for a verbatim one holding a coordinate that is no number.
+    bool PlacesFinitePoints(std::size_t outline) const { return FOutlines[outline].Finite; }
 
 private:
     struct TStart {
         std::uint32_t Segments = 0;
         bool Verbatim = false;
+        bool Finite = true;
         std::size_t First = 0;  // its first kind (grid) or segment (verbatim)
         std::size_t Point = 0;  // its first point (grid)
     };
