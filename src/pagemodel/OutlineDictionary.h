@@ -98,9 +98,11 @@ private:
     };
     std::uint32_t FKey = 0;
     std::vector<TStart> FOutlines;
-    // The inflated stream: the kinds from FKindsAt, the points' four byte
-    // planes from FPointsAt (FPointCount each).
-    std::vector<std::uint8_t> FContent;
-    std::size_t FKindsAt = 0, FPointsAt = 0, FPointCount = 0;
+    // A grid outline's points, in grid steps from the point before.
+    struct TStep {
+        std::int16_t X, Y;
+    };
+    std::vector<std::uint8_t> FKinds;  // of the grid outlines' segments
+    std::vector<TStep> FSteps;
     std::vector<TLineCurve> FVerbatim;
 };
