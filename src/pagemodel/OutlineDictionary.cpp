@@ -59,7 +59,10 @@ template <class NextStep>
 void PlaceGrid(const std::uint8_t* kinds, std::size_t n, TXYPoint m, NextStep nextStep, TLineCurve* out) {
     std::int32_t x = 0, y = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        TLineCurve c;
+        // Written in place: a segment built aside and copied whole would be
+        // read back before its last point's store has landed, a stall per segment.
+        TLineCurve& c = out[i];
+        c = TLineCurve{};
         c.Kind = TLineCurveKind(kinds[i]);
         ForUsedPoints(c, [&](TXYPoint& p) {
             const auto [dx, dy] = nextStep();
@@ -67,7 +70,6 @@ void PlaceGrid(const std::uint8_t* kinds, std::size_t n, TXYPoint m, NextStep ne
             y += dy;
             p = {GridPoint(m.x, x), GridPoint(m.y, y)};
         });
-        out[i] = c;
     }
 }
 
