@@ -59,7 +59,10 @@ template <class NextStep>
 void PlaceGrid(const std::uint8_t* kinds, std::size_t n, TXYPoint m, NextStep nextStep, TLineCurve* out) {
     std::int32_t x = 0, y = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        TLineCurve c;
+        // Written in place: a segment built aside and copied whole would be
+        // read back before its last point's store has landed, a stall per segment.
+        TLineCurve& c = out[i];
+        c = TLineCurve{};
         c.Kind = TLineCurveKind(kinds[i]);
         ForUsedPoints(c, [&](TXYPoint& p) {
             const auto [dx, dy] = nextStep();
@@ -67,12 +70,7 @@ void PlaceGrid(const std::uint8_t* kinds, std::size_t n, TXYPoint m, NextStep ne
             y += dy;
             p = {GridPoint(m.x, x), GridPoint(m.y, y)};
         });
-        out[i] = c;
     }
-}
-
-std::int16_t GetI16(const std::uint8_t* lo, const std::uint8_t* hi, std::size_t i) {
-    return std::int16_t(std::uint16_t(lo[i] | hi[i] << 8));
 }
 
 // The shape's outline as a grid record, or empty when it is none.
@@ -189,15 +187,15 @@ TOutlineDictionary::TOutlineDictionary(std::span<const std::uint8_t> stored) {
                                       std::uint64_t(points) * PointSize + std::uint64_t(verbatim) * SegmentSize;
     if (contentSize > std::uint64_t(h.Remaining()) * MaxInflateRatio + 64)
         throw TDataError("outline dictionary", 8, "the stated counts do not fit the data");
-    FContent = InflateBytes(stored.subspan(HeaderSize), std::size_t(contentSize), "outline dictionary stream");
-    FKindsAt = std::size_t(count) * HeadSize;
-    FPointsAt = FKindsAt + gridSegments;
-    FPointCount = points;
+    const std::vector<std::uint8_t> content =
+        InflateBytes(stored.subspan(HeaderSize), std::size_t(contentSize), "outline dictionary stream");
+    const std::size_t kindsAt = std::size_t(count) * HeadSize, pointsAt = kindsAt + gridSegments;
+    FKinds.assign(content.begin() + std::ptrdiff_t(kindsAt), content.begin() + std::ptrdiff_t(pointsAt));
 
     // Where each outline starts in the parts, checked against their sizes.
     const std::array<std::uint8_t, 256>& used = UsedPointCounts();
-    std::vector<std::uint8_t> heads(FKindsAt);
-    FromBytePlanes(std::span(FContent).first(FKindsAt), HeadSize, heads.data());
+    std::vector<std::uint8_t> heads(kindsAt);
+    FromBytePlanes(std::span(content).first(kindsAt), HeadSize, heads.data());
     FOutlines.resize(count);
     std::uint64_t kind = 0, point = 0, segment = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -215,7 +213,7 @@ TOutlineDictionary::TOutlineDictionary(std::span<const std::uint8_t> stored) {
             throw TDataError("outline dictionary heads", i * HeadSize,
                              "outline " + std::to_string(i) + " runs past the " + std::to_string(gridSegments) +
                                  " kinds");
-        for (std::size_t k = 0; k < s.Segments; ++k) point += used[FContent[FKindsAt + s.First + k]];
+        for (std::size_t k = 0; k < s.Segments; ++k) point += used[FKinds[s.First + k]];
         kind += s.Segments;
     }
     if (kind != gridSegments || segment != verbatim)
@@ -227,9 +225,22 @@ TOutlineDictionary::TOutlineDictionary(std::span<const std::uint8_t> stored) {
         throw TDataError("outline dictionary kinds", 0,
                          "the kinds draw with " + std::to_string(point) + " points, the header states " +
                              std::to_string(points));
+    // The points interleaved once here, so that placing an outline reads
+    // each point from one place.
+    static_assert(sizeof(TStep) == PointSize);
+    FSteps.resize(points);
+    FromBytePlanes(std::span(content).subspan(pointsAt, std::size_t(points) * PointSize), PointSize,
+                   reinterpret_cast<std::uint8_t*>(FSteps.data()));
     FVerbatim.resize(verbatim);
-    FromBytePlanes(std::span(FContent).subspan(FPointsAt + FPointCount * PointSize), SegmentSize,
+    FromBytePlanes(std::span(content).subspan(pointsAt + std::size_t(points) * PointSize), SegmentSize,
                    reinterpret_cast<std::uint8_t*>(FVerbatim.data()));
+    for (TLineCurve& c : FVerbatim) std::memset(c.Padding, 0, sizeof c.Padding);  // as page data holds it
+    for (TStart& s : FOutlines)
+        if (s.Verbatim)
+            for (std::size_t k = s.First; k < s.First + s.Segments; ++k)
+                ForUsedPoints(FVerbatim[k], [&s](const TXYPoint& p) {
+                    s.Finite = s.Finite && std::isfinite(p.x) && std::isfinite(p.y);
+                });
 }
 
 void TOutlineDictionary::Place(std::size_t outline, TGlyphShape& shape) const {
@@ -240,14 +251,11 @@ void TOutlineDictionary::Place(std::size_t outline, TGlyphShape& shape) const {
         return;
     }
     shape.CounterData.resize(s.Segments);
-    const std::uint8_t* plane = FContent.data() + FPointsAt;
-    std::size_t next = s.Point;
-    PlaceGrid(FContent.data() + FKindsAt + s.First, s.Segments, shape.MoveToPoint,
+    const TStep* next = FSteps.data() + s.Point;
+    PlaceGrid(FKinds.data() + s.First, s.Segments, shape.MoveToPoint,
               [&] {
-                  const std::size_t i = next++;
-                  return std::pair<std::int32_t, std::int32_t>{
-                      GetI16(plane, plane + FPointCount, i),
-                      GetI16(plane + 2 * FPointCount, plane + 3 * FPointCount, i)};
+                  const TStep d = *next++;
+                  return std::pair<std::int32_t, std::int32_t>{d.X, d.Y};
               },
               shape.CounterData.data());
 }

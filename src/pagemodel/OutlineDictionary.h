@@ -81,21 +81,28 @@ public:
     std::size_t SegmentCount(std::size_t outline) const { return FOutlines[outline].Segments; }
 
     // Sets shape.CounterData to outline `outline` (< Count()) placed at the
-    // shape's MoveToPoint.
+    // shape's MoveToPoint, segment padding zero.
     void Place(std::size_t outline, TGlyphShape& shape) const;
+    // Whether Place gives every point a segment draws with as a finite
+    // number, wherever a finite MoveToPoint stands: true for a grid outline,
+    // false for a verbatim one holding a coordinate that is no number.
+    bool PlacesFinitePoints(std::size_t outline) const { return FOutlines[outline].Finite; }
 
 private:
     struct TStart {
         std::uint32_t Segments = 0;
         bool Verbatim = false;
+        bool Finite = true;
         std::size_t First = 0;  // its first kind (grid) or segment (verbatim)
         std::size_t Point = 0;  // its first point (grid)
     };
     std::uint32_t FKey = 0;
     std::vector<TStart> FOutlines;
-    // The inflated stream: the kinds from FKindsAt, the points' four byte
-    // planes from FPointsAt (FPointCount each).
-    std::vector<std::uint8_t> FContent;
-    std::size_t FKindsAt = 0, FPointsAt = 0, FPointCount = 0;
+    // A grid outline's points, in grid steps from the point before.
+    struct TStep {
+        std::int16_t X, Y;
+    };
+    std::vector<std::uint8_t> FKinds;  // of the grid outlines' segments
+    std::vector<TStep> FSteps;
     std::vector<TLineCurve> FVerbatim;
 };

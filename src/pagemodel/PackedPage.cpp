@@ -94,7 +94,18 @@ std::vector<std::uint8_t> PackPage(const TSplitPage& page, std::span<const std::
     return out;
 }
 
-std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const TOutlineDictionary& outlines) {
+namespace {
+
+// The word records of a packed page with every outline placed, and the size
+// of the page data they write: what UnpackPage writes and what
+// UnpackPageRecords hands over, checked once for both.
+struct TUnpackedWords {
+    std::vector<TWordObject> Words;
+    std::uint32_t RawSize = 0;
+    bool Finite = true;  // every point placed is a finite number
+};
+
+TUnpackedWords UnpackWords(std::span<const std::uint8_t> packed, const TOutlineDictionary& outlines) {
     if (!IsPackedPage(packed)) throw TDataError("packed page", 0, "no packed-page header");
     TByteReader h(packed);
     h.SetRecord("packed page");
@@ -149,9 +160,30 @@ std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const
                          "the page unpacks to " + std::to_string(size) + " bytes, the header states " +
                              std::to_string(rawSize));
     refs = TByteReader(refBytes);
+    bool finite = true;
     for (TWordObject& w : words)
-        for (auto& g : w.Glyphs) outlines.Place(refs.ReadU32(), *g);
-    return WritePageData(words, rawSize);
+        for (auto& g : w.Glyphs) {
+            const std::uint32_t ref = refs.ReadU32();
+            outlines.Place(ref, *g);
+            finite = finite && outlines.PlacesFinitePoints(ref);
+        }
+    return {std::move(words), rawSize, finite};
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const TOutlineDictionary& outlines) {
+    TUnpackedWords unpacked = UnpackWords(packed, outlines);
+    return WritePageData(unpacked.Words, unpacked.RawSize);
+}
+
+std::vector<TWordObject> UnpackPageRecords(std::span<const std::uint8_t> packed, const TOutlineDictionary& outlines) {
+    TUnpackedWords unpacked = UnpackWords(packed, outlines);
+    // What the structure passed, the page data passes too, but for a
+    // coordinate that is no number in a verbatim outline: the loader's error
+    // for it comes from reading the page data, written only then.
+    if (!unpacked.Finite) ReadPageRecords(WritePageData(unpacked.Words, unpacked.RawSize));
+    return std::move(unpacked.Words);
 }
 
 std::vector<std::uint8_t> PackResource(std::span<const std::uint8_t> raw) {

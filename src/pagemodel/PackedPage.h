@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "pagemodel/OutlineDictionary.h"
+#include "pagemodel/WordObject.h"
 
 inline constexpr char PackedPageMagic[4] = {'T', 'Z', 'P', '2'};
 
@@ -49,6 +50,11 @@ std::vector<std::uint8_t> PackPage(const TSplitPage& page, std::span<const std::
 // it unpacks to, a reference outside the dictionary, another dictionary's key,
 // a structure that is not page data.
 std::vector<std::uint8_t> UnpackPage(std::span<const std::uint8_t> packed, const TOutlineDictionary& outlines);
+
+// The word records of the page data UnpackPage gives, exactly as
+// ReadPageRecords reads them from it, with the same errors, but without
+// writing and reading those bytes again: how a page is opened.
+std::vector<TWordObject> UnpackPageRecords(std::span<const std::uint8_t> packed, const TOutlineDictionary& outlines);
 
 // Other resources that compress well (the aya store, fonts) travel as
 // "TZR1", u32 raw size, then one zlib stream.

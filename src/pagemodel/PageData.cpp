@@ -92,3 +92,17 @@ std::vector<TWordObject> ReadPageRecords(std::span<const std::uint8_t> bytes) {
     ReadWords(s, [&words](int) -> TWordObject& { return words.emplace_back(); });
     return words;
 }
+
+void LoadPageRecords(TPage& page, std::vector<TWordObject> words) {
+    page.Clear();
+    try {
+        for (TWordObject& w : words) {
+            TLine& line = page.Line(w.LineNumber);  // a read record's line is 1 to 15
+            line.LineType = ltText;
+            line.Add() = std::move(w);
+        }
+    } catch (...) {
+        page.Clear();
+        throw;
+    }
+}

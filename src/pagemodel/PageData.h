@@ -30,3 +30,8 @@ void LoadPageData(TPage& page, std::span<const std::uint8_t> bytes);
 // number is its word's LineNumber), read and checked exactly as LoadPageData
 // reads them, with the same errors.
 std::vector<TWordObject> ReadPageRecords(std::span<const std::uint8_t> bytes);
+
+// What LoadPageData does with the records it reads, for records already read
+// (ReadPageRecords, UnpackPageRecords): each word object, in the order given,
+// moved into the line of its LineNumber, which becomes ltText.
+void LoadPageRecords(TPage& page, std::vector<TWordObject> words);

@@ -16,6 +16,8 @@ std::u16string PageResourceName(int pageNumber);
 
 // Reads page `pageNumber` into `page` (a new page) and initialises its lines.
 // A missing resource raises TMissingResource, malformed data TDataError.
+// From a TUnpackingResourceSource a packed page's records are unpacked
+// straight into the page (FindPageRecords): the same page, the same errors.
 void ReadPageResource(TPage& page, int pageNumber, const TResourceSource& resources);
 
 // ReadPageResource, then the page's pictures from the same resources

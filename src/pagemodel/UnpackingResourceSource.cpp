@@ -5,6 +5,7 @@
 
 #include "pagemodel/OutlineDictionary.h"
 #include "pagemodel/PackedPage.h"
+#include "pagemodel/PageData.h"
 
 TUnpackingResourceSource::TUnpackingResourceSource(const TResourceSource& packed) : FPacked(packed) {}
 
@@ -16,6 +17,14 @@ std::optional<TResourceBytes> TUnpackingResourceSource::Find(std::u16string_view
     const TOutlineDictionary* outlines = IsPackedPage(stored->Bytes) ? &Outlines() : nullptr;
     auto owner = std::make_shared<std::vector<std::uint8_t>>(UnpackResource(stored->Bytes, outlines));
     return TResourceBytes{std::span<const std::uint8_t>(*owner), owner};
+}
+
+std::optional<std::vector<TWordObject>> TUnpackingResourceSource::FindPageRecords(std::u16string_view name) const {
+    const std::optional<TResourceBytes> stored = FPacked.Find(name);
+    if (!stored) return std::nullopt;
+    if (IsPackedPage(stored->Bytes)) return UnpackPageRecords(stored->Bytes, Outlines());
+    if (IsPacked(stored->Bytes)) return ReadPageRecords(UnpackResource(stored->Bytes));
+    return ReadPageRecords(stored->Bytes);
 }
 
 namespace {

@@ -10,8 +10,10 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "base/ResourceSource.h"
+#include "pagemodel/WordObject.h"
 
 class TOutlineDictionary;
 
@@ -23,6 +25,12 @@ public:
     // A packed resource that cannot be unpacked raises TDataError; a packed
     // page without the outline dictionary, TMissingResource.
     std::optional<TResourceBytes> Find(std::u16string_view name) const override;
+
+    // The word records of the page data resource `name`, as ReadPageRecords
+    // reads them from Find's bytes and with the same errors; a packed page is
+    // unpacked straight into them (UnpackPageRecords), which is how the
+    // viewer opens a page. Nothing when there is no such resource.
+    std::optional<std::vector<TWordObject>> FindPageRecords(std::u16string_view name) const;
 
     // Starts reading the outline dictionary on a worker thread, so that the
     // first page finds it read (the program starts it with the splash, which

@@ -26,12 +26,12 @@ long long Area(const TPixelRect& r) { return (long long)(r.Right - r.Left) * (r.
 }  // namespace
 
 void TPaintedPage::PaintWhole(TPage& page) {
+    // The whole view as one rectangle: reduced straight into the bitmap, with
+    // the pixels of DrawAntiAlias and no intermediate picture to copy.
     FBitmap.Resize(page.ClientWidth, page.ClientHeight);
-    TBitmapTarget target(FBitmap);
-    TCanvas canvas(target);
-    DrawAntiAlias(canvas, page);
-    FChanged.assign(1, {0, 0, FBitmap.Width(), FBitmap.Height()});
     FShapeBoxes = ShapeWorkBoxes(page);
+    FChanged.assign(1, {0, 0, FBitmap.Width(), FBitmap.Height()});
+    DrawAntiAliasRects(FBitmap, page, FChanged, &FShapeBoxes);
 }
 
 const std::vector<TPixelRect>& TPaintedPage::Update(TPage& page) {

@@ -163,12 +163,11 @@ void TPathRasterizer::Fill(TFillRule rule, int width, int top, int bottom, TSink
         for (std::size_t i = 0; i < FActive.size(); ++i) {
             TActive a = FActive[i];
             if (a.EndRow <= row + 1) continue;
-            a.X += a.StepX;
+            // The carry without a branch: it goes either way from row to row.
             a.Rem += a.StepRem;
-            if (a.Rem >= a.Dy) {
-                a.Rem -= a.Dy;
-                a.X += 1;
-            }
+            const bool carry = a.Rem >= a.Dy;
+            a.X += a.StepX + std::int32_t(carry);
+            a.Rem -= carry ? a.Dy : 0;
             FActive[kept++] = a;
         }
         FActive.resize(kept);

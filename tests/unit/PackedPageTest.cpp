@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
+#include <memory>
 #include <string>
 
 #include "PageFixtures.h"
+#include "SamePage.h"
 #include "base/Compression.h"
 #include "base/DataError.h"
 #include "base/ResourceMap.h"
@@ -286,6 +290,118 @@ TEST(PackedPage, DamageIsReportedNeverReadPast) {
     EXPECT_THROW(TOutlineDictionary{dictionaries.back()}, TDataError);
 }
 
+namespace {
+
+// What reading a page gave: its records, or the error (record, offset and
+// problem) it raised.
+struct TReadOutcome {
+    std::vector<TWordObject> Records;
+    std::string Error;
+};
+
+template <class Read>
+TReadOutcome Outcome(Read read) {
+    TReadOutcome o;
+    try {
+        o.Records = read();
+    } catch (const TDataError& e) {
+        o.Error = e.Record() + " @" + std::to_string(e.Offset()) + ": " + e.Problem();
+    }
+    return o;
+}
+
+// The page packed with segment 2 of its first outline kept verbatim changed
+// by `change`: a dictionary the packer never writes (a coordinate that is no
+// number, padding that is not zero).
+template <class Change>
+TPackedSet PackedWithVerbatimChange(const std::vector<std::uint8_t>& raw, Change change) {
+    TSplitPage split = SplitPage(raw);
+    bool changed = false;
+    for (TOutlineRecord& o : split.Outlines)
+        if (!changed && (std::uint8_t(o[3]) & 0x80) && o.size() >= 4 + 2 * sizeof(TLineCurve)) {
+            TLineCurve c;
+            std::memcpy(&c, o.data() + 4 + sizeof(TLineCurve), sizeof c);
+            change(c);
+            std::memcpy(o.data() + 4 + sizeof(TLineCurve), &c, sizeof c);
+            changed = true;
+        }
+    EXPECT_TRUE(changed) << "the page holds no verbatim outline to change";
+    TOutlineDictionaryBuilder builder;
+    TPackedSet set;
+    set.References.push_back(EnterOutlines(split, builder));
+    set.Pages.push_back(PackPage(split, set.References[0], builder.Key()));
+    set.Dictionary = builder.Write();
+    return set;
+}
+
+TPackedSet PackedWithNotANumber(const std::vector<std::uint8_t>& raw) {
+    return PackedWithVerbatimChange(raw, [](TLineCurve& c) { c.A.x = std::numeric_limits<float>::quiet_NaN(); });
+}
+
+}  // namespace
+
+// Opening a page takes its records straight from the packed page; they are
+// those of the page data that UnpackPage writes, field for field.
+TEST(PackedPage, RecordsUnpackedStraightAreThoseOfItsPageData) {
+    const std::vector<std::vector<std::uint8_t>> raws = {GridPage(3, 0), GridPage(4, 3.5f), IrregularPage()};
+    const TPackedSet set = PackSet(raws);
+    const TOutlineDictionary dictionary(set.Dictionary);
+    for (std::size_t i = 0; i < raws.size(); ++i) {
+        const std::vector<TWordObject> straight = UnpackPageRecords(set.Pages[i], dictionary);
+        EXPECT_TRUE(SameRecords(straight, ReadPageRecords(raws[i]))) << "page " << i;
+        EXPECT_TRUE(SameRecords(straight, ReadPageRecords(UnpackPage(set.Pages[i], dictionary)))) << "page " << i;
+    }
+}
+
+// A damaged packed page or dictionary fails the same way whether its page
+// data is written and read or its records are taken straight: the same
+// error, or the same records where the damage goes unseen.
+TEST(PackedPage, DamageGivesTheSameErrorTakenStraightAsFromPageData) {
+    const TPackedSet set = PackSet({GridPage(3, 0), IrregularPage()});
+    const TPackedSet notANumber = PackedWithNotANumber(IrregularPage());
+    struct TCase {
+        std::vector<std::uint8_t> Page, Dictionary;
+    };
+    const TPackedSet padded = PackedWithVerbatimChange(IrregularPage(), [](TLineCurve& c) {
+        c.Padding[0] = 1;
+        c.Padding[2] = 0xFF;
+    });
+    std::vector<TCase> cases = {{notANumber.Pages[0], notANumber.Dictionary}, {padded.Pages[0], padded.Dictionary}};
+    for (std::size_t page = 0; page < set.Pages.size(); ++page) {
+        const std::vector<std::uint8_t>& good = set.Pages[page];
+        for (std::size_t at = 0; at < good.size(); at += 3) {
+            cases.push_back({{good.begin(), good.begin() + std::ptrdiff_t(at)}, set.Dictionary});
+            cases.push_back({good, set.Dictionary});
+            cases.back().Page[at] ^= 0x5A;
+        }
+        for (std::size_t at = 0; at < set.Dictionary.size(); at += 3) {
+            cases.push_back({good, set.Dictionary});
+            cases.back().Dictionary[at] ^= 0x5A;
+        }
+    }
+    int refused = 0;
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        std::unique_ptr<TOutlineDictionary> dictionary;
+        try {
+            dictionary = std::make_unique<TOutlineDictionary>(cases[i].Dictionary);
+        } catch (const TDataError&) {
+            continue;
+        }
+        const TReadOutcome fromBytes = Outcome([&] { return ReadPageRecords(UnpackPage(cases[i].Page, *dictionary)); });
+        const TReadOutcome straight = Outcome([&] { return UnpackPageRecords(cases[i].Page, *dictionary); });
+        EXPECT_EQ(straight.Error, fromBytes.Error) << "case " << i;
+        EXPECT_TRUE(SameRecords(straight.Records, fromBytes.Records)) << "case " << i;
+        refused += fromBytes.Error.empty() ? 0 : 1;
+    }
+    EXPECT_GT(refused, 0);
+    const TReadOutcome nan = Outcome([&] {
+        return UnpackPageRecords(notANumber.Pages[0], TOutlineDictionary(notANumber.Dictionary));
+    });
+    EXPECT_EQ(nan.Error.rfind("word record 1, glyph shape record ", 0), 0u) << nan.Error;
+    EXPECT_NE(nan.Error.find("segment 2 has a coordinate that is not a finite number"), std::string::npos)
+        << nan.Error;
+}
+
 TEST(PackedResource, EachKindUnpacksToWhatWasPacked) {
     const std::vector<std::uint8_t> page = GridPage(3, 0);
     const TPackedSet set = PackSet({page});
@@ -347,4 +463,52 @@ TEST(UnpackingResourceSource, ReadsTheDictionaryAheadOnAWorkerThread) {
     const std::optional<TResourceBytes> page3 = resources.Find(PageResourceName(3));
     ASSERT_TRUE(page3);
     EXPECT_EQ(std::vector<std::uint8_t>(page3->Bytes.begin(), page3->Bytes.end()), raw3);
+}
+
+// The viewer's reading of a page through the unpacking source gives the page
+// that its page data gives, and the same errors.
+TEST(UnpackingResourceSource, OpensThePageItsPageDataGives) {
+    const std::vector<std::uint8_t> raw3 = GridPage(3, 0), raw9 = IrregularPage();
+    const TPackedSet set = PackSet({raw3, raw9});
+    TResourceMap stored, plain;
+    stored.Add(OutlineDictionaryName, set.Dictionary);
+    stored.Add(PageResourceName(3), set.Pages[0]);
+    stored.Add(PageResourceName(9), set.Pages[1]);
+    stored.Add(PageResourceName(10), raw9);  // a page stored as it is
+    plain.Add(PageResourceName(3), raw3);
+    plain.Add(PageResourceName(9), raw9);
+    plain.Add(PageResourceName(10), raw9);
+    const TUnpackingResourceSource resources(stored);
+    for (int n : {3, 9, 10}) {
+        TPage straight, fromBytes;
+        ReadPageResource(straight, n, resources);
+        ReadPageResource(fromBytes, n, plain);
+        int words = 0;
+        for (int line = 1; line <= TPage::LineCount; ++line) words += straight.Line(line).Count();
+        EXPECT_GT(words, 0) << "page " << n;
+        EXPECT_TRUE(SamePage(straight, fromBytes)) << "page " << n;
+    }
+    TPage missing;
+    EXPECT_THROW(ReadPageResource(missing, 4, resources), TMissingResource);
+
+    const TPackedSet notANumber = PackedWithNotANumber(raw9);
+    TResourceMap damaged;
+    damaged.Add(OutlineDictionaryName, notANumber.Dictionary);
+    damaged.Add(PageResourceName(9), notANumber.Pages[0]);
+    const TUnpackingResourceSource damagedResources(damaged);
+    std::string straightError, bytesError;
+    try {
+        TPage page;
+        ReadPageResource(page, 9, damagedResources);
+    } catch (const TDataError& e) {
+        straightError = e.what();
+    }
+    try {
+        TPage page;
+        LoadPageData(page, RequireResource(damagedResources, PageResourceName(9)).Bytes);
+    } catch (const TDataError& e) {
+        bytesError = e.what();
+    }
+    EXPECT_FALSE(bytesError.empty());
+    EXPECT_EQ(straightError, bytesError);
 }
