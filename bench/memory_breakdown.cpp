@@ -6,8 +6,6 @@
 // is freed for reuse; they say where the program's anonymous memory goes.
 //
 //   build/native/bin/memory_breakdown
-#include <malloc.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -24,13 +22,11 @@
 #include "pagemodel/UnpackingResourceSource.h"
 #include "render/PaintedPage.h"
 #include "text/AyaStore.h"
+#include "HeapInUse.h"
 
 namespace {
 
-double HeapMegabytes() {
-    const struct mallinfo2 m = mallinfo2();
-    return double(m.uordblks + m.hblkhd) / 1e6;
-}
+double HeapMegabytes() { return double(HeapInUse()) / 1e6; }
 
 double Part(const char* name, const std::function<void()>& load) {
     const double before = HeapMegabytes();
