@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "base/win/ImageFileBytes.h"
 #include "base/win/WideText.h"
 
 std::optional<TResourceBytes> TExeResourceSource::Find(std::u16string_view name) const {
@@ -13,8 +16,12 @@ std::optional<TResourceBytes> TExeResourceSource::Find(std::u16string_view name)
     HGLOBAL handle = LoadResource(nullptr, info);
     const void* data = handle ? LockResource(handle) : nullptr;
     if (!data) return std::nullopt;
-    // The executable's memory serves for the whole run: no owner needed.
-    return TResourceBytes{std::span<const std::uint8_t>(static_cast<const std::uint8_t*>(data),
-                                                        SizeofResource(nullptr, info)),
-                          nullptr};
+    const std::size_t size = SizeofResource(nullptr, info);
+    // Read from the file, the image's pages are not kept in memory. Should
+    // that fail, the executable's memory serves for the whole run: no owner.
+    if (auto read = ReadImageFileBytes(data, size)) {
+        auto owner = std::make_shared<const std::vector<std::uint8_t>>(std::move(*read));
+        return TResourceBytes{std::span<const std::uint8_t>(owner->data(), owner->size()), owner};
+    }
+    return TResourceBytes{std::span<const std::uint8_t>(static_cast<const std::uint8_t*>(data), size), nullptr};
 }
