@@ -1,7 +1,6 @@
 #include "app/WindowPainting.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 
 #include "render/Canvas.h"
@@ -28,7 +27,7 @@ void KeyOutWhite(TBitmap24& b, TColor key, const TRectI& area) {
     const std::uint8_t kb = std::uint8_t(key >> 16), kg = std::uint8_t(key >> 8), kr = std::uint8_t(key);
     const int x0 = std::max(area.Left, 0), x1 = std::min(area.Right, b.Width());
     for (int y = std::max(area.Top, 0); y < std::min(area.Bottom, b.Height()); ++y) {
-        std::uint8_t* p = b.Row(y) + std::size_t(std::max(x0, 0)) * 3;
+        std::uint8_t* p = b.Row(y) + std::size_t(x0) * 3;
         for (int x = x0; x < x1; ++x, p += 3) {
             if (p[0] == 0xFF && p[1] == 0xFF && p[2] == 0xFF) {
                 p[0] = kb, p[1] = kg, p[2] = kr;
@@ -71,7 +70,6 @@ int TFrameComposite::Height() const { return FFrame.Height; }
 
 void TFrameComposite::operator()(int x, int y, std::uint8_t* bgr) const {
     std::uint8_t ground[3];
-    auto put = [&](TColor c) { ground[0] = std::uint8_t(c >> 16), ground[1] = std::uint8_t(c >> 8), ground[2] = std::uint8_t(c); };
     const auto inside = [x, y](const TRectI& r) { return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom; };
     if (FCell && inside(FCellArea)) {
         const std::uint8_t* cell = FCell->Pixels.data() +
@@ -79,7 +77,8 @@ void TFrameComposite::operator()(int x, int y, std::uint8_t* bgr) const {
              std::size_t(x - FPlan.NumberTarget.Left + FPlan.NumberSource.Left)) * 4;
         ground[0] = cell[0], ground[1] = cell[1], ground[2] = cell[2];  // the cell's alpha is not used
     } else {
-        put(inside(FPlan.PaleBox) ? TColor(FPlan.PaleBoxColour) : TColor(0xFFFFFF));
+        const TColor c = inside(FPlan.PaleBox) ? TColor(FPlan.PaleBoxColour) : TColor(0xFFFFFF);
+        ground[0] = std::uint8_t(c >> 16), ground[1] = std::uint8_t(c >> 8), ground[2] = std::uint8_t(c);
     }
     BlendOver(FFrame.Pixel(x, y), ground, bgr);
 }

@@ -20,7 +20,6 @@
 #include "base/Utf.h"
 #include "text/AyaText.h"
 #include "text/CondensedText.h"
-#include "text/XmlParseMemory.h"
 
 namespace {
 
@@ -215,7 +214,6 @@ TAyaStore::TAyaStore(std::string_view xml) : FImpl(std::make_unique<TImpl>()) {
     // element (parse_embed_pcdata), a node less for each form; text() reads
     // it as it reads a text node.
     std::string buffer(xml);
-    const TXmlParseMemory parseMemory;  // outlives the document
     pugi::xml_document document;
     const pugi::xml_parse_result parsed = document.load_buffer_inplace(
         buffer.data(), buffer.size(), pugi::parse_default | pugi::parse_embed_pcdata, pugi::encoding_auto);

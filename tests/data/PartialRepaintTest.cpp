@@ -15,17 +15,9 @@
 #include "pagemodel/PageScale.h"
 #include "render/PaintedPage.h"
 #include "render/PageRenderer.h"
+#include "../unit/WholeDrawing.h"
 
 namespace {
-
-TBitmap24 WholeDrawing(TPage& page) {
-    TBitmap24 bitmap(page.ClientWidth, page.ClientHeight);
-    bitmap.Fill(PageBackground);
-    TBitmapTarget target(bitmap);
-    TCanvas canvas(target);
-    DrawAntiAlias(canvas, page);
-    return bitmap;
-}
 
 bool Inside(const std::vector<TPixelRect>& rects, int x, int y) {
     for (const TPixelRect& r : rects)

@@ -4,19 +4,10 @@
 
 #include "render/PaintedPage.h"
 #include "render/PageRenderer.h"
+#include "WholeDrawing.h"
 #include "ViewerFixtures.h"
 
 namespace {
-
-// The view as a whole drawing of the page gives it.
-TBitmap24 WholeDrawing(TPage& page) {
-    TBitmap24 bitmap(page.ClientWidth, page.ClientHeight);
-    bitmap.Fill(PageBackground);
-    TBitmapTarget target(bitmap);
-    TCanvas canvas(target);
-    DrawAntiAlias(canvas, page);
-    return bitmap;
-}
 
 // The first pixel where the two differ, as "x,y", or "" when none does.
 std::string FirstDifference(const TBitmap24& a, const TBitmap24& b) {

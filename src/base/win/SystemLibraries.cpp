@@ -47,42 +47,32 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
     return LoadLibraryExW((folder + L"\\" + name).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
-#define TIRAVEL_BIND_CALL(name) bound = Bind(module, #name, calls.name) && bound;
-
-const TWinInetCalls* WinInetCalls() {
-    static const std::optional<TWinInetCalls> table = []() -> std::optional<TWinInetCalls> {
-        HMODULE module = LoadSystemLibrary(L"wininet.dll");
-        if (!module) return std::nullopt;
-        TWinInetCalls calls;
-        bool bound = true;
-        TIRAVEL_WININET_CALLS(TIRAVEL_BIND_CALL)
-        return bound ? std::optional(calls) : std::nullopt;
+// The table of calls of `dll`, bound on first use by `bindAll` (which says
+// whether every call was found); null when the DLL or a call is missing.
+template <class TCalls>
+const TCalls* BoundCalls(const wchar_t* dll, bool (*bindAll)(HMODULE, TCalls&)) {
+    static const std::optional<TCalls> table = [&]() -> std::optional<TCalls> {
+        HMODULE module = LoadSystemLibrary(dll);
+        TCalls calls;
+        return module && bindAll(module, calls) ? std::optional(calls) : std::nullopt;
     }();
     return table ? &*table : nullptr;
+}
+
+#define TIRAVEL_BIND_CALL(name) bound = Bind(module, #name, calls.name) && bound;
+#define TIRAVEL_BIND_ALL(LIST) [](HMODULE module, auto& calls) { bool bound = true; LIST(TIRAVEL_BIND_CALL) return bound; }
+
+const TWinInetCalls* WinInetCalls() {
+    return BoundCalls<TWinInetCalls>(L"wininet.dll", TIRAVEL_BIND_ALL(TIRAVEL_WININET_CALLS));
 }
 
 const TUniscribeCalls* UniscribeCalls() {
-    static const std::optional<TUniscribeCalls> table = []() -> std::optional<TUniscribeCalls> {
-        HMODULE module = LoadSystemLibrary(L"usp10.dll");
-        if (!module) return std::nullopt;
-        TUniscribeCalls calls;
-        bool bound = true;
-        TIRAVEL_USP10_CALLS(TIRAVEL_BIND_CALL)
-        return bound ? std::optional(calls) : std::nullopt;
-    }();
-    return table ? &*table : nullptr;
+    return BoundCalls<TUniscribeCalls>(L"usp10.dll", TIRAVEL_BIND_ALL(TIRAVEL_USP10_CALLS));
 }
 
 const TCommonDialogCalls* CommonDialogCalls() {
-    static const std::optional<TCommonDialogCalls> table = []() -> std::optional<TCommonDialogCalls> {
-        HMODULE module = LoadSystemLibrary(L"comdlg32.dll");
-        if (!module) return std::nullopt;
-        TCommonDialogCalls calls;
-        bool bound = true;
-        TIRAVEL_COMDLG32_CALLS(TIRAVEL_BIND_CALL)
-        return bound ? std::optional(calls) : std::nullopt;
-    }();
-    return table ? &*table : nullptr;
+    return BoundCalls<TCommonDialogCalls>(L"comdlg32.dll", TIRAVEL_BIND_ALL(TIRAVEL_COMDLG32_CALLS));
 }
 
+#undef TIRAVEL_BIND_ALL
 #undef TIRAVEL_BIND_CALL
