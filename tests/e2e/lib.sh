@@ -11,7 +11,16 @@ rm -rf "$E2E_OUTPUT"; mkdir -p "$E2E_OUTPUT"
 
 fail() {
     echo "FAIL: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$E2E_OUTPUT/failure.png" 2>/dev/null
+    if [ -n "${DISPLAY:-}" ]; then
+        import -window root "$E2E_OUTPUT/failure.png" 2>/dev/null
+        # What was on the screen and running, for a failure seen only once.
+        local w
+        for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+            echo "window $w: \"$(xdotool getwindowname "$w" 2>/dev/null)\"" >&2
+        done
+    fi
+    pgrep -a -f '\.exe' 2>/dev/null | sed 's/^/process: /' >&2 || true
+    [ -s "$E2E_OUTPUT/app.log" ] && tail -n 20 "$E2E_OUTPUT/app.log" | sed 's/^/app.log: /' >&2
     exit 1
 }
 note() { echo "e2e: $*" >&2; }
