@@ -48,6 +48,12 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::FormCreated() { PageNumber = FirstPage; }
 
+void TMainForm::StartReadingFirstPage() {
+    TSettings remembered;
+    remembered.LoadSetting(FDataFolder);  // a file that cannot be used names the defaults' page
+    FFirstPage.Start(std::clamp(remembered.PageNumber, FirstPage, LastPage), FResources);
+}
+
 void TMainForm::StartupTimerFired() {
     if (FStartupTimerDone) return;
     FStartupTimerDone = true;
@@ -102,11 +108,14 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
     FView.ProcessPendingMessages();
 
     const std::int32_t page = PageNumber;
-    auto fresh = std::make_unique<TPageViewer>(FViewEvents);
+    std::unique_ptr<TPage> readAhead = FFirstPage.Take(page);
+    const bool read = bool(readAhead);
+    auto fresh = read ? std::make_unique<TPageViewer>(FViewEvents, std::move(readAhead))
+                      : std::make_unique<TPageViewer>(FViewEvents);
     fresh->Page().PageNumber = page;
     fresh->Resize(FMushafRect.Width(), FMushafRect.Height(), FLargestPageScale);
     try {
-        ReadPageResource(fresh->Page(), page, FResources);
+        if (!read) ReadPageResource(fresh->Page(), page, FResources);
         FView.AttachPagePictures(fresh->Page());
     } catch (const std::exception& e) {
         // The page on screen stays, with its scale and its number.

@@ -19,6 +19,7 @@
 #include "app/MainWindowGeometry.h"
 #include "commands/Commands.h"
 #include "commands/PopupMenu.h"
+#include "pagemodel/PageReadAhead.h"
 #include "settings/CopyOptions.h"
 #include "text/ClipboardDocument.h"
 #include "settings/SettingsSaving.h"
@@ -102,6 +103,11 @@ public:
     // The window's creation handler: page number 1; the shell then starts
     // the one-shot start-up timer (StartupTimerMilliseconds).
     void FormCreated();
+    // With the splash up: the page that the settings file names is read on a
+    // worker, for the end of the splash to find it read. The settings are
+    // still taken when the splash ends; a page they then name otherwise is
+    // read there. The resources must allow two threads at once.
+    void StartReadingFirstPage();
     // The start-up timer fired: runs once, whatever happens later. Reads the
     // settings file and the remembered profile (neither can raise: a file that
     // cannot be used leaves the record as it was) and opens the first page.
@@ -192,6 +198,7 @@ private:
     TRectI FMushafRect;
     double FHeaderAspect = 1;
     std::unique_ptr<TPageViewer> FViewer;
+    TPageReadAhead FFirstPage;
     THeaderStrip FHeaderStrip;
     TPopupMenuModel FPopupMenu;
     bool FPageOpening = false;

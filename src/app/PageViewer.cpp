@@ -3,8 +3,10 @@
 #include "pagemodel/PageScale.h"
 #include "commands/CursorTable.h"
 
-TPageViewer::TPageViewer(TPageViewEvents* events)
-    : FEvents(events), FPage(std::make_unique<TPage>()), FCursor(crSelectPoint) {
+TPageViewer::TPageViewer(TPageViewEvents* events) : TPageViewer(events, std::make_unique<TPage>()) {}
+
+TPageViewer::TPageViewer(TPageViewEvents* events, std::unique_ptr<TPage> page)
+    : FEvents(events), FPage(std::move(page)), FCursor(crSelectPoint) {
     PageScale = 0.5f;
     if (FEvents) FEvents->CursorChanged(FCursor);
 }

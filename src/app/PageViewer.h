@@ -48,6 +48,8 @@ public:
     // A new control with a new empty page: PageScale 0.5, cursor 16, mode
     // mSelectRect, no drag. `events` is not owned and may be null.
     explicit TPageViewer(TPageViewEvents* events);
+    // The same, over a page already read.
+    TPageViewer(TPageViewEvents* events, std::unique_ptr<TPage> page);
     TPageViewer(const TPageViewer&) = delete;
     TPageViewer& operator=(const TPageViewer&) = delete;
 

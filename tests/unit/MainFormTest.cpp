@@ -11,6 +11,7 @@
 #include "base/Utf.h"
 #include "app/MainForm.h"
 #include "pagemodel/PageDataWriter.h"
+#include "pagemodel/PageResource.h"
 #include "app/MainNavigator.h"
 #include "search/SuraIndexForm.h"
 #include "search/SearchForm.h"
@@ -19,6 +20,7 @@
 #include "settings/SettingsSaving.h"
 #include "text/ClipboardTexts.h"
 #include "text/RtfComposition.h"
+#include "CountingResources.h"
 #include "ViewerFixtures.h"
 
 namespace {
@@ -186,6 +188,47 @@ TEST_F(MainFormTest, StartupTimerOpensTheRememberedPageOnce) {
     EXPECT_EQ(Shown(), 300);
     EXPECT_EQ(events.UpdateChecks, 1);
     EXPECT_TRUE(core->PopupMenuOpening());
+}
+
+// The page that the settings file names is read while the splash shows; the
+// settings taken at its end decide the page, which is read once.
+TEST_F(MainFormTest, ThePageReadDuringTheSplashIsOpenedWhenTheSettingsStillNameIt) {
+    struct TCase {
+        int AtStart, AtEnd;  // the page the settings name at each end of the splash
+    };
+    for (const TCase& c : {TCase{42, 42}, TCase{42, 43}}) {
+        SCOPED_TRACE(std::to_string(c.AtStart) + " then " + std::to_string(c.AtEnd));
+        const TCountingResources counting(resources);
+        TRecordingMainEvents ownEvents;
+        TMainForm form(ownEvents, &view, counting, settings, folder, 1080);
+        form.FormCreated();
+        TSettings saved;
+        saved.PageNumber = c.AtStart;
+        saved.SaveSettings(folder);
+        form.StartReadingFirstPage();
+        saved.PageNumber = c.AtEnd;
+        saved.SaveSettings(folder);
+        form.StartupTimerFired();
+        EXPECT_EQ(form.Viewer().Page().PageNumber, c.AtEnd);
+        EXPECT_EQ(counting.Asked(PageResourceName(c.AtStart)), 1);
+        EXPECT_EQ(counting.Asked(PageResourceName(c.AtEnd)), 1);
+        EXPECT_TRUE(ownEvents.Errors.empty());
+        TPage direct;
+        ReadPageResource(direct, c.AtEnd, resources);
+        EXPECT_EQ(form.Viewer().Page().WordList.size(), direct.WordList.size());
+    }
+}
+
+// A page whose resource is missing fails on the worker without a word; the
+// opening then meets the error itself and reports it once.
+TEST_F(MainFormTest, APageThatCannotBeReadAheadIsReportedOnceWhenOpened) {
+    TSettings saved;
+    saved.PageNumber = 300;
+    saved.SaveSettings(folder);
+    core->StartReadingFirstPage();
+    core->StartupTimerFired();
+    ASSERT_EQ(events.Errors.size(), 1u);
+    EXPECT_NE(events.Errors[0].find(u"SVG_300"), std::u16string::npos);
 }
 
 TEST_F(MainFormTest, FirstRunOpensPageOneAndWritesADefaultSettingsFile) {

@@ -146,6 +146,7 @@ LRESULT TMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         FForm->SetDisplayScale(Scale());
         SetWindowPos(FStrip.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         FForm->FormCreated();
+        FForm->StartReadingFirstPage();
         SetTimer(Handle(), StartupTimerId, StartupTimerMilliseconds, nullptr);
         return 0;
     case WM_SIZE:
