@@ -24,6 +24,8 @@ fail() {
     exit 1
 }
 note() { echo "e2e: $*" >&2; }
+# A command that fails outside every wait ends the scenario (set -e); say which.
+trap 'echo "FAIL: line $LINENO of $(basename "$0"): \"$BASH_COMMAND\" failed" >&2' ERR
 
 # wait_until SECONDS DESCRIPTION COMMAND...: polls COMMAND until it succeeds.
 wait_until() {
@@ -157,7 +159,18 @@ count_colour() {
 # Sets X, Y, WIDTH, HEIGHT of the main window.
 main_geometry() { eval "$(xdotool getwindowgeometry --shell "$(main_window)")"; }
 # Visible top-level X windows of the display other than the root, one id a line.
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+# A window that goes while xdotool reads it fails the whole search (an X
+# error ends xdotool): the search is asked again.
+visible_windows() {
+    local list i
+    for i in 1 2 3 4 5 6 7 8 9 10; do
+        if list=$(xdotool search --onlyvisible --name '' 2>/dev/null); then
+            sort <<<"$list"
+            return 0
+        fi
+    done
+    return 1
+}
 # The window that appeared after `before` (a list of visible_windows), if any.
 new_window() { comm -13 <(echo "$1") <(visible_windows) | head -n 1; }
 has_new_window() { [ -n "$(new_window "$1")" ]; }
