@@ -51,11 +51,13 @@ start_display() {
     done
     fail "no free X display"
 }
+# Ready once the display answers and is ours: a server of the last scenario
+# still going away may answer on the same number while ours fails to start.
 wait_for_display() {
-    local i
+    local i lock="/tmp/.X${DISPLAY#:}-lock"
     for i in $(seq 100); do
-        xdpyinfo >/dev/null 2>&1 && return 0
         kill -0 "$XVFB_PID" 2>/dev/null || return 1
+        [ "$(tr -d ' \n' <"$lock" 2>/dev/null)" = "$XVFB_PID" ] && xdpyinfo >/dev/null 2>&1 && return 0
         sleep 0.05
     done
     return 1
@@ -66,7 +68,9 @@ cleanup() {
     [ -n "${UPDATE_SERVER_PID:-}" ] && kill "$UPDATE_SERVER_PID" 2>/dev/null || true
     [ -n "${BROWSER_RECORDED:-}" ] && wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1 || true
     wineserver -k >/dev/null 2>&1 || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    # Gone, and its display number free, before the next scenario looks for one.
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    return 0
 }
 trap cleanup EXIT
 
