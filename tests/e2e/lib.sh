@@ -20,6 +20,11 @@ fail() {
         done
     fi
     pgrep -a -f '\.exe' 2>/dev/null | sed 's/^/process: /' >&2 || true
+    if [ -n "${APP_PID:-}" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
+        local status=0
+        wait "$APP_PID" 2>/dev/null || status=$?
+        echo "the program had ended, with status $status" >&2
+    fi
     [ -s "$E2E_OUTPUT/app.log" ] && tail -n 20 "$E2E_OUTPUT/app.log" | sed 's/^/app.log: /' >&2
     exit 1
 }
