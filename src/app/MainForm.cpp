@@ -110,8 +110,7 @@ bool TMainForm::OpenPage(std::int32_t sura, std::int32_t aya) {
     const std::int32_t page = PageNumber;
     std::unique_ptr<TPage> readAhead = FFirstPage.Take(page);
     const bool read = bool(readAhead);
-    auto fresh = read ? std::make_unique<TPageViewer>(FViewEvents, std::move(readAhead))
-                      : std::make_unique<TPageViewer>(FViewEvents);
+    auto fresh = std::make_unique<TPageViewer>(FViewEvents, read ? std::move(readAhead) : std::make_unique<TPage>());
     fresh->Page().PageNumber = page;
     fresh->Resize(FMushafRect.Width(), FMushafRect.Height(), FLargestPageScale);
     try {

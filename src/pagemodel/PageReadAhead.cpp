@@ -6,12 +6,10 @@
 #include "pagemodel/Page.h"
 #include "pagemodel/PageResource.h"
 
-TPageReadAhead::~TPageReadAhead() {
-    if (FReading.valid()) FReading.wait();
-}
+// A future from std::async waits for its worker when it goes.
+TPageReadAhead::~TPageReadAhead() = default;
 
 void TPageReadAhead::Start(int pageNumber, const TResourceSource& resources) {
-    if (FReading.valid()) FReading.wait();
     FReading = {};
     FPageNumber = pageNumber;
     try {
@@ -28,10 +26,7 @@ void TPageReadAhead::Start(int pageNumber, const TResourceSource& resources) {
 std::unique_ptr<TPage> TPageReadAhead::Take(int pageNumber) {
     if (!FReading.valid()) return nullptr;
     auto reading = std::move(FReading);
-    if (pageNumber != FPageNumber) {
-        reading.wait();
-        return nullptr;
-    }
+    if (pageNumber != FPageNumber) return nullptr;
     try {
         return reading.get();
     } catch (const std::exception&) {

@@ -15,7 +15,7 @@ fail() {
         import -window root "$E2E_OUTPUT/failure.png" 2>/dev/null
         # What was on the screen and running, for a failure seen only once.
         local w
-        for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        for w in $(visible_windows); do
             echo "window $w: \"$(xdotool getwindowname "$w" 2>/dev/null)\"" >&2
         done
     fi
@@ -180,6 +180,7 @@ visible_windows() {
     done
     return 1
 }
+window_gone() { ! visible_windows | grep -qx "$1"; }
 # The window that appeared after `before` (a list of visible_windows), if any.
 new_window() { comm -13 <(echo "$1") <(visible_windows) | head -n 1; }
 has_new_window() { [ -n "$(new_window "$1")" ]; }

@@ -76,7 +76,7 @@ until app_ended; do
             [ "$messages" -le 2 ] || fail "more than the two messages about the font files"
             xdotool windowfocus --sync "$w" key --window "$w" Return
         fi
-        wait_until 10 "the window to close" bash -c "! xdotool getwindowname $w >/dev/null 2>&1 || ! xdotool search --onlyvisible --name '' | grep -qx $w"
+        wait_until 10 "the window to close" window_gone "$w"
     fi
     [ $SECONDS -lt 240 ] || fail "the failed installation run did not end"
     sleep 0.1

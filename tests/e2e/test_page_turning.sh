@@ -41,7 +41,7 @@ go_to() {
     xdotool windowfocus --sync "$dialog" 2>/dev/null || true
     xdotool type --window "$dialog" "$1"
     xdotool key --window "$dialog" Return
-    wait_until 10 "the dialog to close" bash -c "! xdotool search --onlyvisible --name '' | grep -qx $dialog"
+    wait_until 10 "the dialog to close" window_gone "$dialog"
 }
 go_to 42
 wait_until 20 "Ctrl+G 42 to open page 42" stored_page_is 42
@@ -57,7 +57,7 @@ xdotool windowfocus --sync "$dialog" 2>/dev/null || true
 xdotool type --window "$dialog" 50
 xdotool key --window "$dialog" Return Return
 wait_until 20 "Ctrl+G 50 to open page 50" stored_page_is 50
-wait_until 10 "the dialog to close" bash -c "! xdotool search --onlyvisible --name '' | grep -qx $dialog"
+wait_until 10 "the dialog to close" window_gone "$dialog"
 press Left
 wait_until 20 "the program to go on after a queued Enter (Left opens page 51)" stored_page_is 51
 go_to 999
