@@ -1,6 +1,7 @@
 # Sourced by every scenario: a private Xvfb display, the Wine environment, and
 # helpers that wait for a state (a window, a file, a pixel) instead of a time.
-set -euo pipefail
+# -E: the report of a failed command below comes from inside functions too.
+set -Eeuo pipefail
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$E2E_DIR/../../scripts/env.sh"
 : "${TIRAVEL_EXE:?TIRAVEL_EXE names the executable under test}"
@@ -10,16 +11,18 @@ SETTINGS_TOOL=${TIRAVEL_SETTINGS_TOOL:-$E2E_DIR/../../build/native/bin/tiravel-s
 rm -rf "$E2E_OUTPUT"; mkdir -p "$E2E_OUTPUT"
 
 fail() {
+    # What was on the screen and running, for a failure seen only once; none
+    # of it may end the report early.
+    trap - ERR; set +e
     echo "FAIL: $*" >&2
     if [ -n "${DISPLAY:-}" ]; then
         import -window root "$E2E_OUTPUT/failure.png" 2>/dev/null
-        # What was on the screen and running, for a failure seen only once.
         local w
         for w in $(visible_windows); do
             echo "window $w: \"$(xdotool getwindowname "$w" 2>/dev/null)\"" >&2
         done
     fi
-    pgrep -a -f '\.exe' 2>/dev/null | sed 's/^/process: /' >&2 || true
+    pgrep -a -f '\.exe' 2>/dev/null | sed 's/^/process: /' >&2
     if [ -n "${APP_PID:-}" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
         local status=0
         wait "$APP_PID" 2>/dev/null || status=$?
@@ -30,7 +33,7 @@ fail() {
 }
 note() { echo "e2e: $*" >&2; }
 # A command that fails outside every wait ends the scenario (set -e); say which.
-trap 'echo "FAIL: line $LINENO of $(basename "$0"): \"$BASH_COMMAND\" failed" >&2' ERR
+trap 'echo "FAIL: line $LINENO of $(basename "${BASH_SOURCE[0]}") (${FUNCNAME[0]:-main}): \"$BASH_COMMAND\" failed" >&2' ERR
 
 # wait_until SECONDS DESCRIPTION COMMAND...: polls COMMAND until it succeeds.
 wait_until() {
@@ -62,7 +65,7 @@ wait_for_display() {
     local i lock="/tmp/.X${DISPLAY#:}-lock"
     for i in $(seq 100); do
         kill -0 "$XVFB_PID" 2>/dev/null || return 1
-        [ "$(tr -d ' \n' <"$lock" 2>/dev/null)" = "$XVFB_PID" ] && xdpyinfo >/dev/null 2>&1 && return 0
+        [ "$(cat "$lock" 2>/dev/null | tr -d ' \n')" = "$XVFB_PID" ] && xdpyinfo >/dev/null 2>&1 && return 0
         sleep 0.05
     done
     return 1
@@ -101,11 +104,29 @@ start_app() {
     APP_PID=$!
 }
 
+# find_windows SEARCH-ARGUMENTS...: the ids that xdotool's search prints, one a
+# line; fails when no window matches. A window that goes while xdotool reads
+# it ends xdotool with an X error: the search is then asked again.
+find_windows() {
+    local list i err="$E2E_OUTPUT/xdotool-search.err"
+    for i in 1 2 3 4 5 6 7 8 9 10; do
+        if list=$(xdotool search "$@" 2>"$err"); then
+            printf '%s\n' "$list"
+            return 0
+        fi
+        [ -s "$err" ] || return 1
+    done
+    return 1
+}
+# The visible windows whose caption is exactly TITLE, the first of them, ...
+windows_named() { find_windows --onlyvisible --name "^$1\$"; }
+window_named() { windows_named "$1" | head -n 1; }
+has_window_named() { windows_named "$1" >/dev/null; }
+no_window_named() { ! has_window_named "$1"; }
+count_windows_named() { { windows_named "$1" || true; } | wc -l; }
 # Prints the id of the visible main window, the X window titled "Tiravel"
 # (X sees the process name as its class, not the Win32 class).
-main_window() {
-    xdotool search --onlyvisible --name '^Tiravel$' 2>/dev/null | head -n 1
-}
+main_window() { window_named Tiravel; }
 has_main_window() { [ -n "$(main_window)" ]; }
 
 # pixel X Y: the colour of one screen pixel as "#RRGGBB".
@@ -168,18 +189,7 @@ count_colour() {
 # Sets X, Y, WIDTH, HEIGHT of the main window.
 main_geometry() { eval "$(xdotool getwindowgeometry --shell "$(main_window)")"; }
 # Visible top-level X windows of the display other than the root, one id a line.
-# A window that goes while xdotool reads it fails the whole search (an X
-# error ends xdotool): the search is asked again.
-visible_windows() {
-    local list i
-    for i in 1 2 3 4 5 6 7 8 9 10; do
-        if list=$(xdotool search --onlyvisible --name '' 2>/dev/null); then
-            sort <<<"$list"
-            return 0
-        fi
-    done
-    return 1
-}
+visible_windows() { find_windows --onlyvisible --name '' | sort; }
 window_gone() { ! visible_windows | grep -qx "$1"; }
 # The window that appeared after `before` (a list of visible_windows), if any.
 new_window() { comm -13 <(echo "$1") <(visible_windows) | head -n 1; }

@@ -36,7 +36,7 @@ menu_item 8  # Website
 wait_until 20 "Website to reach the browser" browser_got "$PRODUCT_SITE"
 [ "$(browser_calls)" -eq 3 ] || fail "the browser was asked $(browser_calls) times: $(cat "$BROWSER_LOG")"
 
-about_windows() { xdotool search --onlyvisible --name '^حول التطبيق$' 2>/dev/null; }
+about_windows() { windows_named 'حول التطبيق'; }
 menu_item 9  # About
 wait_until 20 "the about window" has_window_of_class TAboutForm
 A=$(about_windows)

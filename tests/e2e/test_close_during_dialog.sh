@@ -10,8 +10,6 @@ start_on_page 3
 
 field() { "$SETTINGS_TOOL" --folder "$(data_folder)" --show "$1"; }
 fields() { echo "$(field language) $(field size) $(field waqf)"; }
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-has_window_named() { [ -n "$(window_named "$1")" ]; }
 # The popup menu, opened from the frame below the page, which the centred
 # dialogs leave free.
 open_menu() {

@@ -19,9 +19,9 @@ xdotool click 3
 wait_until 10 "the popup menu" has_new_window "$before"
 # Index, go to page, search, copy, copy range: the separator is skipped.
 xdotool key Down Down Down Down Down Return
-dialog_open() { xdotool search --onlyvisible --name '^تحديد نطاق النسخ$' >/dev/null 2>&1; }
+dialog_open() { has_window_named 'تحديد نطاق النسخ'; }
 wait_until 10 "the copy range dialog" dialog_open
-D=$(xdotool search --onlyvisible --name '^تحديد نطاق النسخ$' | head -n 1)
+D=$(window_named 'تحديد نطاق النسخ')
 screenshot dialog
 xdotool windowfocus --sync "$D" 2>/dev/null || true
 # Sura list has the focus: Tab to "from" (aya 1 stays), Tab to "to", choose 4, Enter copies.

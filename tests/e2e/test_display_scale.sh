@@ -82,7 +82,7 @@ for dpi in 96 144 192; do
                 # Every aya numbered 5: rows of ayat long and short, wrapped.
                 initial=$(control_text TSearchForm 12)
                 counts_changed() { [ "$(control_text TSearchForm 12)" != "$initial" ]; }
-                S=$(xdotool search --onlyvisible --name "^$([ "$language" = 0 ] && echo 'البحث' || echo 'Search')\$" | head -n 1)
+                S=$(window_named "$([ "$language" = 0 ] && echo 'البحث' || echo 'Search')")
                 xdotool windowfocus --sync "$S" 2>/dev/null || true
                 xdotool type --delay 50 5
                 wait_until 20 "the search at $dpi DPI" counts_changed

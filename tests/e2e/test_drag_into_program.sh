@@ -11,7 +11,7 @@ mkdir -p "$E2E_OUTPUT/drop"
 wine "$RECORDER" "$(winepath -w "$E2E_OUTPUT/drop")" >"$E2E_OUTPUT/recorder.log" 2>&1 </dev/null &
 RECORDER_PID=$!
 trap 'kill $RECORDER_PID 2>/dev/null || true; cleanup' EXIT
-wait_until 30 "the drop target" bash -c "xdotool search --onlyvisible --name '^Drop Recorder$'"
+wait_until 30 "the drop target" has_window_named 'Drop Recorder'
 start_on_page 42
 wait_until 10 "the page drawn without a selection" green_at_most 0
 

@@ -7,7 +7,7 @@ source "$(dirname "$0")/lib.sh"
 start_display
 start_on_page 42
 
-index_window() { xdotool search --onlyvisible --name '^الفهرس$' 2>/dev/null | head -n 1; }
+index_window() { window_named 'الفهرس'; }
 has_index_window() { [ -n "$(index_window)" ]; }
 open_index() {
     local before

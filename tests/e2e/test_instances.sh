@@ -26,7 +26,7 @@ second=$!
 wait_until 30 "the second start to end" bash -c "! kill -0 $second 2>/dev/null"
 [ "$(visible_windows)" = "$before" ] || fail "the second start changed the windows shown"
 kill -0 "$first" || fail "the first run ended"
-[ "$(xdotool search --name '^Tiravel$' | wc -l)" = 1 ] || fail "more than one main window"
+[ "$(find_windows --name '^Tiravel$' | wc -l)" = 1 ] || fail "more than one main window"
 
 press Escape
 wait_until 30 "the run to end after Escape" app_ended

@@ -18,8 +18,9 @@ xclip -selection clipboard -o -t text/rtf | tr -d '\0' >"$E2E_OUTPUT/copied.rtf"
 wine "$WORDPAD" >"$E2E_OUTPUT/wordpad.log" 2>&1 </dev/null &
 WORDPAD_PID=$!
 trap 'kill $WORDPAD_PID 2>/dev/null || true; cleanup' EXIT
-titled() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+titled() { find_windows --onlyvisible --name "$1" | head -n 1; }
 has_titled() { [ -n "$(titled "$1")" ]; }
+no_window_titled() { [ -z "$(titled "$1")" ]; }
 wait_until 60 "WordPad" has_titled '^Document - Wine Wordpad$'
 W=$(titled '^Document - Wine Wordpad$')
 xdotool windowfocus --sync "$W" key --window "$W" ctrl+v
@@ -76,7 +77,7 @@ print(f'{len(got)} letters, all in {family}')
 PY
 
 kill "$WORDPAD_PID" 2>/dev/null || true
-wait_until 30 "WordPad to close" bash -c "! xdotool search --onlyvisible --name 'Wine Wordpad\$'"
+wait_until 30 "WordPad to close" no_window_titled 'Wine Wordpad$'
 xdotool mousemove $((VX + VW / 2)) $((VY + VH / 2)) click 1  # the viewer active again
 press Escape
 wait_until 30 "the run to end after Escape" app_ended

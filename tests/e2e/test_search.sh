@@ -11,7 +11,7 @@ start_on_page 42
 wait_until 10 "the page drawn without a selection" green_at_most 0
 rm -f "$(data_folder)/shistory.ini"
 
-search_window() { xdotool search --onlyvisible --name '^البحث$' 2>/dev/null | head -n 1; }
+search_window() { window_named 'البحث'; }
 has_search_window() { [ -n "$(search_window)" ]; }
 press ctrl+f
 wait_until 10 "the search window" has_search_window
@@ -73,10 +73,10 @@ before=$(visible_windows)
 xdotool mousemove $((X + WIDTH - 40)) $((Y + HEIGHT / 2)) click 3
 wait_until 10 "the popup menu" has_new_window "$before"
 xdotool key Down Down Down Return
-search_windows() { xdotool search --onlyvisible --name '^البحث$' 2>/dev/null | wc -l; }
+search_windows() { count_windows_named 'البحث'; }
 two_windows() { [ "$(search_windows)" -eq 2 ]; }
 wait_until 10 "a second search window" two_windows
-for w in $(xdotool search --onlyvisible --name '^البحث$'); do
+for w in $(windows_named 'البحث'); do
     xdotool windowfocus --sync "$w" 2>/dev/null || true
     xdotool key --window "$w" Escape
 done

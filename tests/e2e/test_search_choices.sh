@@ -15,7 +15,7 @@ rm -f "$(data_folder)/shistory.ini"
 # The controls of the search window (Win32 ids).
 SEARCH_BOX=10 COUNTS=12 EXACT_LETTERS=13 SURA_LIST=15
 TITLE='البحث'
-search_window() { xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | head -n 1; }
+search_window() { window_named "$TITLE"; }
 has_search_window() { [ -n "$(search_window)" ]; }
 search_closed() { ! has_search_window; }
 counts_are() {

@@ -13,10 +13,6 @@ wait_until 10 "the page drawn without a selection" green_at_most 0
 # A field of the settings file, read as the program reads it.
 field() { "$SETTINGS_TOOL" --folder "$(data_folder)" --show "$1"; }
 field_is() { [ "$(field "$1")" = "$2" ]; }
-window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
-has_window_named() { [ -n "$(window_named "$1")" ]; }
-no_window_named() { [ -z "$(window_named "$1")" ]; }
-count_windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 # Opens the popup menu from the frame below the page, which the dialog
 # (centred on the screen) leaves free; the menu's geometry is in MENU_*.
 open_menu() {

@@ -11,7 +11,7 @@ start_display
 record_browser
 PRODUCT_SITE=https://tiravel.app  # the table of addresses
 
-notice_titled() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+notice_titled() { has_window_named "$1"; }
 
 start_update_server answer 2.7
 start_on_page 1
@@ -29,9 +29,9 @@ wait_until 20 "the link to reach the browser" browser_got "$PRODUCT_SITE"
 for minor in 8 9 10; do post_to_window TMainForm $((0x0426)) 2 "$minor" || fail "cannot post an answer"; done
 post_to_window TMainForm $((0x0427)) || fail "cannot post the help message"
 wait_until 20 "the help message to reach the browser" browser_got "$PRODUCT_SITE/app/"
-notices=$(xdotool search --onlyvisible --name '^يوجد تحديث للتطبيق$' 2>/dev/null | wc -l)
+notices=$(count_windows_named 'يوجد تحديث للتطبيق')
 [ "$notices" = 1 ] || fail "$notices update notices are open"
-N=$(xdotool search --onlyvisible --name '^يوجد تحديث للتطبيق$' | head -n 1)
+N=$(window_named 'يوجد تحديث للتطبيق')
 xdotool windowfocus --sync "$N" 2>/dev/null || true
 xdotool key --window "$N" Escape
 wait_until 20 "Escape to close the notice" no_window_of_class TUpdateNoticeForm
@@ -46,7 +46,7 @@ notice_titled 'Update Notice' || fail "the English notice has another caption"
 [ "$(control_text TUpdateNoticeForm 100)" = 'There is new version available for download, we highly recommend you to upgrade now. ' ] ||
     fail "the English notice says: $(control_text TUpdateNoticeForm 100)"
 screenshot notice-english
-N=$(xdotool search --onlyvisible --name '^Update Notice$' | head -n 1)
+N=$(window_named 'Update Notice')
 xdotool windowfocus --sync "$N" 2>/dev/null || true
 xdotool key --window "$N" shift+Tab space
 opened_twice() { [ "$(grep -cxF -e "$1" -e "$1/" "$BROWSER_LOG")" -ge 2 ]; }

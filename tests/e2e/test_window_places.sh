@@ -37,7 +37,7 @@ on_screen() {
 
 open_settings
 first=$(settings_place)
-move_by_keys "$(xdotool search --onlyvisible --name '^الإعدادات$' | head -n 1)"
+move_by_keys "$(window_named 'الإعدادات')"
 wait_until 10 "the settings window to move" place_changed settings_place "$first"
 moved=$(settings_place)
 note "settings moved from $first to $moved"
@@ -50,7 +50,7 @@ wait_until 10 "the settings window to close" settings_closed
 focus_main
 press ctrl+f
 wait_until 10 "a search window" has_window_of_class TSearchForm
-xdotool windowmove --sync "$(xdotool search --onlyvisible --name '^البحث$' | head -n 1)" 420 0 2>/dev/null || true
+xdotool windowmove --sync "$(window_named 'البحث')" 420 0 2>/dev/null || true
 main_geometry
 view_rect
 xdotool mousemove $((VX + 20)) $((VY + VH / 2)) click 1
